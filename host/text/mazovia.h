@@ -1,0 +1,65 @@
+// Polish text in its two encodings: UTF-8 in memory, the Mazovia code page on
+// disk (DBF character fields, resource files).
+//
+// The Mazovia code page is code page 437 with eighteen positions replaced by
+// the Polish letters:
+//   0x86 ą  0x8D ć  0x8F Ą  0x90 Ę  0x91 ę  0x92 ł  0x95 Ć  0x98 Ś  0x9C Ł
+//   0x9E ś  0xA0 Ź  0xA1 Ż  0xA2 ó  0xA3 Ó  0xA4 ń  0xA5 Ń  0xA6 ź  0xA7 ż
+// Bytes 0x00-0x7F are ASCII; every other byte above 0x7F is its code page 437
+// character (accented Latin letters, box drawing, Greek and math signs).
+//
+// Invariants:
+//  - utf8_to_mazovia(mazovia_to_utf8(b)) == b for every byte string b;
+//  - every function here is total: any byte string, including invalid UTF-8,
+//    gives a result and never a crash.  Invalid UTF-8 sequences count as one
+//    character per byte and convert to '?'.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace skolvarin::text {
+
+// --- conversion -----------------------------------------------------------
+
+std::string mazovia_to_utf8(std::string_view bytes);
+// Characters outside the code page become '?'.
+std::string utf8_to_mazovia(std::string_view utf8);
+
+// The UTF-8 text of one Mazovia byte (1 to 3 bytes).
+std::string_view mazovia_char_utf8(unsigned char byte);
+
+// --- UTF-8 by characters --------------------------------------------------
+
+// Length in characters.
+size_t utf8_length(std::string_view utf8);
+// Byte offset of character number `chars` (or utf8.size() past the end).
+size_t utf8_offset(std::string_view utf8, size_t chars);
+// `count` characters starting at character `start` (clipped to the text).
+std::string_view utf8_substr(std::string_view utf8, size_t start,
+                             size_t count = std::string_view::npos);
+// Cut to at most `width` characters, then padded with blanks to exactly
+// `width` characters (on the right; pad_left pads on the left).
+std::string utf8_pad_right(std::string_view utf8, size_t width);
+std::string utf8_pad_left(std::string_view utf8, size_t width);
+// Without leading / trailing blanks.
+std::string_view trim_right(std::string_view text);
+std::string_view trim_left(std::string_view text);
+std::string_view trim(std::string_view text);
+
+// --- case -----------------------------------------------------------------
+
+// Upper / lower case of ASCII, the Polish letters and the Latin-1 letters.
+std::string utf8_upper(std::string_view utf8);
+std::string utf8_lower(std::string_view utf8);
+
+// Upper / lower case of one Mazovia byte: ASCII, the Polish letters and the
+// few code page 437 letters whose pair is also in the code page (ä ö ü ç).
+unsigned char mazovia_upper(unsigned char byte);
+unsigned char mazovia_lower(unsigned char byte);
+// The same over a byte string, in place.
+void mazovia_upper_in_place(char* bytes, size_t n);
+std::string mazovia_upper(std::string_view bytes);
+
+}  // namespace skolvarin::text
