@@ -4,7 +4,7 @@ set -euo pipefail
 PACKAGES=(
   build-essential cmake pkg-config
   libgtest-dev libgmock-dev googletest libbenchmark-dev
-  libncurses-dev libxml2-dev libxml2-utils libhpdf-dev
+  libncurses-dev libxml2-dev libxml2-utils libcairo2-dev fonts-dejavu-core
   python3 python3-dbfread python3-dbf python3-stdnum python3-num2words
   poppler-utils tmux iso-codes
 )
