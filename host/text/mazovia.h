@@ -12,7 +12,8 @@
 //  - utf8_to_mazovia(mazovia_to_utf8(b)) == b for every byte string b;
 //  - every function here is total: any byte string, including invalid UTF-8,
 //    gives a result and never a crash.  Invalid UTF-8 sequences count as one
-//    character per byte and convert to '?'.
+//    character per byte; they convert to '?' in Mazovia and are left as they
+//    are by the UTF-8 case functions.
 #pragma once
 
 #include <cstddef>

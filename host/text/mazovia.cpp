@@ -1,0 +1,266 @@
+// Mazovia <-> UTF-8 conversion, UTF-8 helpers by characters and Polish case.
+#include "host/text/mazovia.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <utility>
+
+namespace skolvarin::text {
+namespace {
+
+// Unicode code points of the Mazovia bytes 0x80-0xFF.
+constexpr std::array<char32_t, 128> kHigh = {
+    0x00C7, 0x00FC, 0x00E9, 0x00E2, 0x00E4, 0x00E0, 0x0105, 0x00E7,  // 80 Çüéâäàąç
+    0x00EA, 0x00EB, 0x00E8, 0x00EF, 0x00EE, 0x0107, 0x00C4, 0x0104,  // 88 êëèïîćÄĄ
+    0x0118, 0x0119, 0x0142, 0x00F4, 0x00F6, 0x0106, 0x00FB, 0x00F9,  // 90 ĘęłôöĆûù
+    0x015A, 0x00D6, 0x00DC, 0x00A2, 0x0141, 0x00A5, 0x015B, 0x0192,  // 98 ŚÖÜ¢Ł¥śƒ
+    0x0179, 0x017B, 0x00F3, 0x00D3, 0x0144, 0x0143, 0x017A, 0x017C,  // A0 ŹŻóÓńŃźż
+    0x00BF, 0x2310, 0x00AC, 0x00BD, 0x00BC, 0x00A1, 0x00AB, 0x00BB,  // A8 ¿⌐¬½¼¡«»
+    0x2591, 0x2592, 0x2593, 0x2502, 0x2524, 0x2561, 0x2562, 0x2556,  // B0 ░▒▓│┤╡╢╖
+    0x2555, 0x2563, 0x2551, 0x2557, 0x255D, 0x255C, 0x255B, 0x2510,  // B8 ╕╣║╗╝╜╛┐
+    0x2514, 0x2534, 0x252C, 0x251C, 0x2500, 0x253C, 0x255E, 0x255F,  // C0 └┴┬├─┼╞╟
+    0x255A, 0x2554, 0x2569, 0x2566, 0x2560, 0x2550, 0x256C, 0x2567,  // C8 ╚╔╩╦╠═╬╧
+    0x2568, 0x2564, 0x2565, 0x2559, 0x2558, 0x2552, 0x2553, 0x256B,  // D0 ╨╤╥╙╘╒╓╫
+    0x256A, 0x2518, 0x250C, 0x2588, 0x2584, 0x258C, 0x2590, 0x2580,  // D8 ╪┘┌█▄▌▐▀
+    0x03B1, 0x00DF, 0x0393, 0x03C0, 0x03A3, 0x03C3, 0x00B5, 0x03C4,  // E0 αßΓπΣσµτ
+    0x03A6, 0x0398, 0x03A9, 0x03B4, 0x221E, 0x03C6, 0x03B5, 0x2229,  // E8 ΦΘΩδ∞φε∩
+    0x2261, 0x00B1, 0x2265, 0x2264, 0x2320, 0x2321, 0x00F7, 0x2248,  // F0 ≡±≥≤⌠⌡÷≈
+    0x00B0, 0x2219, 0x00B7, 0x221A, 0x207F, 0x00B2, 0x25A0, 0x00A0,  // F8 °∙·√ⁿ²■(nbsp)
+};
+
+constexpr char32_t kInvalid = 0xFFFFFFFF;
+
+char32_t byte_code_point(unsigned char b) { return b < 0x80 ? b : kHigh[b - 0x80]; }
+
+// Appends the UTF-8 form of cp (cp < 0x110000).
+void append_utf8(std::string& out, char32_t cp) {
+  if (cp < 0x80) {
+    out.push_back(static_cast<char>(cp));
+  } else if (cp < 0x800) {
+    out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
+    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+  } else if (cp < 0x10000) {
+    out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
+    out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+  } else {
+    out.push_back(static_cast<char>(0xF0 | (cp >> 18)));
+    out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
+    out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+  }
+}
+
+// Decodes one character at s[pos]; advances pos by its length.  An invalid
+// or truncated sequence (also overlong forms and surrogates) gives kInvalid
+// and advances by one byte.
+char32_t next_code_point(std::string_view s, size_t& pos) {
+  const auto b0 = static_cast<unsigned char>(s[pos]);
+  if (b0 < 0x80) {
+    ++pos;
+    return b0;
+  }
+  int len = 0;
+  char32_t cp = 0;
+  char32_t min = 0;
+  if ((b0 & 0xE0) == 0xC0) {
+    len = 2, cp = b0 & 0x1F, min = 0x80;
+  } else if ((b0 & 0xF0) == 0xE0) {
+    len = 3, cp = b0 & 0x0F, min = 0x800;
+  } else if ((b0 & 0xF8) == 0xF0) {
+    len = 4, cp = b0 & 0x07, min = 0x10000;
+  } else {
+    ++pos;
+    return kInvalid;
+  }
+  if (pos + len > s.size()) {
+    ++pos;
+    return kInvalid;
+  }
+  for (int i = 1; i < len; ++i) {
+    const auto b = static_cast<unsigned char>(s[pos + i]);
+    if ((b & 0xC0) != 0x80) {
+      ++pos;
+      return kInvalid;
+    }
+    cp = (cp << 6) | (b & 0x3F);
+  }
+  if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
+    ++pos;
+    return kInvalid;
+  }
+  pos += len;
+  return cp;
+}
+
+char32_t upper_code_point(char32_t c) {
+  if (c >= 'a' && c <= 'z') return c - 32;
+  if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return c - 32;
+  if (c >= 0x100 && c <= 0x137 && (c & 1) && c != 0x131) return c - 1;
+  if (c >= 0x139 && c <= 0x148 && !(c & 1)) return c - 1;
+  if (c >= 0x14A && c <= 0x177 && (c & 1)) return c - 1;
+  if (c >= 0x17A && c <= 0x17E && !(c & 1)) return c - 1;
+  return c;
+}
+
+char32_t lower_code_point(char32_t c) {
+  if (c >= 'A' && c <= 'Z') return c + 32;
+  if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return c + 32;
+  if (c >= 0x100 && c <= 0x137 && !(c & 1) && c != 0x130) return c + 1;
+  if (c >= 0x139 && c <= 0x148 && (c & 1)) return c + 1;
+  if (c >= 0x14A && c <= 0x177 && !(c & 1)) return c + 1;
+  if (c >= 0x179 && c <= 0x17E && (c & 1)) return c + 1;
+  return c;
+}
+
+// Tables built once: UTF-8 text of every byte, code point -> byte for the
+// upper half, and the byte case maps.
+struct Tables {
+  std::array<std::string, 256> utf8;
+  std::array<std::pair<char32_t, unsigned char>, 128> reverse{};
+  std::array<unsigned char, 256> upper{};
+  std::array<unsigned char, 256> lower{};
+
+  Tables() {
+    for (int b = 0; b < 256; ++b) append_utf8(utf8[b], byte_code_point(static_cast<unsigned char>(b)));
+    for (int i = 0; i < 128; ++i) reverse[i] = {kHigh[i], static_cast<unsigned char>(0x80 + i)};
+    std::sort(reverse.begin(), reverse.end());
+    for (int b = 0; b < 256; ++b) {
+      const char32_t cp = byte_code_point(static_cast<unsigned char>(b));
+      const int u = byte_of(upper_code_point(cp));
+      const int l = byte_of(lower_code_point(cp));
+      upper[b] = static_cast<unsigned char>(u < 0 ? b : u);
+      lower[b] = static_cast<unsigned char>(l < 0 ? b : l);
+    }
+  }
+
+  // The Mazovia byte of a code point, or -1.
+  int byte_of(char32_t cp) const {
+    if (cp < 0x80) return static_cast<int>(cp);
+    auto it = std::lower_bound(reverse.begin(), reverse.end(), std::pair<char32_t, unsigned char>{cp, 0});
+    if (it != reverse.end() && it->first == cp) return it->second;
+    return -1;
+  }
+};
+
+const Tables& tables() {
+  static const Tables t;
+  return t;
+}
+
+template <class Map>
+std::string map_utf8(std::string_view utf8, Map map) {
+  std::string out;
+  out.reserve(utf8.size());
+  size_t pos = 0;
+  while (pos < utf8.size()) {
+    const size_t start = pos;
+    const char32_t cp = next_code_point(utf8, pos);
+    if (cp == kInvalid) {
+      out.append(utf8.substr(start, pos - start));  // kept as it was
+    } else {
+      append_utf8(out, map(cp));
+    }
+  }
+  return out;
+}
+
+}  // namespace
+
+std::string mazovia_to_utf8(std::string_view bytes) {
+  const Tables& t = tables();
+  std::string out;
+  out.reserve(bytes.size() + bytes.size() / 4);
+  for (char c : bytes) {
+    const auto b = static_cast<unsigned char>(c);
+    if (b < 0x80) {
+      out.push_back(c);
+    } else {
+      out.append(t.utf8[b]);
+    }
+  }
+  return out;
+}
+
+std::string utf8_to_mazovia(std::string_view utf8) {
+  const Tables& t = tables();
+  std::string out;
+  out.reserve(utf8.size());
+  size_t pos = 0;
+  while (pos < utf8.size()) {
+    const char32_t cp = next_code_point(utf8, pos);
+    const int b = cp == kInvalid ? -1 : t.byte_of(cp);
+    out.push_back(b < 0 ? '?' : static_cast<char>(b));
+  }
+  return out;
+}
+
+std::string_view mazovia_char_utf8(unsigned char byte) { return tables().utf8[byte]; }
+
+size_t utf8_length(std::string_view utf8) {
+  size_t n = 0;
+  size_t pos = 0;
+  while (pos < utf8.size()) {
+    next_code_point(utf8, pos);
+    ++n;
+  }
+  return n;
+}
+
+size_t utf8_offset(std::string_view utf8, size_t chars) {
+  size_t pos = 0;
+  for (size_t i = 0; i < chars && pos < utf8.size(); ++i) next_code_point(utf8, pos);
+  return pos;
+}
+
+std::string_view utf8_substr(std::string_view utf8, size_t start, size_t count) {
+  const size_t from = utf8_offset(utf8, start);
+  std::string_view rest = utf8.substr(from);
+  if (count == std::string_view::npos) return rest;
+  return rest.substr(0, utf8_offset(rest, count));
+}
+
+std::string utf8_pad_right(std::string_view utf8, size_t width) {
+  std::string out(utf8_substr(utf8, 0, width));
+  out.append(width - utf8_length(out), ' ');
+  return out;
+}
+
+std::string utf8_pad_left(std::string_view utf8, size_t width) {
+  std::string_view cut = utf8_substr(utf8, 0, width);
+  std::string out(width - utf8_length(cut), ' ');
+  out.append(cut);
+  return out;
+}
+
+std::string_view trim_right(std::string_view text) {
+  const size_t end = text.find_last_not_of(' ');
+  return end == std::string_view::npos ? std::string_view{} : text.substr(0, end + 1);
+}
+
+std::string_view trim_left(std::string_view text) {
+  const size_t start = text.find_first_not_of(' ');
+  return start == std::string_view::npos ? std::string_view{} : text.substr(start);
+}
+
+std::string_view trim(std::string_view text) { return trim_left(trim_right(text)); }
+
+std::string utf8_upper(std::string_view utf8) { return map_utf8(utf8, upper_code_point); }
+std::string utf8_lower(std::string_view utf8) { return map_utf8(utf8, lower_code_point); }
+
+unsigned char mazovia_upper(unsigned char byte) { return tables().upper[byte]; }
+unsigned char mazovia_lower(unsigned char byte) { return tables().lower[byte]; }
+
+void mazovia_upper_in_place(char* bytes, size_t n) {
+  const auto& up = tables().upper;
+  for (size_t i = 0; i < n; ++i) bytes[i] = static_cast<char>(up[static_cast<unsigned char>(bytes[i])]);
+}
+
+std::string mazovia_upper(std::string_view bytes) {
+  std::string out(bytes);
+  mazovia_upper_in_place(out.data(), out.size());
+  return out;
+}
+
+}  // namespace skolvarin::text
