@@ -1,13 +1,33 @@
 # Build helpers shared by every folder.
 #
 # Host areas (host/<area>) build static libraries named host_<area>; the
-# shared library skolvarin_host takes them whole.  Module folders build
-# static libraries named kartoteki_<folder>; the module libkartoteki takes
-# them whole.  Module code never links a host_* library itself: it sees the
+# shared library skolvarin_host is made of all their objects.  Module folders build
+# static libraries named kartoteki_<folder>; the module libkartoteki is
+# made of all their objects.  Module code never links a host_* library itself: it sees the
 # host through the header-only target host_api and gets the services from
 # skolvarin_host at load time, so the process has one copy of host state.
 # Tests link the static libraries directly (host_* and kartoteki_*) and never
 # skolvarin_host or kartoteki.
+
+
+# Sources that do not exist (yet) are left out with a warning, so that one
+# unfinished folder cannot stop the whole tree from configuring.
+function(_skolvarin_existing out)
+  set(result "")
+  foreach(src IN LISTS ARGN)
+    if(IS_ABSOLUTE ${src})
+      set(path ${src})
+    else()
+      set(path ${CMAKE_CURRENT_SOURCE_DIR}/${src})
+    endif()
+    if(EXISTS ${path})
+      list(APPEND result ${src})
+    else()
+      message(WARNING "skolvarin: missing source ${path}")
+    endif()
+  endforeach()
+  set(${out} ${result} PARENT_SCOPE)
+endfunction()
 
 set_property(GLOBAL PROPERTY SKOLVARIN_HOST_LIBS "")
 set_property(GLOBAL PROPERTY SKOLVARIN_MODULE_LIBS "")
@@ -15,6 +35,7 @@ set_property(GLOBAL PROPERTY SKOLVARIN_MODULE_LIBS "")
 # skolvarin_host_area(<area> SOURCES ... [DEPS ...])
 function(skolvarin_host_area area)
   cmake_parse_arguments(A "" "" "SOURCES;DEPS" ${ARGN})
+  _skolvarin_existing(A_SOURCES ${A_SOURCES})
   add_library(host_${area} STATIC ${A_SOURCES})
   target_link_libraries(host_${area} PUBLIC host_api ${A_DEPS})
   set_property(GLOBAL APPEND PROPERTY SKOLVARIN_HOST_LIBS host_${area})
@@ -24,6 +45,7 @@ endfunction()
 # DEPS may name other kartoteki_* libraries and system libraries, never host_*.
 function(skolvarin_module_lib folder)
   cmake_parse_arguments(A "" "" "SOURCES;DEPS" ${ARGN})
+  _skolvarin_existing(A_SOURCES ${A_SOURCES})
   add_library(kartoteki_${folder} STATIC ${A_SOURCES})
   target_link_libraries(kartoteki_${folder} PUBLIC host_api ${A_DEPS})
   set_target_properties(kartoteki_${folder} PROPERTIES
@@ -31,17 +53,30 @@ function(skolvarin_module_lib folder)
   set_property(GLOBAL APPEND PROPERTY SKOLVARIN_MODULE_LIBS kartoteki_${folder})
 endfunction()
 
+# The shared libraries are made of the objects of the static libraries (not
+# of the archives, so nothing is dropped and no library is linked twice);
+# the system libraries the static ones need are linked in beside them.
+function(_skolvarin_link_objects target)
+  set(libs ${ARGN})
+  foreach(l IN LISTS libs)
+    target_sources(${target} PRIVATE $<TARGET_OBJECTS:${l}>)
+    get_target_property(deps ${l} INTERFACE_LINK_LIBRARIES)
+    if(deps)
+      list(REMOVE_ITEM deps host_api ${libs})
+      list(FILTER deps EXCLUDE REGEX "^(host_|kartoteki_)")
+      target_link_libraries(${target} PRIVATE ${deps})
+    endif()
+    get_target_property(incs ${l} INCLUDE_DIRECTORIES)
+    if(incs)
+      target_include_directories(${target} PRIVATE ${incs})
+    endif()
+  endforeach()
+endfunction()
+
 function(skolvarin_build_host)
   get_property(libs GLOBAL PROPERTY SKOLVARIN_HOST_LIBS)
   add_library(skolvarin_host SHARED ${CMAKE_SOURCE_DIR}/host/host_library.cpp)
-  foreach(l IN LISTS libs)
-    target_link_libraries(skolvarin_host PRIVATE "$<LINK_LIBRARY:WHOLE_ARCHIVE,${l}>")
-    # Usage requirements (system libraries) of the area travel with it.
-    get_target_property(deps ${l} INTERFACE_LINK_LIBRARIES)
-    if(deps)
-      target_link_libraries(skolvarin_host PRIVATE ${deps})
-    endif()
-  endforeach()
+  _skolvarin_link_objects(skolvarin_host ${libs})
   target_link_libraries(skolvarin_host PUBLIC host_api)
 endfunction()
 
@@ -50,9 +85,7 @@ function(skolvarin_build_module)
   add_library(kartoteki SHARED ${CMAKE_SOURCE_DIR}/frame/module_export.cpp)
   set_target_properties(kartoteki PROPERTIES
       CXX_VISIBILITY_PRESET hidden VISIBILITY_INLINES_HIDDEN ON)
-  foreach(l IN LISTS libs)
-    target_link_libraries(kartoteki PRIVATE "$<LINK_LIBRARY:WHOLE_ARCHIVE,${l}>")
-  endforeach()
+  _skolvarin_link_objects(kartoteki ${libs})
   target_link_libraries(kartoteki PRIVATE skolvarin_host)
   target_link_options(kartoteki PRIVATE
       "LINKER:--version-script=${CMAKE_SOURCE_DIR}/frame/module.map")
@@ -61,6 +94,11 @@ endfunction()
 # skolvarin_test(<name> SOURCES ... LIBS ...): one GoogleTest executable.
 function(skolvarin_test name)
   cmake_parse_arguments(A "" "" "SOURCES;LIBS" ${ARGN})
+  _skolvarin_existing(existing ${A_SOURCES})
+  if(NOT existing STREQUAL A_SOURCES)
+    message(WARNING "skolvarin: test ${name} left out: some of its sources are missing")
+    return()
+  endif()
   add_executable(${name} ${A_SOURCES})
   target_link_libraries(${name} PRIVATE ${A_LIBS} GTest::gtest GTest::gtest_main)
   target_compile_definitions(${name} PRIVATE
@@ -69,3 +107,8 @@ function(skolvarin_test name)
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
       PROPERTIES ENVIRONMENT "SKOLVARIN_BIN=${CMAKE_BINARY_DIR}/bin")
 endfunction()
+
+# Imported targets used in DEPS (Foo::Foo) must be visible where the shared
+# libraries are assembled: declare them GLOBAL where they are found
+# (pkg_check_modules(... IMPORTED_TARGET GLOBAL ...), or
+# set_target_properties(Foo::Foo PROPERTIES IMPORTED_GLOBAL TRUE)).
