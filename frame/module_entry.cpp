@@ -1,13 +1,55 @@
 #include "frame/module_entry.h"
 
+#include "data/module_state.h"
+#include "frame/dispatcher.h"
+#include "frame/hot_keys.h"
+#include "frame/main_options_step.h"
+#include "resources/module_resources.h"
+
 namespace skolvarin::frame {
 
-int module_proc(HostContext* context, int flag) {
+namespace {
+
+void unbind_hot_keys(const MenuHost& menus) {
+  menus.set_key(keys::ShiftF2, nullptr);
+  menus.set_key(keys::ShiftF3, nullptr);
+}
+
+}  // namespace
+
+const EntryHost& real_entry_host() {
+  static const EntryHost host{&resources::register_module_resources, &load_main_options_step};
+  return host;
+}
+
+int run_module(const EntryHost& entry, const MenuHost& menus, HostContext* context, int flag) {
   if (flag != 0) return -1;
-  if (!context) return -1;
-  // The menu tree is built by the module frame (menus.cpp); until it exists
-  // the module has nothing to show and returns at once.
+  reset_module();
+  data::state().ctx = context;
+  entry.register_resources(context);
+  entry.load_main_options(context);
+
+  FrameState& fs = frame_state();
+  fs.saved_window = menus.select(-1);
+  menus.set_key(keys::ShiftF2, &register_notes_key);
+  menus.set_key(keys::ShiftF3, &change_firm_key);
+
+  if (!build_menu_tree(menus, main_menu_tree(), fs.main_menus)) {
+    menus.select(fs.saved_window);
+    unbind_hot_keys(menus);
+    return 0;
+  }
+  menus.char_routine(&menu_key_reader);
+  run_menu_bar(menus, fs.main_menus);
+  menus.char_routine(nullptr);
+  close_menu_tree(menus, fs.main_menus);
+  menus.select(fs.saved_window);
+  unbind_hot_keys(menus);
   return 0;
+}
+
+int module_proc(HostContext* context, int flag) {
+  return run_module(real_entry_host(), real_menu_host(), context, flag);
 }
 
 }  // namespace skolvarin::frame
