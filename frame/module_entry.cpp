@@ -15,10 +15,13 @@ void unbind_hot_keys(const MenuHost& menus) {
   menus.set_key(keys::ShiftF3, nullptr);
 }
 
+// Registers the module's messages and templates with the host (kind 3).
+int register_resources(HostContext* ctx) { return EnvAddRcsObj(ctx, &resources::module_rcs, 3); }
+
 }  // namespace
 
 const EntryHost& real_entry_host() {
-  static const EntryHost host{&resources::register_module_resources, &load_main_options_step};
+  static const EntryHost host{&register_resources, &load_main_options_step};
   return host;
 }
 

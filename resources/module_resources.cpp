@@ -48,8 +48,6 @@ RcsBytes module_rcs(int resource_id) {
   return RcsBytes{bytes.data(), bytes.size()};
 }
 
-int register_module_resources(HostContext* ctx) { return EnvAddRcsObj(ctx, &module_rcs, 3); }
-
 ResourceIdFunction resource_id_function(int id) {
   if (id < 1 || id > kLastResourceId) return nullptr;
   return kIdFunctions[static_cast<std::size_t>(id)];

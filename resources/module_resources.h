@@ -31,10 +31,6 @@ std::optional<std::string_view> module_message(int id);
 // The function given to EnvAddRcsObj: the bytes of a resource by id.
 RcsBytes module_rcs(int resource_id);
 
-// Registers the module's resources with the host (kind 3).  Returns the
-// host's result: 0, or -1 when the host refused the message table.
-int register_module_resources(HostContext* ctx);
-
 // Resource-id functions: resource_id_function(n)() == n for n in 1..203;
 // nullptr for any other n.
 using ResourceIdFunction = int (*)();
