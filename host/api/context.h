@@ -13,10 +13,12 @@
 #pragma once
 
 #include <compare>
+#include <memory>
 #include <string>
 #include <vector>
 
 namespace skolvarin::host { class Screen; }
+namespace skolvarin::db { class Session; }
 
 struct HostDate {
   int year = 0, month = 0, day = 0;
@@ -64,4 +66,8 @@ struct HostContext {
 
   // Screen services, when the run has a screen (full-screen or headless).
   skolvarin::host::Screen* screen = nullptr;
+
+  // Database state of this context: the layout being defined, the tables
+  // open in it, the lock wait (host/db; created on first use).
+  std::shared_ptr<skolvarin::db::Session> db_session;
 };

@@ -1,0 +1,106 @@
+// One open DBF table: its header, fields and records on a shared DbFile,
+// the change counter, record count repair, and the lock scheme.
+//
+// Lock scheme (advisory fcntl write locks far beyond the data, so readers
+// and other programs are never blocked from reading):
+//   kLockBase               header byte: held while the record count or the
+//                           change counter is read-modified-written (append,
+//                           counter bump, repair); short-lived
+//   kLockBase + n           record n (n = 1 .. 2^32-1)
+//   [kLockBase, +2^32)      whole table: covers the header byte and every
+//                           record byte, so it excludes appends and record
+//                           locks of everyone else
+// Every lock call retries for wait_ms and then fails; nothing waits forever.
+// Locks belong to one Table object (one DATA4), never to the process as a
+// whole, so two handles of one process exclude each other too.
+//
+// Record count: the header's count is checked against the file size at open
+// and at every refresh.  Appends write the record (with the 0x1A end mark)
+// first and the header count after, so an append cut off at any byte leaves
+// either the old count of whole records or the new one; the count taken is
+// the number of whole records in the file, unless the header's smaller
+// count is confirmed by an end mark at its place (junk after the end mark
+// of another program's file is then ignored).  A writable table whose
+// header or length disagree is repaired at open (under the header lock).
+//
+// Invariants: 0 <= count_ <= whole records in the file as last seen;
+// record buffers are record_length() bytes.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "host/db/dbf_format.h"
+#include "host/db/file_io.h"
+
+namespace skolvarin::db {
+
+inline constexpr std::uint64_t kLockBase = 1ULL << 40;
+inline constexpr std::uint64_t kTableLockSpan = 1ULL << 32;
+
+class Table {
+ public:
+  // Creates path anew (replacing a file there) with these fields (offsets
+  // are filled in) and opens it.
+  static std::unique_ptr<Table> create(const std::string& path, std::vector<FieldDesc> fields,
+                                       const HostDate& today, std::string& error);
+  // Opens an existing table; a damaged or foreign file gives nullptr and a
+  // Polish error naming the file.
+  static std::unique_ptr<Table> open(const std::string& path, const HostDate& today, std::string& error);
+  ~Table();
+
+  const std::vector<FieldDesc>& fields() const { return fields_; }
+  int record_length() const { return header_.record_length; }
+  int header_length() const { return header_.header_length; }
+  long record_count() const { return count_; }
+  std::uint32_t change_counter() const { return header_.change_counter; }
+  const std::string& path() const { return file_->path(); }
+  bool read_only() const { return file_->read_only(); }
+  int field_index(const std::string& upper_name) const;  // -1 when missing
+
+  // Re-reads the header and size.  changed: the change counter or record
+  // count differs from the last refresh.  false on a read error.
+  bool refresh(bool& changed, std::string& error);
+
+  // Reads record recno (1..record_count()) into buf.  sequential: the caller
+  // walks in record order; reads are then served from a read-ahead block.
+  bool read_record(long recno, char* buf, bool sequential, std::string& error);
+  // Overwrites record recno and bumps the change counter.
+  bool write_record(long recno, const char* buf, std::string& error);
+  // Appends buf as a new record (taking the header lock unless held);
+  // recno receives its number.
+  bool append_record(const char* buf, long& recno, std::string& error);
+  bool flush(std::string& error);
+
+  // Locks (see above).  Return false when held elsewhere after wait_ms.
+  bool lock_table(int wait_ms);
+  bool lock_record(long recno, int wait_ms);
+  void unlock_table();
+  void unlock_record(long recno);
+  void unlock_all();
+  bool table_locked() const;
+  bool record_locked(long recno) const;
+
+ private:
+  Table() = default;
+  bool load(std::string& error);
+  bool bump_counter(std::string& error);
+  bool lock_header(int wait_ms, bool& taken);
+  void release_header(bool taken);
+  long whole_records(long long size) const;
+  long effective_count(std::uint32_t header_count, long long size);
+  void repair(long long size);
+  void drop_read_ahead() { ahead_first_ = 0; ahead_count_ = 0; }
+
+  std::shared_ptr<DbFile> file_;
+  DbfHeader header_;
+  std::vector<FieldDesc> fields_;
+  long count_ = 0;
+  HostDate today_;
+  std::vector<char> ahead_;   // read-ahead block of whole records
+  long ahead_first_ = 0, ahead_count_ = 0;
+};
+
+}  // namespace skolvarin::db
