@@ -1,0 +1,209 @@
+// The host's notes editor (edytuj_i_drukuj_notes): a full-screen editor of
+// one plain-text note per module and working year, kept in the current
+// firm's directory as <PREFIX><YEAR>.TXT (UTF-8, one line per row).
+//
+// Keys: arrows, Home, End, PgUp, PgDn move; typing inserts; Enter splits a
+// line; Backspace and Del join or delete; F2 saves and closes; Esc closes,
+// asking first whether to save when the note was changed.  Lines are as wide
+// as the window; typing past the edge starts nothing new (the key is
+// refused).  A note that cannot be read starts empty after a message; one
+// that cannot be written keeps the editor open so nothing typed is lost.
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "host/api/context.h"
+#include "host/api/screen_api.h"
+
+namespace {
+
+size_t char_count(const std::string& s) {
+  size_t n = 0;
+  for (unsigned char c : s)
+    if ((c & 0xC0) != 0x80) ++n;
+  return n;
+}
+
+// Byte offset of character `chars` (s.size() past the end).
+size_t byte_offset(const std::string& s, size_t chars) {
+  size_t i = 0, n = 0;
+  while (i < s.size()) {
+    if ((static_cast<unsigned char>(s[i]) & 0xC0) != 0x80) {
+      if (n == chars) return i;
+      ++n;
+    }
+    ++i;
+  }
+  return s.size();
+}
+
+std::string utf8_of(int cp) {
+  std::string out;
+  if (cp < 0x80) {
+    out += static_cast<char>(cp);
+  } else if (cp < 0x800) {
+    out += static_cast<char>(0xC0 | (cp >> 6));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  } else {
+    out += static_cast<char>(0xE0 | (cp >> 12));
+    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  }
+  return out;
+}
+
+bool is_text_key(int key) {
+  if (key < 32 || key == 127) return false;
+  if (key >= 0x100 && (key & 0xFF) == 0) return false;  // extended keys
+  return key < 0x10000;
+}
+
+class NotesEditor {
+ public:
+  NotesEditor(std::string path, std::vector<std::string> lines) : path_(std::move(path)), lines_(std::move(lines)) {
+    if (lines_.empty()) lines_.emplace_back();
+  }
+
+  int run(const std::string& title) {
+    int rows = w4screen_rows(), cols = w4screen_cols();
+    window_ = w4define(1, 0, rows - 2, cols - 1);
+    if (window_ < 0) return -1;
+    w4border(window_, 2);
+    w4title(window_, title.c_str());
+    int previous = w4select(window_);
+    w4activate(window_);
+    set_fun_help("F2-Zapisz  Esc-Wyjście");
+    height_ = w4height();
+    width_ = w4width();
+    int result = 0;
+    for (;;) {
+      draw();
+      int key = g4char();
+      if (key == skolvarin::keys::F2) {
+        if (save()) break;
+        continue;
+      }
+      if (key == skolvarin::keys::Esc) {
+        if (changed_ && MessageWindow(8, 0, "Zapisać zmiany w notatkach?", 0) == 13 && !save()) continue;
+        break;
+      }
+      edit(key);
+    }
+    remove_fun_help();
+    w4cursor(-1, -1);
+    w4close(window_);
+    w4select(previous);
+    return result;
+  }
+
+ private:
+  void draw() {
+    if (row_ < top_) top_ = row_;
+    if (row_ >= top_ + height_) top_ = row_ - height_ + 1;
+    w4clear(0);
+    for (int r = 0; r < height_ && static_cast<size_t>(top_ + r) < lines_.size(); ++r)
+      w4write(r, 0, lines_[static_cast<size_t>(top_ + r)].c_str());
+    w4cursor(row_ - top_, col_);
+  }
+
+  std::string& line() { return lines_[static_cast<size_t>(row_)]; }
+  int line_chars() { return static_cast<int>(char_count(line())); }
+
+  void edit(int key) {
+    using namespace skolvarin::keys;
+    int last = static_cast<int>(lines_.size()) - 1;
+    if (col_ > line_chars()) col_ = line_chars();
+    if (key == Up) { if (row_ > 0) --row_; }
+    else if (key == Down) { if (row_ < last) ++row_; }
+    else if (key == PgUp) { row_ = row_ > height_ ? row_ - height_ : 0; }
+    else if (key == PgDn) { row_ = row_ + height_ < last ? row_ + height_ : last; }
+    else if (key == Left) {
+      if (col_ > 0) --col_;
+      else if (row_ > 0) { --row_; col_ = line_chars(); }
+    } else if (key == Right) {
+      if (col_ < line_chars()) ++col_;
+      else if (row_ < last) { ++row_; col_ = 0; }
+    } else if (key == Home) { col_ = 0; }
+    else if (key == End) { col_ = line_chars(); }
+    else if (key == Enter) {
+      size_t at = byte_offset(line(), static_cast<size_t>(col_));
+      std::string rest = line().substr(at);
+      line().erase(at);
+      lines_.insert(lines_.begin() + row_ + 1, rest);
+      ++row_;
+      col_ = 0;
+      changed_ = true;
+    } else if (key == Backspace) {
+      if (col_ > 0) {
+        size_t from = byte_offset(line(), static_cast<size_t>(col_ - 1));
+        line().erase(from, byte_offset(line(), static_cast<size_t>(col_)) - from);
+        --col_;
+        changed_ = true;
+      } else if (row_ > 0 && char_count(lines_[static_cast<size_t>(row_ - 1)]) + char_count(line()) <= static_cast<size_t>(width_)) {
+        int joined_at = static_cast<int>(char_count(lines_[static_cast<size_t>(row_ - 1)]));
+        lines_[static_cast<size_t>(row_ - 1)] += line();
+        lines_.erase(lines_.begin() + row_);
+        --row_;
+        col_ = joined_at;
+        changed_ = true;
+      }
+    } else if (key == Del) {
+      if (col_ < line_chars()) {
+        size_t from = byte_offset(line(), static_cast<size_t>(col_));
+        line().erase(from, byte_offset(line(), static_cast<size_t>(col_ + 1)) - from);
+        changed_ = true;
+      } else if (row_ < last && char_count(line()) + char_count(lines_[static_cast<size_t>(row_ + 1)]) <= static_cast<size_t>(width_)) {
+        line() += lines_[static_cast<size_t>(row_ + 1)];
+        lines_.erase(lines_.begin() + row_ + 1);
+        changed_ = true;
+      }
+    } else if (is_text_key(key) && line_chars() < width_) {
+      line().insert(byte_offset(line(), static_cast<size_t>(col_)), utf8_of(key));
+      ++col_;
+      changed_ = true;
+    }
+    if (col_ > line_chars()) col_ = line_chars();
+  }
+
+  bool save() {
+    size_t used = lines_.size();
+    while (used > 1 && lines_[used - 1].empty()) --used;
+    std::ofstream out(path_, std::ios::binary | std::ios::trunc);
+    for (size_t i = 0; i < used; ++i) out << lines_[i] << '\n';
+    out.close();
+    if (!out) {
+      std::string text = "Nie można zapisać notatek w pliku " + path_;
+      MessageWindow(4, 0, text.c_str(), 0);
+      return false;
+    }
+    changed_ = false;
+    return true;
+  }
+
+  std::string path_;
+  std::vector<std::string> lines_;
+  int window_ = -1, height_ = 1, width_ = 1;
+  int row_ = 0, col_ = 0, top_ = 0;
+  bool changed_ = false;
+};
+
+}  // namespace
+
+int edytuj_i_drukuj_notes(HostContext* ctx, const char* title, const char* prefix, int /*topic*/,
+                          int year) {
+  if (!ctx || !prefix) return -1;
+  std::string dir = !ctx->firm_dir.empty() ? ctx->firm_dir : ctx->current_dir;
+  std::string path = dir + prefix + std::to_string(year) + ".TXT";
+  std::vector<std::string> lines;
+  std::ifstream in(path, std::ios::binary);
+  if (in) {
+    std::string l;
+    while (std::getline(in, l)) {
+      if (!l.empty() && l.back() == '\r') l.pop_back();
+      lines.push_back(l);
+    }
+  }
+  std::string caption = std::string(" Notatki: ") + (title ? title : "") + " " + std::to_string(year) + " ";
+  return NotesEditor(path, std::move(lines)).run(caption);
+}
