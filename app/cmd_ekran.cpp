@@ -1,15 +1,32 @@
-// The program without a command: load the module and hand it the host
-// context.  The module is libkartoteki.so next to the executable; only its
-// ModuleProc symbol is looked up.
+// The program without a command: open the data directory, start the screen
+// (a real terminal, or a virtual 80 x 25 one driven by a key script), load
+// the module libkartoteki.so beside the executable and hand it the host
+// context through ModuleProc.
+//
+//   skolvarin [--data DIR]                          full screen
+//   skolvarin --keys SCRIPT --screen OUT [--data DIR] headless
+//
+// Headless runs type the keys of SCRIPT (format in host/term/key_script.h);
+// each <dump> appends the screen to OUT; after the script the host answers
+// Esc until the module returns, and gives up with exit code 3 when the
+// module ignores 10,000 of them.
 #include <dlfcn.h>
 #include <unistd.h>
 
 #include <climits>
 #include <cstdio>
+#include <fstream>
+#include <memory>
+#include <sstream>
 #include <string>
 
 #include "app/command.h"
 #include "app/module_loader.h"
+#include "data/data_directory.h"
+#include "host/term/key_script.h"
+#include "host/term/ncurses_terminal.h"
+#include "host/term/virtual_terminal.h"
+#include "host/ui/screen.h"
 
 namespace skolvarin::app {
 
@@ -44,4 +61,115 @@ int run_module(HostContext* ctx, std::string& error) {
   return rc;
 }
 
+namespace {
+
+constexpr int kRows = 25, kCols = 80;
+constexpr long kEscLimit = 10000;
+
+std::string trim(std::string s) {
+  size_t b = s.find_first_not_of(' ');
+  if (b == std::string::npos) return {};
+  size_t e = s.find_last_not_of(' ');
+  return s.substr(b, e - b + 1);
+}
+
+// The firm's name as the title line shows it: both lines joined.
+std::string firm_title(const HostContext& ctx) {
+  std::string t = trim(ctx.firm_name1);
+  std::string second = trim(ctx.firm_name2);
+  if (!second.empty()) t += (t.empty() ? "" : " ") + second;
+  return t.empty() ? std::string("SKOLVARIN") : t;
+}
+
+bool open_or_create(HostContext& ctx, const CommandLine& cl, std::string& error) {
+  if (data::open_data_directory(ctx, cl.data_dir, error)) return true;
+  std::vector<std::string> created;
+  error.clear();
+  return data::init_data_directory(ctx, cl.data_dir, created, error) == 0;
+}
+
+// Runs the module on a terminal; a load failure comes back in `error` so
+// the caller can print it once the terminal is given back.
+int run_on(term::Terminal& terminal, HostContext& ctx, std::string& error) {
+  host::Screen screen(terminal);
+  host::ScreenBinding binding(screen);
+  ctx.screen = &screen;
+  ctx.title_window = screen.title_window();
+  screen.set_title(firm_title(ctx));
+  int rc = run_module(&ctx, error);
+  ctx.screen = nullptr;
+  return rc < 0 && !error.empty() ? 1 : 0;
+}
+
+int run_ekran(const CommandLine& cl) {
+  std::string keys_path, screen_path;
+  bool have_keys = cl.value_of("--keys", keys_path);
+  bool have_screen = cl.value_of("--screen", screen_path);
+  if (have_keys != have_screen) {
+    std::fprintf(stderr, "skolvarin: opcje --keys i --screen podaje się razem (praca bez terminala)\n");
+    return 2;
+  }
+  std::vector<term::ScriptStep> steps;
+  if (have_keys) {
+    std::ifstream in(keys_path, std::ios::binary);
+    if (!in) {
+      std::fprintf(stderr, "skolvarin: nie można odczytać skryptu klawiszy %s\n", keys_path.c_str());
+      return 2;
+    }
+    std::stringstream ss;
+    ss << in.rdbuf();
+    std::string error;
+    if (!term::parse_key_script(ss.str(), steps, error)) {
+      std::fprintf(stderr, "skolvarin: skrypt klawiszy %s: %s\n", keys_path.c_str(), error.c_str());
+      return 2;
+    }
+    // The dump file starts empty for each run.
+    std::ofstream out(screen_path, std::ios::binary | std::ios::trunc);
+    if (!out) {
+      std::fprintf(stderr, "skolvarin: nie można zapisać pliku ekranu %s\n", screen_path.c_str());
+      return 2;
+    }
+  }
+
+  HostContext ctx;
+  ctx.today = cl.today;
+  std::string error;
+  if (!open_or_create(ctx, cl, error)) {
+    std::fprintf(stderr, "skolvarin: %s\n", error.c_str());
+    return 1;
+  }
+
+  if (have_keys) {
+    term::VirtualTerminal terminal(kRows, kCols);
+    terminal.add_steps(steps);
+    terminal.set_dump_sink([screen_path](const std::string& dump) {
+      std::ofstream out(screen_path, std::ios::binary | std::ios::app);
+      out << dump;
+    });
+    terminal.set_esc_limit(kEscLimit, [] {
+      std::fprintf(stderr,
+                   "skolvarin: skrypt klawiszy się skończył, a moduł nie zakończył pracy mimo %ld "
+                   "naciśnięć Esc; przerywam\n",
+                   kEscLimit);
+    });
+    int rc = run_on(terminal, ctx, error);
+    if (!error.empty()) std::fprintf(stderr, "skolvarin: %s\n", error.c_str());
+    return rc;
+  }
+
+  auto terminal = term::NcursesTerminal::open(kRows, kCols, error);
+  if (!terminal) {
+    std::fprintf(stderr, "skolvarin: %s\n", error.c_str());
+    return 1;
+  }
+  int rc = run_on(*terminal, ctx, error);
+  terminal.reset();  // the terminal is given back before anything is printed
+  if (!error.empty()) std::fprintf(stderr, "skolvarin: %s\n", error.c_str());
+  return rc;
+}
+
+const CommandRegistrar kEkran("ekran", "program pełnoekranowy (domyślnie); --keys SKRYPT --screen PLIK bez terminala",
+                              run_ekran);
+
+}  // namespace
 }  // namespace skolvarin::app

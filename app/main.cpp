@@ -86,6 +86,10 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "skolvarin: błędna data w --dzis: %s (oczekiwano RRRR-MM-DD)\n", argv[i]);
         return 2;
       }
+    } else if ((a == "--keys" || a == "--screen") && i + 1 < argc) {
+      // Options of the headless run take a value that is never a command.
+      rest.push_back(a);
+      rest.push_back(argv[++i]);
     } else if (a == "--help" || a == "-h") {
       usage();
       return 0;

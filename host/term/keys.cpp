@@ -1,0 +1,16 @@
+// Alt+letter key codes: the PC scan code of the letter key in the high byte.
+#include "host/api/screen_api.h"
+
+namespace skolvarin::keys {
+
+int alt(char letter) {
+  static constexpr unsigned char kScan[26] = {
+      0x1E, 0x30, 0x2E, 0x20, 0x12, 0x21, 0x22, 0x23, 0x17, 0x24, 0x25, 0x26, 0x32,  // a..m
+      0x31, 0x18, 0x19, 0x10, 0x13, 0x1F, 0x14, 0x16, 0x2F, 0x11, 0x2D, 0x15, 0x2C,  // n..z
+  };
+  int l = (letter | 0x20) - 'a';
+  if (l < 0 || l >= 26) return 0;
+  return kScan[l] << 8;
+}
+
+}  // namespace skolvarin::keys
