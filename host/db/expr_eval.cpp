@@ -111,6 +111,24 @@ void format_str(double value, int width, int decimals, char* out) {
     } while (u);
     if (negative) buf[len++] = '-';
     while (k) buf[len++] = rev[--k];
+  } else if (decimals <= 9 && std::fabs(value) * kPow10[decimals] < 1e9 &&
+             std::fabs(value * kPow10[decimals] - std::nearbyint(value * kPow10[decimals])) < 1e-4) {
+    // Clearly not half-way: the nearest integer of value * 10^d is what R
+    // gives (15 significant digits leave the value within 1e-5 of it).
+    const long long scaled = std::llround(value * kPow10[decimals]);
+    unsigned long long u = scaled < 0 ? 0ULL - static_cast<unsigned long long>(scaled)
+                                      : static_cast<unsigned long long>(scaled);
+    char rev[32];
+    int k = 0;
+    do {
+      rev[k++] = static_cast<char>('0' + u % 10);
+      u /= 10;
+    } while (u || k <= decimals);  // at least one digit before the point
+    if (scaled < 0) buf[len++] = '-';
+    while (k) {
+      if (k == decimals && decimals > 0) buf[len++] = '.';
+      buf[len++] = rev[--k];
+    }
   } else {
     const double v = R(value, decimals) + 0.0;
     len = std::snprintf(buf, sizeof buf, "%.*f", decimals, v);
