@@ -74,6 +74,7 @@ DATA4* make_handle(HostContext* ctx, const std::string& alias, std::unique_ptr<T
   d->ctx = ctx;
   d->alias = alias;
   d->table = std::move(table);
+  d->table->set_header_wait(session(ctx).lock_wait_ms);
   d->record.assign(static_cast<size_t>(d->table->record_length()), ' ');
   for (size_t i = 0; i < d->table->fields().size(); ++i) {
     auto f = std::make_unique<FIELD4>();
@@ -375,5 +376,7 @@ const char* t4expr(TAG4* tag) { return tag ? tag->index->expression().c_str() : 
 const char* t4filter(TAG4* tag) { return tag ? tag->index->filter().c_str() : ""; }
 
 void d4lock_wait(HostContext* ctx, int milliseconds) {
-  if (ctx) session(ctx).lock_wait_ms = std::max(0, milliseconds);
+  if (!ctx) return;
+  session(ctx).lock_wait_ms = std::max(0, milliseconds);
+  for (auto& d : session(ctx).open) d->table->set_header_wait(session(ctx).lock_wait_ms);
 }

@@ -228,7 +228,7 @@ void Table::release_header(bool taken) {
 
 bool Table::bump_counter(std::string& error) {
   bool taken = false;
-  if (!lock_header(2000, taken)) {
+  if (!lock_header(header_wait_ms_, taken)) {
     error = in_file(path(), "nagłówek tabeli jest zablokowany przez innego użytkownika");
     return false;
   }
@@ -279,7 +279,7 @@ bool Table::append_record(const char* buf, long& recno, std::string& error) {
     return false;
   }
   bool taken = false;
-  if (!lock_header(2000, taken)) {
+  if (!lock_header(header_wait_ms_, taken)) {
     error = in_file(path(), "nie można dopisać rekordu: tabela jest zablokowana przez innego użytkownika");
     return false;
   }

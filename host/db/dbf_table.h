@@ -81,6 +81,8 @@ class Table {
   void unlock_record(long recno);
   void unlock_all();
   bool table_locked() const;
+  // How long appends and counter updates wait for the header byte.
+  void set_header_wait(int ms) { header_wait_ms_ = ms; }
   bool record_locked(long recno) const;
 
  private:
@@ -101,6 +103,7 @@ class Table {
   HostDate today_;
   std::vector<char> ahead_;   // read-ahead block of whole records
   long ahead_first_ = 0, ahead_count_ = 0;
+  int header_wait_ms_ = 2000;
 };
 
 }  // namespace skolvarin::db
