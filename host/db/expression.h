@@ -2,11 +2,33 @@
 //
 // An Expression is compiled once from its text against a table's fields and
 // then evaluated per record.  Supported: field names; character, numeric and
-// logical literals ("..", '..', [..], 12.5, .T.); + - * / on numbers, + on
-// character values (concatenation); comparisons = # <> < > <= >= and $;
-// .NOT. .AND. .OR. (and !); parentheses; the functions UPPER LOWER STR DTOS
-// RECNO DELETED MONTH YEAR DAY SUBSTR LEFT VAL, in any letter case and with
-// blanks before the parenthesis ("UPPER (NA1)").
+// logical literals ("..", '..', [..], 12.5, .T.); + - * / % ^ on numbers,
+// + and - on character values (concatenation); comparisons = == # <> != < >
+// <= >= and $; .NOT. .AND. .OR. (and !); parentheses; the functions UPPER
+// LOWER STR DTOS RECNO DELETED MONTH YEAR DAY SUBSTR LEFT RIGHT VAL ABS INT
+// ROUND IIF, in any letter case and with blanks before the parenthesis
+// ("UPPER (NA1)").  String literals are UTF-8 in the text, Mazovia in values.
+//
+// Semantics, as dBASE gives them:
+//  - STR(n[,w[,d]]): width w (default 10, 1..255) and d decimals (default 0,
+//    0..15) must be numeric constants; the value is rounded half away from
+//    zero (skolvarin::R) and right-aligned; a result that does not fit in w
+//    is w asterisks ("***"), which is what dBASE gives; zero never shows a
+//    minus sign.  STR of a blank numeric field is 0.
+//  - DTOS of a blank date is 8 blanks; MONTH, YEAR, DAY of a blank date are 0.
+//  - Character "=" and "#"/"<>" compare as SET EXACT OFF: "=" is true when
+//    the left value begins with the right one; "==" compares both without
+//    trailing blanks; < > <= >= compare in Polish order with the shorter
+//    value taken as blank padded.  "a $ b" is true when b contains a.
+//  - Numbers are equal when they agree to 9 significant digits; division
+//    by zero gives 0 (keys never hold infinities).
+//  - a - b on character values moves the trailing blanks of a to the end.
+//  - Function names may be cut to their first four letters (SUBS, DELE).
+//  - SUBSTR, LEFT and RIGHT take constant positions, so lengths stay fixed;
+//    IIF pads the shorter character branch with blanks.
+//  - Messages: "Nieznane pole: X (znak 5)", "Niezgodne typy danych w
+//    wyrażeniu (znak 5)", "Brak nawiasu zamykającego (znak 1)", ... with the
+//    1-based character position in the expression text.
 //
 // Invariants:
 //  - every character value has a fixed length known at compile time, so
