@@ -1,0 +1,120 @@
+// Windows on the virtual screen: frames, Polish text, and the stack.
+#include <gtest/gtest.h>
+
+#include "host/api/screen_api.h"
+#include "host/term/utf8.h"
+#include "tests/ui/ui_fixture.h"
+
+namespace {
+
+using skolvarin::term::utf8_decode;
+using skolvarin::testing_ui::VirtualScreen;
+
+char32_t cell(const VirtualScreen& vs, int r, int c) { return vs.screen.compose().at(r, c).ch; }
+
+std::u32string cells(const VirtualScreen& vs, int r, int c, int n) {
+  return utf8_decode(vs.row(r)).substr(static_cast<size_t>(c), static_cast<size_t>(n));
+}
+
+TEST(Windows, DoubleFrameTitleAndPolishLetters) {
+  VirtualScreen vs;
+  int w = w4define(2, 10, 5, 30);
+  ASSERT_GE(w, 0);
+  w4title(w, " Urzędy ");
+  w4border(w, 2);
+  w4select(w);
+  w4activate(w);
+  w4write(0, 0, "Zażółć gęślą jaźń");
+  w4centre(1, "środek");
+  EXPECT_EQ(cell(vs, 2, 10), U'╔');
+  EXPECT_EQ(cell(vs, 2, 30), U'╗');
+  EXPECT_EQ(cell(vs, 5, 10), U'╚');
+  EXPECT_EQ(cell(vs, 5, 30), U'╝');
+  EXPECT_EQ(cell(vs, 3, 10), U'║');
+  EXPECT_EQ(cells(vs, 2, 11, 19), U"═════ Urzędy ══════");
+  EXPECT_EQ(cells(vs, 3, 11, 19), U"Zażółć gęślą jaźń  ");
+  EXPECT_EQ(cells(vs, 4, 11, 19), U"      środek       ");
+  EXPECT_EQ(w4width(), 19);
+  EXPECT_EQ(w4height(), 2);
+}
+
+TEST(Windows, SingleFrameAndTextCutAtTheEdge) {
+  VirtualScreen vs;
+  int w = w4define(10, 0, 12, 5);
+  w4select(w);
+  w4activate(w);
+  w4write(0, 2, "abcdef");
+  EXPECT_EQ(cells(vs, 10, 0, 6), U"┌────┐");
+  EXPECT_EQ(cells(vs, 11, 0, 7), U"│  ab│ ");
+  EXPECT_EQ(cells(vs, 12, 0, 6), U"└────┘");
+}
+
+TEST(Windows, HidingAndClosingRestoreWhatWasUnder) {
+  VirtualScreen vs;
+  int a = w4define(3, 3, 10, 40);
+  w4select(a);
+  w4activate(a);
+  w4write(2, 2, "pod spodem");
+  std::string before = vs.text();
+  int b = w4define(5, 20, 15, 60);
+  int previous = w4select(b);
+  EXPECT_EQ(previous, a);
+  w4activate(b);
+  w4write(0, 0, "na wierzchu");
+  EXPECT_NE(vs.text(), before);
+  w4deactivate(b);
+  EXPECT_EQ(vs.text(), before);
+  // Shown again, it comes back with its contents.
+  w4activate(b);
+  EXPECT_NE(vs.text().find("na wierzchu"), std::string::npos);
+  w4close(b);
+  EXPECT_EQ(vs.text(), before);
+  // Activating the lower window again puts it on top of a newer one.
+  int c = w4define(3, 3, 4, 12);
+  w4activate(c);
+  w4activate(a);
+  EXPECT_EQ(cell(vs, 3, 3), U'┌');
+  EXPECT_NE(vs.text().find("pod spodem"), std::string::npos);
+}
+
+TEST(Windows, SelectMinusOneOnlyAsks) {
+  VirtualScreen vs;
+  int title = w4select(-1);
+  EXPECT_EQ(title, vs.screen.title_window());
+  int w = w4define(3, 3, 6, 20);
+  EXPECT_EQ(w4select(-1), title);
+  EXPECT_EQ(w4select(w), title);
+  EXPECT_EQ(w4select(-1), w);
+  // A window that does not fit the screen is refused.
+  EXPECT_EQ(w4define(20, 70, 30, 90), -1);
+  EXPECT_EQ(w4activate(99), -1);
+}
+
+TEST(Windows, TitleWindowShowsTheFirmCentred) {
+  VirtualScreen vs;
+  vs.screen.set_title("FIRMA DEMONSTRACYJNA");
+  std::u32string row0 = utf8_decode(vs.row(0));
+  EXPECT_EQ(row0.substr(30, 20), U"FIRMA DEMONSTRACYJNA");
+  // The module rewrites it as the change of firm does.
+  int saved = w4select(vs.screen.title_window());
+  w4clear(0);
+  w4centre(0, "Spółka Łódź");
+  w4select(saved);
+  EXPECT_EQ(utf8_decode(vs.row(0)).substr(34, 11), U"Spółka Łódź");
+}
+
+TEST(Windows, HelpLinesStackAtTheBottom) {
+  VirtualScreen vs;
+  set_fun_help("F2-Zapisz  Esc-Wyjście");
+  EXPECT_EQ(vs.row(24).substr(0, 23), "F2-Zapisz  Esc-Wyjście");
+  set_fun_help("Enter-Wybór");
+  EXPECT_EQ(vs.row(24).substr(0, 12), "Enter-Wybór");
+  remove_fun_help();
+  EXPECT_EQ(vs.row(24).substr(0, 23), "F2-Zapisz  Esc-Wyjście");
+  add_help_line("Nr listy = 0 - kopiowanie wszystkich list w miesiącu.");
+  EXPECT_EQ(vs.row(23).substr(0, 10), "Nr listy =");
+  remove_help_line();
+  EXPECT_EQ(vs.row(23), std::string(80, ' '));
+}
+
+}  // namespace
