@@ -109,9 +109,14 @@ bool Table::load(std::string& error) {
   count_ = effective_count(header_.record_count, size);
   long long expected = header_.header_length + static_cast<long long>(count_) * header_.record_length;
   if (!file_->read_only() && (header_.record_count != static_cast<std::uint32_t>(count_) ||
-                              (size != expected && size != expected + 1)))
+                              size != expected + 1 || !end_mark_at(expected)))
     repair(size);
   return true;
+}
+
+bool Table::end_mark_at(long long offset) {
+  unsigned char mark = 0;
+  return file_->read_at(static_cast<std::uint64_t>(offset), &mark, 1) == 1 && mark == kEndOfFile;
 }
 
 long Table::whole_records(long long size) const {
@@ -144,7 +149,7 @@ void Table::repair(long long size) {
     count_ = effective_count(header_count, size);
     long long end = header_.header_length + static_cast<long long>(count_) * header_.record_length;
     bool ok = true;
-    if (size != end + 1) {
+    if (size != end + 1 || !end_mark_at(end)) {
       unsigned char eof = kEndOfFile;
       ok = file_->truncate(static_cast<std::uint64_t>(end)) && file_->write_at(static_cast<std::uint64_t>(end), &eof, 1);
     }

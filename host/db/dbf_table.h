@@ -92,6 +92,7 @@ class Table {
   bool lock_header(int wait_ms, bool& taken);
   void release_header(bool taken);
   long whole_records(long long size) const;
+  bool end_mark_at(long long offset);
   long effective_count(std::uint32_t header_count, long long size);
   void repair(long long size);
   void drop_read_ahead() { ahead_first_ = 0; ahead_count_ = 0; }
