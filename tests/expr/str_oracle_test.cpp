@@ -46,7 +46,7 @@ std::vector<std::string> run_oracle(const std::vector<StrCase>& cases) {
 }
 
 TEST(ExpressionStrOracle, StrAgreesWithDecimalRounding) {
-  const testing::SampleTable table{{"KWO", FieldType::Numeric, 20, 4}}  // wide enough for every value;
+  const testing::SampleTable table{{"KWO", FieldType::Numeric, 20, 4}};  // wide enough for every value
   std::mt19937_64 rng(20240229);
   std::vector<StrCase> cases;
   const long long tops[] = {10, 1000, 100000, 10000000, 1000000000, 100000000000};
