@@ -290,4 +290,15 @@ int import_reference_tables(HostContext& ctx, const std::string& reference_dir, 
   return ok ? 0 : -1;
 }
 
+int import_reference_tables(HostContext& ctx, std::string& error) {
+  std::string dir = default_reference_dir();
+  if (dir.empty()) {
+    error = "nie znaleziono plików tabel wzorcowych (zmienna SKOLVARIN_WZORCE)";
+    return -1;
+  }
+  ReferenceImportResult result;
+  if (import_reference_tables(ctx, dir, result, error) != 0) return -1;
+  return result.total_added();
+}
+
 }  // namespace skolvarin::app

@@ -51,4 +51,9 @@ std::string default_reference_dir();
 int import_reference_tables(HostContext& ctx, const std::string& reference_dir, ReferenceImportResult& result,
                             std::string& error, const ReferenceProgress& progress = {});
 
+// The same with the files of default_reference_dir() and no progress; for
+// `skolvarin init` on a new data directory.  Returns the number of rows
+// added, or -1 with a Polish `error` (also when no reference files exist).
+int import_reference_tables(HostContext& ctx, std::string& error);
+
 }  // namespace skolvarin::app

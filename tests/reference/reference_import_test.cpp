@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <filesystem>
 
 #include "app/reference_data.h"
@@ -141,6 +142,15 @@ TEST_F(ReferenceImport, ScaleKeyedByTheUserIsLeftAlone) {
   EXPECT_EQ(d4reccount(tabe.data), 1);
   d4top(tabe.data);
   EXPECT_DOUBLE_EQ(f4double(tabe.field("PROC")), 15);
+}
+
+TEST_F(ReferenceImport, InitHookFindsTheFilesAndCountsRows) {
+  ::setenv("SKOLVARIN_WZORCE", kRef.c_str(), 1);
+  std::string error;
+  int first = import_reference_tables(ctx_, error);
+  EXPECT_GT(first, 1000) << error;
+  EXPECT_EQ(import_reference_tables(ctx_, error), 0) << error;
+  ::unsetenv("SKOLVARIN_WZORCE");
 }
 
 TEST_F(ReferenceImport, BadReferenceDirectoryIsReportedAndNothingIsWritten) {
