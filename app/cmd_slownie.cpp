@@ -1,0 +1,72 @@
+// skolvarin slownie KWOTA [--json]: the amount in Polish words, as bills and
+// cash vouchers print it.
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "app/command.h"
+#include "host/core/amount_words.h"
+#include "host/core/rounding.h"
+
+namespace skolvarin::app {
+namespace {
+
+// "1234,56", "1234.56", "-7", "1 234,5": digits with at most one decimal
+// separator and at most two decimals; blanks between digits are ignored.
+bool parse_amount(const std::string& text, double& out) {
+  std::string s;
+  bool point = false, digit = false;
+  int decimals = 0;
+  for (size_t i = 0; i < text.size(); ++i) {
+    char c = text[i];
+    if (c == ' ') continue;
+    if (c == '-' && s.empty()) {
+      s += c;
+    } else if (c >= '0' && c <= '9') {
+      s += c;
+      digit = true;
+      if (point && ++decimals > 2) return false;
+    } else if ((c == ',' || c == '.') && !point) {
+      s += '.';
+      point = true;
+    } else {
+      return false;
+    }
+  }
+  if (!digit) return false;
+  out = std::strtod(s.c_str(), nullptr);
+  return std::isfinite(out);
+}
+
+int run(const CommandLine& cl) {
+  auto words = cl.positional({});
+  if (words.size() != 1) {
+    std::fprintf(stderr, "skolvarin slownie: podaj jedną kwotę, np. skolvarin slownie 1234,56\n");
+    return 2;
+  }
+  double amount = 0;
+  if (!parse_amount(words[0], amount)) {
+    std::fprintf(stderr, "skolvarin slownie: błędna kwota: %s (oczekiwano liczby z najwyżej dwoma "
+                 "miejscami po przecinku, np. 1234,56)\n", words[0].c_str());
+    return 2;
+  }
+  std::string text = slownie(amount);
+  if (text.empty()) {
+    std::fprintf(stderr, "skolvarin slownie: kwota poza zakresem: %s (najwyżej 999 999 999,99)\n",
+                 words[0].c_str());
+    return 2;
+  }
+  if (cl.has_flag("--json")) {
+    std::printf("{\"kwota\": %.2f, \"slownie\": \"%s\", \"slownie_3\": \"%s\"}\n", R(amount, 2),
+                text.c_str(), slownie_3(amount).c_str());
+  } else {
+    std::printf("%s\n", text.c_str());
+  }
+  return 0;
+}
+
+CommandRegistrar reg("slownie", "kwota słownie (np. slownie 1234,56)", run);
+
+}  // namespace
+}  // namespace skolvarin::app
