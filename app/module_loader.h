@@ -8,7 +8,8 @@
 
 namespace skolvarin::app {
 
-// Full path of libkartoteki.so beside the running executable.
+// Full path of libkartoteki.so beside the running executable, or the module
+// named by the environment variable SKOLVARIN_MODULE (test modules).
 std::string module_path();
 
 // dlopen + ModuleProc(ctx, 0).  Returns ModuleProc's result, or -1 with

@@ -1,0 +1,292 @@
+// End-to-end runs of the real skolvarin: headless with key scripts, and
+// full screen inside tmux (the test is skipped when tmux is missing).
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/types.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace {
+
+std::string bin_dir() {
+  const char* b = std::getenv("SKOLVARIN_BIN");
+  return b ? b : SKOLVARIN_BINARY_DIR "/bin";
+}
+std::string skolvarin() { return bin_dir() + "/skolvarin"; }
+std::string probe() { return bin_dir() + "/libprobe_module.so"; }
+
+std::string temp_dir() {
+  char tmpl[] = "/tmp/skolvarin-e2e-XXXXXX";
+  const char* d = mkdtemp(tmpl);
+  return d ? d : "/tmp";
+}
+
+std::string read_file(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream ss;
+  ss << in.rdbuf();
+  return ss.str();
+}
+
+void write_file(const std::string& path, const std::string& text) {
+  std::ofstream out(path, std::ios::binary);
+  out << text;
+}
+
+struct Result {
+  int status = -1;
+  std::string out, err;
+};
+
+// Runs a shell command with stdout and stderr captured.
+Result run(const std::string& cmd, const std::string& dir) {
+  Result r;
+  std::string full = cmd + " >" + dir + "/stdout 2>" + dir + "/stderr </dev/null";
+  int s = std::system(full.c_str());
+  r.status = WIFEXITED(s) ? WEXITSTATUS(s) : 128 + (WIFSIGNALED(s) ? WTERMSIG(s) : 0);
+  r.out = read_file(dir + "/stdout");
+  r.err = read_file(dir + "/stderr");
+  return r;
+}
+
+std::vector<std::string> dumps_of(const std::string& text) {
+  std::vector<std::string> out;
+  std::string sep(80, '=');
+  size_t pos = 0;
+  for (;;) {
+    size_t e = text.find(sep + "\n", pos);
+    if (e == std::string::npos) break;
+    out.push_back(text.substr(pos, e - pos));
+    pos = e + sep.size() + 1;
+  }
+  return out;
+}
+
+int count_lines(const std::string& s) {
+  int n = 0;
+  for (char c : s) n += c == '\n';
+  return n;
+}
+
+// ------------------------------------------------------------ headless
+
+std::string headless(const std::string& dir, const std::string& module, const std::string& script) {
+  write_file(dir + "/keys.txt", script);
+  std::string env = module.empty() ? "" : "SKOLVARIN_MODULE=" + module + " ";
+  return env + "timeout 60 " + skolvarin() + " --data " + dir + "/dane --dzis 2024-05-10 --keys " + dir +
+         "/keys.txt --screen " + dir + "/screen.txt";
+}
+
+TEST(Headless, ScriptDumpsTheScreenAndTheRunEndsWhenItRunsOut) {
+  std::string dir = temp_dir();
+  Result r = run(headless(dir, probe(), "<dump>p<dump><Enter>y<dump>n<dump>"), dir);
+  EXPECT_EQ(r.status, 0) << r.err;
+  auto d = dumps_of(read_file(dir + "/screen.txt"));
+  ASSERT_EQ(d.size(), 4u) << read_file(dir + "/screen.txt");
+  for (const auto& one : d) EXPECT_EQ(count_lines(one), 25);
+  EXPECT_NE(d[0].find(" Pierwsza  Pytanie  Awaria  Uparta  Pomocnicze "), std::string::npos) << d[0];
+  EXPECT_NE(d[1].find("Próba modułu"), std::string::npos) << d[1];       // module message 1
+  EXPECT_NE(d[2].find("Czy kończyć?"), std::string::npos) << d[2];        // question box
+  EXPECT_NE(d[3].find("odpowiedź: nie"), std::string::npos) << d[3];      // Pytanie gave 27
+  EXPECT_EQ(d[3].find("Czy kończyć?"), std::string::npos) << d[3];        // box gone
+}
+
+TEST(Headless, AModuleThatIgnoresEscIsStopped) {
+  std::string dir = temp_dir();
+  Result r = run(headless(dir, probe(), "u"), dir);
+  EXPECT_EQ(r.status, 3);
+  EXPECT_NE(r.err.find("Esc"), std::string::npos) << r.err;
+}
+
+TEST(Headless, BadScriptsAndOptionsAreRefused) {
+  std::string dir = temp_dir();
+  Result r = run(headless(dir, probe(), "ab\n<Entr>"), dir);
+  EXPECT_EQ(r.status, 2);
+  EXPECT_NE(r.err.find("nieznany klawisz <Entr>"), std::string::npos) << r.err;
+  r = run(skolvarin() + " --data " + dir + "/dane --keys " + dir + "/keys.txt", dir);
+  EXPECT_EQ(r.status, 2);
+  EXPECT_NE(r.err.find("--screen"), std::string::npos) << r.err;
+}
+
+TEST(Headless, RealModuleShowsItsMenuBar) {
+  std::string dir = temp_dir();
+  Result r = run(headless(dir, "", "<dump>o<dump>"), dir);
+  EXPECT_EQ(r.status, 0) << r.err;
+  auto d = dumps_of(read_file(dir + "/screen.txt"));
+  ASSERT_EQ(d.size(), 2u) << r.err;
+  for (const char* item : {" Płace ", " Dowody ", " Transp ", " Pomocnicze "})
+    EXPECT_NE(d[0].find(item), std::string::npos) << item << "\n" << d[0];
+  EXPECT_NE(d[1].find(" Konta "), std::string::npos) << d[1];
+}
+
+TEST(FullScreen, WithoutATerminalTheProgramSaysSo) {
+  std::string dir = temp_dir();
+  Result r = run("SKOLVARIN_MODULE=" + probe() + " " + skolvarin() + " --data " + dir + "/dane", dir);
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.err.find("brak terminala"), std::string::npos) << r.err;
+}
+
+// ------------------------------------------------------------ tmux
+
+class Tmux {
+ public:
+  Tmux(int width, int height) : socket_("skolvarin-e2e-" + std::to_string(getpid())) {
+    std::string cmd = "tmux -u -L " + socket_ + " -f /dev/null new-session -d -s e2e -x " + std::to_string(width) +
+                      " -y " + std::to_string(height) + " 'env PS1=\"$ \" sh'";
+    ok_ = std::system(cmd.c_str()) == 0;
+  }
+  ~Tmux() { tmux("kill-server"); }
+  bool ok() const { return ok_; }
+
+  std::string tmux(const std::string& args) const {
+    std::string cmd = "tmux -u -L " + socket_ + " " + args + " 2>/dev/null";
+    std::string out;
+    if (FILE* p = popen(cmd.c_str(), "r")) {
+      char buf[4096];
+      size_t n;
+      while ((n = fread(buf, 1, sizeof buf, p)) > 0) out.append(buf, n);
+      pclose(p);
+    }
+    return out;
+  }
+  void type(const std::string& literal) const { tmux("send-keys -t e2e -l '" + literal + "'"); }
+  void key(const std::string& name) const { tmux("send-keys -t e2e " + name); }
+  std::string screen() const { return tmux("capture-pane -p -t e2e"); }
+  std::string format(const std::string& f) const { return tmux("display -p -t e2e '" + f + "'"); }
+
+  // Waits up to 10 s for a text (or the other text) on the screen.
+  bool wait_for(const std::string& text, const std::string& other = {}) const {
+    for (int i = 0; i < 100; ++i) {
+      std::string s = screen();
+      if (s.find(text) != std::string::npos) return true;
+      if (!other.empty() && s.find(other) != std::string::npos) return true;
+      std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
+    return false;
+  }
+
+ private:
+  std::string socket_;
+  bool ok_ = false;
+};
+
+bool have_tmux() { return std::system("command -v tmux >/dev/null 2>&1") == 0; }
+
+// Starts skolvarin in the pane after remembering the terminal modes; when it
+// ends the pane prints EXIT=<status> and STTY=SAME or STTY=CHANGED.
+void start(const Tmux& t, const std::string& dir, const std::string& module, const std::string& extra_env = "") {
+  std::string env = "LANG=C.UTF-8 LC_ALL=C.UTF-8 " + extra_env + (module.empty() ? "" : " SKOLVARIN_MODULE=" + module);
+  t.type("S=$(stty -g); env " + env + " " + skolvarin() + " --data " + dir + "/dane --dzis 2024-05-10; echo EXIT=$?; " +
+         "if [ \"$(stty -g)\" = \"$S\" ]; then echo STTY=SAME; else echo STTY=CHANGED; fi");
+  t.key("Enter");
+}
+
+void expect_restored(const Tmux& t, const std::string& exit_line) {
+  ASSERT_TRUE(t.wait_for(exit_line)) << t.screen();
+  EXPECT_TRUE(t.wait_for("STTY=SAME")) << t.screen();
+  EXPECT_EQ(t.format("#{alternate_on}"), "0\n");
+  EXPECT_EQ(t.format("#{cursor_flag}"), "1\n");
+}
+
+TEST(FullScreen, RealMenuBarOpensAndLeavesCleanly) {
+  if (!have_tmux()) GTEST_SKIP() << "tmux is not installed";
+  std::string dir = temp_dir();
+  Tmux t(100, 30);
+  ASSERT_TRUE(t.ok());
+  start(t, dir, "");
+  // A module that cannot start ends the run at once: fail fast with its message.
+  ASSERT_TRUE(t.wait_for(" Płace ", "EXIT=")) << t.screen();
+  std::string s = t.screen();
+  ASSERT_NE(s.find(" Płace "), std::string::npos) << s;
+  EXPECT_NE(s.find(" Dowody "), std::string::npos) << s;
+  EXPECT_NE(s.find(" Transp "), std::string::npos) << s;
+  EXPECT_NE(s.find(" Pomocnicze "), std::string::npos) << s;
+  EXPECT_EQ(t.format("#{alternate_on}"), "1\n");
+  t.type("o");  // " Pomocnicze "
+  EXPECT_TRUE(t.wait_for(" Kontrahenci ")) << t.screen();
+  t.key("Escape");
+  std::this_thread::sleep_for(std::chrono::milliseconds(300));
+  t.key("Escape");
+  expect_restored(t, "EXIT=0");
+}
+
+TEST(FullScreen, ProbeModuleDrawsPolishLettersAndBoxes) {
+  if (!have_tmux()) GTEST_SKIP() << "tmux is not installed";
+  std::string dir = temp_dir();
+  Tmux t(100, 30);
+  ASSERT_TRUE(t.ok());
+  start(t, dir, probe());
+  ASSERT_TRUE(t.wait_for(" Pierwsza ")) << t.screen();
+  t.type("p");
+  EXPECT_TRUE(t.wait_for("Próba modułu")) << t.screen();
+  EXPECT_NE(t.screen().find("╔"), std::string::npos) << t.screen();
+  t.key("Enter");
+  t.key("F3");  // a key the menu ignores
+  t.type("o");
+  EXPECT_TRUE(t.wait_for("│ Konta │")) << t.screen();
+  t.key("Enter");
+  EXPECT_TRUE(t.wait_for("wybrano Konta")) << t.screen();
+  t.key("Escape");
+  expect_restored(t, "EXIT=0");
+}
+
+TEST(FullScreen, ACrashingModuleLeavesTheTerminalUsable) {
+  if (!have_tmux()) GTEST_SKIP() << "tmux is not installed";
+  std::string dir = temp_dir();
+  Tmux t(100, 30);
+  ASSERT_TRUE(t.ok());
+  start(t, dir, probe());
+  ASSERT_TRUE(t.wait_for(" Awaria ")) << t.screen();
+  t.type("a");
+  expect_restored(t, "EXIT=139");  // 128 + SIGSEGV
+}
+
+TEST(FullScreen, TerminationSignalsLeaveTheTerminalUsable) {
+  if (!have_tmux()) GTEST_SKIP() << "tmux is not installed";
+  for (int sig : {SIGTERM, SIGHUP}) {
+    std::string dir = temp_dir();
+    Tmux t(100, 30);
+    ASSERT_TRUE(t.ok());
+    start(t, dir, probe());
+    ASSERT_TRUE(t.wait_for(" Pierwsza ")) << t.screen();
+    // The program is the child of the pane's shell.
+    std::string shell = t.format("#{pane_pid}");
+    FILE* p = popen(("pgrep -P " + shell).c_str(), "r");
+    ASSERT_NE(p, nullptr);
+    int pid = 0;
+    ASSERT_EQ(fscanf(p, "%d", &pid), 1);
+    pclose(p);
+    ASSERT_GT(pid, 1);
+    ASSERT_EQ(kill(pid, sig), 0);
+    expect_restored(t, "EXIT=" + std::to_string(128 + sig));
+  }
+}
+
+TEST(FullScreen, TooSmallOrDumbTerminalsAreRefusedInPolish) {
+  if (!have_tmux()) GTEST_SKIP() << "tmux is not installed";
+  std::string dir = temp_dir();
+  {
+    Tmux t(60, 20);
+    ASSERT_TRUE(t.ok());
+    start(t, dir, probe());
+    EXPECT_TRUE(t.wait_for("za mały terminal")) << t.screen();
+    expect_restored(t, "EXIT=1");
+  }
+  {
+    Tmux t(100, 30);
+    ASSERT_TRUE(t.ok());
+    start(t, dir, probe(), "TERM=dumb");
+    EXPECT_TRUE(t.wait_for("nieobsługiwany terminal")) << t.screen();
+    expect_restored(t, "EXIT=1");
+  }
+}
+
+}  // namespace
