@@ -1,0 +1,295 @@
+// skolvarin kalkulator [--rok R] [--rodzaj placa|zlecenie|dzielo]
+//                      (--brutto X | --netto X | --koszt X) [--json] [--data DIR]
+// The payroll calculator on the command line: the whole breakdown of a pay,
+// a contract of mandate or a contract for a specific work, from its gross,
+// from the amount paid out or from the employer's total cost.  The rates
+// are the payroll parameters of the year kept in the data directory (and
+// the firm's accident rate); a year without parameters uses the defaults.
+#include <sys/stat.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "app/command.h"
+#include "data/catalogue.h"
+#include "data/data_directory.h"
+#include "data/module_state.h"
+#include "data/opener.h"
+#include "data/settings.h"
+#include "host/api/db_api.h"
+#include "host/core/rounding.h"
+#include "payroll/calculator.h"
+#include "payroll/messages.h"
+#include "payroll/parameters.h"
+
+namespace skolvarin::app {
+namespace {
+
+using payroll::CalcKind;
+using payroll::CalcMode;
+
+constexpr const char* kName = "skolvarin kalkulator";
+
+int bad_input(const std::string& text) {
+  std::fprintf(stderr, "%s: %s\n", kName, text.c_str());
+  return 2;
+}
+
+// An amount as a bookkeeper types it: digits, one decimal point or comma,
+// at most two decimals.
+bool parse_amount(std::string text, double& out) {
+  for (char& c : text)
+    if (c == ',') c = '.';
+  if (text.empty() || text.size() > 14) return false;
+  int dots = 0, decimals = 0;
+  for (char c : text) {
+    if (c == '.') {
+      ++dots;
+    } else if (c < '0' || c > '9') {
+      return false;
+    } else if (dots) {
+      ++decimals;
+    }
+  }
+  if (dots > 1 || decimals > 2 || text == ".") return false;
+  out = std::strtod(text.c_str(), nullptr);
+  return out < 1e9;
+}
+
+const char* refusal_text(int message) {
+  switch (message) {
+    case payroll::msg::kTooHighTaxCosts: return "Za duża stopa podatku, koszty uzysku lub odliczenie.";
+    case payroll::msg::kTooHighTaxHealth: return "Za duża stopa podatku lub ubezpieczenia zdrowotnego.";
+    case payroll::msg::kTooHighTaxHealthCosts: return "Za duża stopa podatku, ubezpieczenia zdrowotnego lub kosztów.";
+    case payroll::msg::kTooHighSocialRates: return "Za duże stopy ubezpieczeń.";
+  }
+  return "Kwoty nie można obliczyć.";
+}
+
+// The keys of a payroll settings block in the data dictionary's form.
+template <class Block>
+data::SettingsGroup settings_group(std::string_view label, const data::CatalogueEntry* table,
+                                   std::span<const payroll::SettingKey<Block>> keys, Block& block) {
+  data::SettingsGroup g;
+  g.label = std::string(label);
+  g.table = table;
+  for (const auto& k : keys) {
+    switch (k.type) {
+      case payroll::SettingType::Double:
+        g.keys.push_back(data::SettingKey::number(k.key, k.double_in(block), k.number_default));
+        break;
+      case payroll::SettingType::Integer:
+        g.keys.push_back(
+            data::SettingKey::integer(k.key, k.int_in(block), static_cast<int>(k.number_default)));
+        break;
+      case payroll::SettingType::Switch:
+      case payroll::SettingType::Text:
+        // Keys whose default is a host text are not needed here; leaving
+        // them out keeps the reader from appending them with another text.
+        if (k.host_message_default != 0) break;
+        g.keys.push_back(data::SettingKey::text(k.key, k.text_in(block), k.width, std::string(k.text_default)));
+        break;
+    }
+  }
+  return g;
+}
+
+bool file_exists(const std::string& path) {
+  struct stat st;
+  return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+// Reads the year's payroll parameters and the firm's ZUS settings when the
+// data directory has them.  `source` tells where the figures came from.
+// Returns false with `error` when the data directory was named on the
+// command line but cannot be opened, or a file present cannot be read.
+bool load_parameters(const CommandLine& cl, int year, payroll::PayrollParameters& p, payroll::ZusSettings& z,
+                     std::string& source, std::string& error) {
+  HostContext ctx;
+  ctx.today = cl.today;
+  data::reset_state();
+  data::state().ctx = &ctx;
+  std::string open_error;
+  bool ok = true;
+  source = "parametry domyślne";
+  if (!data::open_data_directory(ctx, cl.data_dir, open_error)) {
+    if (cl.data_given) {
+      error = open_error;
+      ok = false;
+    } else {
+      source += " (brak katalogu danych)";
+    }
+    data::reset_state();
+    return ok;
+  }
+  const data::CatalogueEntry* papl = data::find_table("W3PAPL  .DBF");
+  const std::string papl_name = data::table_file_name(&ctx, *papl, year);
+  if (file_exists(ctx.shared_dir + papl_name)) {
+    auto group = settings_group(payroll::kPayrollGroupLabel, papl, payroll::payroll_parameter_keys(year), p);
+    if (data::read_settings(&ctx, group, year) != 0) {
+      error = "nie można odczytać parametrów płacowych z " + ctx.shared_dir + papl_name;
+      ok = false;
+    } else {
+      source = "parametry płacowe " + std::to_string(year) + " z " + ctx.shared_dir + papl_name;
+    }
+  } else {
+    source += " (brak parametrów płacowych roku " + std::to_string(year) + ")";
+  }
+  const data::CatalogueEntry* pazu = data::find_table("W3PAZU.DBF");
+  if (ok && !ctx.firm_dir.empty() && file_exists(ctx.firm_dir + pazu->file)) {
+    auto group = settings_group(payroll::kZusGroupLabel, pazu, payroll::zus_setting_keys(), z);
+    if (data::read_settings(&ctx, group, year) != 0) {
+      error = std::string("nie można odczytać ustawień ZUS z ") + ctx.firm_dir + pazu->file;
+      ok = false;
+    }
+  }
+  data::close_all_tables(&ctx);
+  data::reset_state();
+  return ok;
+}
+
+struct Line {
+  const char* label;
+  const char* key;
+  double employee;
+  double employer;
+  bool has_employee, has_employer;
+};
+
+void print_text(const payroll::Breakdown& b, int year, CalcKind kind, const std::string& source) {
+  static const char* kinds[] = {"płaca", "umowa zlecenia", "umowa o dzieło"};
+  std::printf("KALKULATOR PŁACOWY %d, %s\n", year, kinds[static_cast<int>(kind)]);
+  std::printf("%-28s %12s %12s\n", "", "pracownik", "pracodawca");
+  auto row = [](const char* label, const double* employee, const double* employer) {
+    // Polish labels carry two-byte letters: pad by characters, not bytes.
+    std::string l = label;
+    int chars = 0;
+    for (unsigned char c : l)
+      if ((c & 0xC0) != 0x80) ++chars;
+    l.append(chars < 28 ? 28 - chars : 0, ' ');
+    char e[16] = "", r[16] = "";
+    if (employee) std::snprintf(e, sizeof e, "%.2f", R(*employee, 2));
+    if (employer) std::snprintf(r, sizeof r, "%.2f", R(*employer, 2));
+    char out[128];
+    std::snprintf(out, sizeof out, "%s %12s %12s", l.c_str(), e, r);
+    std::string line = out;
+    while (!line.empty() && line.back() == ' ') line.pop_back();
+    std::printf("%s\n", line.c_str());
+  };
+  row("brutto", &b.gross, nullptr);
+  row("ubezpieczenie emerytalne", &b.pension_employee, &b.pension_employer);
+  row("ubezpieczenie rentowe", &b.disability_employee, &b.disability_employer);
+  row("ubezpieczenie chorobowe", &b.sickness, nullptr);
+  row("ubezpieczenie wypadkowe", nullptr, &b.accident);
+  row("ubezpieczenie zdrowotne", &b.health, nullptr);
+  row("Fundusz Pracy", nullptr, &b.fp);
+  row("FGŚP", nullptr, &b.fgsp);
+  row("koszt uzysku", &b.costs, nullptr);
+  row("zaliczka na podatek", &b.advance, nullptr);
+  row("do wypłaty", &b.net, nullptr);
+  row("całkowity koszt", nullptr, &b.total_cost);
+  std::printf("(%s)\n", source.c_str());
+}
+
+void print_json(const payroll::Breakdown& b) {
+  const std::pair<const char*, double> fields[] = {
+      {"brutto", b.gross},
+      {"emerytalne_pracownik", b.pension_employee},
+      {"emerytalne_pracodawca", b.pension_employer},
+      {"rentowe_pracownik", b.disability_employee},
+      {"rentowe_pracodawca", b.disability_employer},
+      {"chorobowe", b.sickness},
+      {"wypadkowe", b.accident},
+      {"zdrowotne", b.health},
+      {"fundusz_pracy", b.fp},
+      {"fgsp", b.fgsp},
+      {"koszty", b.costs},
+      {"zaliczka", b.advance},
+      {"do_wyplaty", b.net},
+      {"koszt_calkowity", b.total_cost},
+  };
+  std::printf("{");
+  bool first = true;
+  for (const auto& [key, value] : fields) {
+    std::printf("%s\"%s\": %.2f", first ? "" : ", ", key, R(value, 2));
+    first = false;
+  }
+  std::printf("}\n");
+}
+
+int cmd_kalkulator(const CommandLine& cl) {
+  const std::vector<std::string> valued = {"--rok", "--rodzaj", "--brutto", "--netto", "--koszt", "--data", "--dzis"};
+  for (size_t i = 0; i < cl.args.size(); ++i) {
+    const std::string& a = cl.args[i];
+    bool takes_value = false;
+    for (const auto& v : valued)
+      if (a == v) takes_value = true;
+    if (takes_value) {
+      if (i + 1 >= cl.args.size()) return bad_input("brak wartości opcji " + a);
+      ++i;
+    } else if (a != "--json") {
+      return bad_input("nieznana opcja: " + a);
+    }
+  }
+
+  int year = cl.today.year;
+  std::string text;
+  if (cl.value_of("--rok", text)) {
+    char* end = nullptr;
+    long y = std::strtol(text.c_str(), &end, 10);
+    if (!end || *end || y < 1990 || y > 2099) return bad_input("błędny rok w --rok: " + text + " (oczekiwano RRRR)");
+    year = static_cast<int>(y);
+  }
+
+  CalcKind kind = CalcKind::Pay;
+  if (cl.value_of("--rodzaj", text)) {
+    if (text == "placa" || text == "płaca")
+      kind = CalcKind::Pay;
+    else if (text == "zlecenie")
+      kind = CalcKind::Mandate;
+    else if (text == "dzielo" || text == "dzieło")
+      kind = CalcKind::Work;
+    else
+      return bad_input("nieznany rodzaj wynagrodzenia: " + text + " (placa, zlecenie albo dzielo)");
+  }
+
+  const std::pair<const char*, CalcMode> modes[] = {
+      {"--brutto", CalcMode::Gross}, {"--netto", CalcMode::Net}, {"--koszt", CalcMode::Cost}};
+  int given = 0;
+  CalcMode mode = CalcMode::Gross;
+  double amount = 0;
+  for (const auto& [option, m] : modes) {
+    if (!cl.value_of(option, text)) continue;
+    ++given;
+    mode = m;
+    if (!parse_amount(text, amount))
+      return bad_input(std::string("błędna kwota w ") + option + ": " + text +
+                       " (oczekiwano kwoty nieujemnej, np. 2000,00)");
+  }
+  if (given != 1) return bad_input("podaj dokładnie jedną kwotę: --brutto, --netto albo --koszt");
+
+  payroll::PayrollParameters params;
+  payroll::ZusSettings zus;
+  std::string source, error;
+  if (!load_parameters(cl, year, params, zus, source, error)) return bad_input(error);
+
+  const payroll::CalculatorState state = payroll::calculator_defaults(kind, params);
+  const payroll::CalcResult result = payroll::calculate(amount, mode, state, params, zus);
+  if (!result.ok()) return bad_input(refusal_text(result.message));
+
+  if (cl.has_flag("--json"))
+    print_json(result.b);
+  else
+    print_text(result.b, year, kind, source);
+  return 0;
+}
+
+const CommandRegistrar registrar(
+    "kalkulator",
+    "kalkulator płacowy: --brutto X | --netto X | --koszt X [--rok R] [--rodzaj placa|zlecenie|dzielo] [--json]",
+    cmd_kalkulator);
+
+}  // namespace
+}  // namespace skolvarin::app

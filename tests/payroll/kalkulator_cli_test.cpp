@@ -1,0 +1,158 @@
+// End-to-end runs of "skolvarin kalkulator": the built program, its JSON and
+// text output, its refusals, and the parameters of a year read from a data
+// directory that another tool changed.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <regex>
+#include <string>
+
+namespace {
+
+struct ProgramRun {
+  int status = -1;
+  std::string out;
+};
+
+std::string bin() {
+  const char* b = std::getenv("SKOLVARIN_BIN");
+  return b ? b : std::string(SKOLVARIN_BINARY_DIR) + "/bin";
+}
+
+// Runs a shell command line; stdout and stderr together.
+ProgramRun sh(const std::string& command) {
+  ProgramRun r;
+  FILE* p = popen((command + " 2>&1").c_str(), "r");
+  if (!p) return r;
+  char buf[4096];
+  size_t n;
+  while ((n = fread(buf, 1, sizeof buf, p)) > 0) r.out.append(buf, n);
+  int st = pclose(p);
+  r.status = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
+  return r;
+}
+
+// The calculator without a data directory: defaults only.
+ProgramRun calc(const std::string& args) {
+  return sh("SKOLVARIN_DATA=/nonexistent/skolvarin-test " + bin() + "/skolvarin kalkulator " + args);
+}
+
+std::map<std::string, double> json(const std::string& text) {
+  std::map<std::string, double> m;
+  std::regex pair("\"([a-z_]+)\": (-?[0-9]+\\.[0-9]{2})");
+  for (std::sregex_iterator it(text.begin(), text.end(), pair), end; it != end; ++it)
+    m[(*it)[1]] = std::stod((*it)[2]);
+  return m;
+}
+
+TEST(KalkulatorCommand, JsonBreakdownOfAGross) {
+  ProgramRun r = calc("--rok 2017 --brutto 2000 --json");
+  ASSERT_EQ(r.status, 0) << r.out;
+  auto m = json(r.out);
+  ASSERT_EQ(m.size(), 14u) << r.out;
+  EXPECT_DOUBLE_EQ(m["brutto"], 2000.00);
+  EXPECT_DOUBLE_EQ(m["emerytalne_pracownik"], 195.20);
+  EXPECT_DOUBLE_EQ(m["emerytalne_pracodawca"], 195.20);
+  EXPECT_DOUBLE_EQ(m["rentowe_pracownik"], 30.00);
+  EXPECT_DOUBLE_EQ(m["rentowe_pracodawca"], 130.00);
+  EXPECT_DOUBLE_EQ(m["chorobowe"], 49.00);
+  EXPECT_DOUBLE_EQ(m["wypadkowe"], 36.00);
+  EXPECT_DOUBLE_EQ(m["zdrowotne"], 155.32);
+  EXPECT_DOUBLE_EQ(m["fundusz_pracy"], 49.00);
+  EXPECT_DOUBLE_EQ(m["fgsp"], 2.00);
+  EXPECT_DOUBLE_EQ(m["koszty"], 111.25);
+  EXPECT_DOUBLE_EQ(m["zaliczka"], 111.00);
+  EXPECT_DOUBLE_EQ(m["do_wyplaty"], 1459.48);
+  EXPECT_DOUBLE_EQ(m["koszt_calkowity"], 2412.20);
+}
+
+TEST(KalkulatorCommand, ReverseModesAndKinds) {
+  struct Case {
+    const char* args;
+    const char* key;
+    double expected;
+  } cases[] = {
+      {"--netto 1459.48 --json", "brutto", 2000.00},
+      {"--netto 1459,48 --json", "brutto", 2000.00},
+      {"--koszt 2412.20 --json", "brutto", 2000.00},
+      {"--rodzaj dzielo --brutto 1000 --json", "do_wyplaty", 856.00},
+      {"--rodzaj dzielo --brutto 1000 --json", "zdrowotne", 0.00},
+      {"--rodzaj zlecenie --brutto 1000 --json", "do_wyplaty", 728.24},
+      {"--rodzaj zlecenie --netto 728.24 --json", "brutto", 1000.00},
+  };
+  for (const Case& c : cases) {
+    ProgramRun r = calc(c.args);
+    ASSERT_EQ(r.status, 0) << c.args << "\n" << r.out;
+    EXPECT_DOUBLE_EQ(json(r.out)[c.key], c.expected) << c.args;
+  }
+}
+
+TEST(KalkulatorCommand, PlainPolishText) {
+  ProgramRun r = calc("--rok 2017 --netto 1459.48");
+  ASSERT_EQ(r.status, 0) << r.out;
+  EXPECT_NE(r.out.find("KALKULATOR PŁACOWY 2017, płaca"), std::string::npos) << r.out;
+  EXPECT_TRUE(std::regex_search(r.out, std::regex("do wypłaty +1459\\.48"))) << r.out;
+  EXPECT_TRUE(std::regex_search(r.out, std::regex("brutto +2000\\.00"))) << r.out;
+  EXPECT_TRUE(std::regex_search(r.out, std::regex("ubezpieczenie emerytalne +195\\.20 +195\\.20"))) << r.out;
+  EXPECT_NE(r.out.find("parametry domyślne"), std::string::npos) << r.out;
+}
+
+TEST(KalkulatorCommand, BadInputExits2WithAPolishMessage) {
+  struct Case {
+    const char* args;
+    const char* message;
+  } cases[] = {
+      {"--brutto abc", "błędna kwota w --brutto: abc"},
+      {"--brutto -5", "błędna kwota"},
+      {"--brutto 10.999", "błędna kwota"},
+      {"", "podaj dokładnie jedną kwotę"},
+      {"--brutto 100 --netto 100", "podaj dokładnie jedną kwotę"},
+      {"--rodzaj etat --brutto 100", "nieznany rodzaj wynagrodzenia: etat"},
+      {"--rok 17 --brutto 100", "błędny rok w --rok: 17"},
+      {"--brutto", "brak wartości opcji --brutto"},
+      {"--brutto 100 --xml", "nieznana opcja: --xml"},
+      {"--netto 0", "Za duża stopa podatku, koszty uzysku lub odliczenie."},
+  };
+  for (const Case& c : cases) {
+    ProgramRun r = calc(c.args);
+    EXPECT_EQ(r.status, 2) << c.args << "\n" << r.out;
+    EXPECT_NE(r.out.find(c.message), std::string::npos) << c.args << "\n" << r.out;
+  }
+  ProgramRun r = sh(bin() + "/skolvarin kalkulator --data /nonexistent/skolvarin-test --brutto 100");
+  EXPECT_EQ(r.status, 2) << r.out;
+}
+
+TEST(KalkulatorCommand, ParametersOfTheYearFromTheDataDirectory) {
+  char dir_template[] = "/tmp/skolvarin-kalk-XXXXXX";
+  ASSERT_NE(mkdtemp(dir_template), nullptr);
+  const std::string dir = dir_template;
+  const std::string prog = bin() + "/skolvarin --data " + dir + " --dzis 2020-06-15 ";
+  ASSERT_EQ(sh(prog + "init").status, 0);
+  // Without the year's parameters: the defaults (18 %, 111.25, 46.33).
+  ProgramRun r = sh(prog + "kalkulator --rok 2020 --brutto 2600 --json");
+  ASSERT_EQ(r.status, 0) << r.out;
+  EXPECT_DOUBLE_EQ(json(r.out)["do_wyplaty"], 1877.62);
+  // The year's file, filled with every key by the first read, then changed
+  // by another tool to the 2020 figures: 17 %, costs 250.00, 43.76.
+  ProgramRun made = sh(prog + "sprawdz --utworz --rok 2020");
+  ASSERT_EQ(sh(prog + "kalkulator --rok 2020 --brutto 100").status, 0) << made.out;
+  ProgramRun set = sh("/usr/bin/python3 " + std::string(SKOLVARIN_SOURCE_DIR) +
+               "/tests/payroll/set_settings_values.py " + dir + "/dzielone/W3PAPL20.DBF 1=250 2=43.76 3=17");
+  ASSERT_EQ(set.status, 0) << set.out << made.out;
+  r = sh(prog + "kalkulator --rok 2020 --brutto 2600 --json");
+  ASSERT_EQ(r.status, 0) << r.out;
+  auto m = json(r.out);
+  EXPECT_DOUBLE_EQ(m["koszty"], 250.00);
+  EXPECT_DOUBLE_EQ(m["zaliczka"], 121.00);
+  EXPECT_DOUBLE_EQ(m["do_wyplaty"], 1920.62);  // published net of 2020
+  // Another year of the same directory keeps the defaults.
+  r = sh(prog + "kalkulator --rok 2019 --brutto 2600 --json");
+  EXPECT_DOUBLE_EQ(json(r.out)["koszty"], 111.25) << r.out;
+  sh("rm -rf " + dir);
+}
+
+}  // namespace
