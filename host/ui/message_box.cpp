@@ -107,6 +107,7 @@ void wait_open(Screen& s, const std::string& text) {
   wm.show(h);
   s.wait_window = h;
   s.wait_turn = 0;
+  s.wait_filled = -1;
   s.refresh();
 }
 
@@ -119,6 +120,8 @@ void wait_step(Screen& s, long done, long total) {
   if (total > 0) {
     done = std::clamp(done, 0L, total);
     int filled = static_cast<int>(static_cast<long long>(done) * width / total);
+    if (filled == s.wait_filled) return;  // nothing visible changed: no redraw
+    s.wait_filled = filled;
     bar.assign(static_cast<size_t>(filled), U'█');
     bar.append(static_cast<size_t>(width - filled), U'░');
     wm.write(s.wait_window, 2, 1, bar, Attr::Normal);

@@ -65,6 +65,7 @@ class Screen {
   // Wait window state (host/ui/wait_window.cpp).
   int wait_window = -1;
   long wait_turn = 0;
+  int wait_filled = -1;
 
   // Set while a message box is up, so errors inside it go elsewhere.
   bool in_error_box = false;

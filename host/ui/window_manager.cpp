@@ -158,12 +158,12 @@ void WindowManager::compose(term::ScreenBuffer& out) const {
 }
 
 term::CursorState WindowManager::cursor() const {
-  for (auto it = stack_.rbegin(); it != stack_.rend(); ++it) {
-    const Window& w = slots_[*it];
-    if (w.cursor.visible)
-      return term::CursorState{w.inner_top() + w.cursor.row, w.inner_left() + w.cursor.col, true};
-  }
-  return {};
+  // Only the top window may show a cursor: one in a covered window would
+  // blink in the middle of another window.
+  if (stack_.empty()) return {};
+  const Window& w = slots_[stack_.back()];
+  if (!w.cursor.visible || w.cursor.row >= w.inner_rows() || w.cursor.col >= w.inner_cols()) return {};
+  return term::CursorState{w.inner_top() + w.cursor.row, w.inner_left() + w.cursor.col, true};
 }
 
 }  // namespace skolvarin::host

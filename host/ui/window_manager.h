@@ -76,7 +76,7 @@ class WindowManager {
 
   // Paints the desktop and the shown windows into `out` (same size).
   void compose(term::ScreenBuffer& out) const;
-  // Cursor of the top window that shows one (screen coordinates).
+  // Cursor of the top window when it shows one (screen coordinates).
   term::CursorState cursor() const;
 
  private:

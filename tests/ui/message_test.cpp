@@ -218,3 +218,18 @@ TEST(Messages, HostErrorsShowInABoxOnTheScreen) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(Messages, WaitWindowRedrawsOnlyWhenTheBarGrows) {
+  skolvarin::testing_ui::VirtualScreen vs;
+  WaitWindowOpen(50030);
+  long before = vs.terminal.presents();
+  for (long i = 1; i <= 100000; ++i) WaitWindowStep(i, 100000);
+  long redraws = vs.terminal.presents() - before;
+  EXPECT_GT(redraws, 10);
+  EXPECT_LE(redraws, 80);  // at most once per cell of the bar
+  WaitWindowClose();
+}
+
+}  // namespace

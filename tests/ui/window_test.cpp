@@ -118,3 +118,25 @@ TEST(Windows, HelpLinesStackAtTheBottom) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(Windows, CursorShowsOnlyInTheTopWindow) {
+  VirtualScreen vs;
+  int a = w4define(3, 3, 10, 40);
+  w4select(a);
+  w4activate(a);
+  w4cursor(1, 2);
+  EXPECT_TRUE(vs.screen.windows().cursor().visible);
+  EXPECT_EQ(vs.screen.windows().cursor().row, 5);
+  EXPECT_EQ(vs.screen.windows().cursor().col, 6);
+  int b = w4define(5, 5, 8, 20);
+  w4activate(b);
+  EXPECT_FALSE(vs.screen.windows().cursor().visible);
+  w4deactivate(b);
+  EXPECT_TRUE(vs.screen.windows().cursor().visible);
+  w4cursor(-1, -1);
+  EXPECT_FALSE(vs.screen.windows().cursor().visible);
+}
+
+}  // namespace
