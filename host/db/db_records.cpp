@@ -49,9 +49,9 @@ int write_current(DATA4* d, long recno) {
 }
 
 int append_current(DATA4* d) {
-  // Another process may have appended: the new number must follow theirs,
-  // and our tags must know their records before ours goes in.
-  if (int rc = sync_table(d)) return rc;
+  // The table layer numbers the record after whatever is in the file now;
+  // when someone else appended meanwhile the change counter differs and
+  // the next positioning rebuilds our tags with their records.
   long recno = 0;
   std::string error;
   if (!d->table->append_record(d->record.data(), recno, error)) return fail(d->ctx, e4write, error);

@@ -19,9 +19,11 @@ struct Registry {
   std::mutex mutex;
   std::map<std::pair<dev_t, ino_t>, std::weak_ptr<DbFile>> files;
 };
+// Never destroyed: tables still open at exit (in static objects) close
+// after other statics are gone and must still find it.
 Registry& registry() {
-  static Registry r;
-  return r;
+  static Registry* r = new Registry();
+  return *r;
 }
 
 struct Faults {
