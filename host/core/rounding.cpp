@@ -7,7 +7,42 @@
 
 namespace skolvarin {
 
+namespace {
+
+// 10^n for the decimals money uses, exact in a double.
+constexpr double kPow10[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10};
+
+}  // namespace
+
 double R(double x, int n) {
+  if (!std::isfinite(x)) return x;
+  if (x == 0.0) return 0.0;
+  // Fast path.  Scale, split off the fraction and decide by it; the answer is
+  // an integer divided by an exact power of ten, which IEEE division rounds
+  // to the double nearest the decimal result, just as reading the decimal
+  // text would.  Only when the fraction is within the noise of a half (where
+  // reading x to 15 digits could tip the decision) or the scaled value is too
+  // large for exact integers does the digit-by-digit way decide.
+  if (n >= 0 && n <= 10) {
+    double p = kPow10[n];
+    double y = std::fabs(x) * p;
+    if (y < 1.0e14) {
+      double f = std::floor(y);
+      double frac = y - f;
+      double noise = 4.0e-15 * (y > 1.0 ? y : 1.0);
+      if (std::fabs(frac - 0.5) > noise) {
+        double r = (f + (frac > 0.5 ? 1.0 : 0.0)) / p;
+        if (r == 0.0) return 0.0;
+        return x < 0 ? -r : r;
+      }
+    }
+  }
+  return detail::round_by_digits(x, n);
+}
+
+namespace detail {
+
+double round_by_digits(double x, int n) {
   if (!std::isfinite(x)) return x;
   if (x == 0.0) return 0.0;
   // Decimal digits of x to 15 significant places, in scientific form:
@@ -35,6 +70,8 @@ double R(double x, int n) {
   double r = std::strtod(out, nullptr);
   return r == 0.0 ? 0.0 : r;
 }
+
+}  // namespace detail
 
 double max0(double x) { return x > 0.0 ? x : 0.0; }
 

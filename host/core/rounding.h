@@ -21,6 +21,12 @@ double max0(double x);
 // not rounded.
 double percent_of(double amount, double rate);
 
+namespace detail {
+// R the slow way, through the decimal digits of x; R takes a quicker road
+// whenever the answer cannot differ from this one.
+double round_by_digits(double x, int n);
+}  // namespace detail
+
 // True when a and b are equal to the grosz (|a - b| < 0.005).
 bool same_grosz(double a, double b);
 

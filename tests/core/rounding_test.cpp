@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
 namespace skolvarin {
 namespace {
 
@@ -37,6 +41,36 @@ TEST(Rounding, HelpersMax0PercentAndGrosz) {
   EXPECT_DOUBLE_EQ(percent_of(2000.0, 9.76), 195.2);
   EXPECT_TRUE(same_grosz(1.004, 1.0));
   EXPECT_FALSE(same_grosz(1.01, 1.0));
+}
+
+}  // namespace
+}  // namespace skolvarin
+
+namespace skolvarin {
+namespace {
+
+// The quick road must agree with rounding through the decimal digits on every
+// kind of value: amounts in grosze, rates with three decimals, exact halves
+// of a grosz and products carrying binary noise.
+TEST(Rounding, FastPathAgreesWithDecimalTextOnManyValues) {
+  auto by_text = [](double x, int n) { return detail::round_by_digits(x, n); };
+  unsigned seed = 12345;
+  auto next = [&] {
+    seed = seed * 1103515245u + 12345u;
+    return (seed >> 8) & 0xFFFFFF;
+  };
+  for (int i = 0; i < 200000; ++i) {
+    long cents = static_cast<long>(next()) * 37 % 100000000 - 50000000;
+    double halves = cents / 100.0 + 0.005;  // exact halves of a grosz
+    double product = (next() % 1000000) / 100.0 * ((next() % 2000) / 100.0) * 0.01;
+    for (double x : {cents / 100.0, halves, product, cents / 1000.0}) {
+      for (int n : {0, 2, 3}) {
+        double r = R(x, n);
+        double e = by_text(x, n);
+        ASSERT_EQ(r, e == 0.0 ? 0.0 : e) << x << " to " << n;
+      }
+    }
+  }
 }
 
 }  // namespace
