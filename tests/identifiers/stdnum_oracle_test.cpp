@@ -7,6 +7,8 @@
 // with stdnum's check-digit computation alone.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <cstdio>
 #include <fstream>
 #include <random>
@@ -24,7 +26,7 @@ struct Sample {
 };
 
 std::vector<std::string> run_oracle(const std::vector<Sample>& samples) {
-  std::string in_path = std::string(SKOLVARIN_BINARY_DIR) + "/identifiers_oracle_input.txt";
+  std::string in_path = std::string(SKOLVARIN_BINARY_DIR) + "/identifiers_oracle_input_" + std::to_string(getpid()) + ".txt";
   {
     std::ofstream f(in_path);
     for (const auto& s : samples) f << (s.is_nip ? "nip\t" : "pesel\t") << s.text << '\n';
@@ -41,6 +43,7 @@ std::vector<std::string> run_oracle(const std::vector<Sample>& samples) {
     out.push_back(line);
   }
   pclose(p);
+  std::remove(in_path.c_str());
   return out;
 }
 

@@ -9,6 +9,8 @@
 // dropped before comparing.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <cstdio>
 #include <fstream>
 #include <random>
@@ -21,7 +23,7 @@ namespace skolvarin {
 namespace {
 
 std::vector<std::string> run_oracle(const std::vector<std::string>& inputs) {
-  std::string in_path = std::string(SKOLVARIN_BINARY_DIR) + "/words_oracle_input.txt";
+  std::string in_path = std::string(SKOLVARIN_BINARY_DIR) + "/words_oracle_input_" + std::to_string(getpid()) + ".txt";
   {
     std::ofstream f(in_path);
     for (const auto& s : inputs) f << s << '\n';
@@ -42,6 +44,7 @@ std::vector<std::string> run_oracle(const std::vector<std::string>& inputs) {
     }
   }
   pclose(p);
+  std::remove(in_path.c_str());
   return out;
 }
 
