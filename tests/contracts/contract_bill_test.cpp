@@ -133,6 +133,16 @@ TEST(ContractBill, CascadeRestartsAfterTheFieldLeft) {
   EXPECT_DOUBLE_EQ(b.NPO, 0);
   EXPECT_DOUBLE_EQ(b.NET, 807.53);
   EXPECT_DOUBLE_EQ(b.UZW, 266.22);  // earlier steps untouched
+  // UZW typed as 100.00: the cascade starts at the income and keeps it.
+  // DOP = 1000 − 100 − 112.60 = 787.40; POP 787; POD = 78.70 (POS 10);
+  // NPO = 78.70 − 68.77 = 9.93 → 10; NET = 1000 − 112.60 − 79.87 − 10 = 797.53.
+  b.UZW = 100.00;
+  compute_bill(b, BillStep::Income, in);
+  EXPECT_DOUBLE_EQ(b.UZW, 100.00);
+  EXPECT_DOUBLE_EQ(b.DOP, 787.40);
+  EXPECT_DOUBLE_EQ(b.POD, 78.70);
+  EXPECT_DOUBLE_EQ(b.NPO, 10);
+  EXPECT_DOUBLE_EQ(b.NET, 797.53);
   // A negative amount is refused and nothing changes.
   ContractBill before = b;
   b.BRU = -5;
