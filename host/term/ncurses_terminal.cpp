@@ -4,6 +4,7 @@
 #include <langinfo.h>
 #include <poll.h>
 #include <signal.h>
+#include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -72,6 +73,11 @@ void remove_handlers() {
 }
 
 void restore_at_exit() { restore_terminal_now(); }
+
+// Window size changes: the handler only notes them; the key loop redraws.
+volatile sig_atomic_t g_resized = 0;
+struct sigaction g_old_winch;
+void on_winch(int) { g_resized = 1; }
 }  // namespace
 
 void restore_terminal_now() {
@@ -103,8 +109,8 @@ struct NcursesTerminal::Input : ByteSource {
       struct pollfd p {STDIN_FILENO, POLLIN, 0};
       int r = poll(&p, 1, timeout_ms);
       if (r < 0) {
-        if (errno == EINTR) continue;
-        return -1;
+        if (errno == EINTR && !g_resized) continue;
+        return -1;  // a resize interrupts the wait so the screen is redrawn
       }
       if (r == 0) return -1;
       ssize_t n = read(STDIN_FILENO, &b, 1);
@@ -152,6 +158,12 @@ std::unique_ptr<NcursesTerminal> NcursesTerminal::open(int min_rows, int min_col
   set_term(scr);
   g_restore.active = 1;
   install_handlers();
+  {
+    struct sigaction sa {};
+    sa.sa_handler = on_winch;
+    sigemptyset(&sa.sa_mask);
+    sigaction(SIGWINCH, &sa, &g_old_winch);
+  }
   static bool at_exit_set = false;
   if (!at_exit_set) {
     std::atexit(restore_at_exit);
@@ -161,6 +173,7 @@ std::unique_ptr<NcursesTerminal> NcursesTerminal::open(int min_rows, int min_col
     int rows = LINES, cols = COLS;
     endwin();
     remove_handlers();
+    sigaction(SIGWINCH, &g_old_winch, nullptr);
     g_restore.active = 0;
     delscreen(scr);
     error = "za mały terminal: " + std::to_string(cols) + " x " + std::to_string(rows) +
@@ -177,7 +190,9 @@ std::unique_ptr<NcursesTerminal> NcursesTerminal::open(int min_rows, int min_col
   t->utf8_ = cs != nullptr && (std::strcmp(cs, "UTF-8") == 0 || std::strcmp(cs, "utf8") == 0);
   t->rows_ = LINES;
   t->cols_ = COLS;
-  t->colours_ = has_colors();
+  // NO_COLOR (any value) asks for the monochrome attributes.
+  const char* no_colour = std::getenv("NO_COLOR");
+  t->colours_ = has_colors() && !(no_colour && *no_colour);
   t->set_up_attributes();
   t->input_ = std::make_unique<Input>();
   clear();
@@ -191,6 +206,7 @@ NcursesTerminal::~NcursesTerminal() {
     endwin();
     g_restore.active = 0;
     remove_handlers();
+    sigaction(SIGWINCH, &g_old_winch, nullptr);
     // endwin leaves the modes as they were before newterm; make sure.
     if (g_restore.have_saved) tcsetattr(STDIN_FILENO, TCSADRAIN, &g_restore.saved);
   }
@@ -282,7 +298,7 @@ void NcursesTerminal::draw_cell(int row, int col, const Cell& cell) {
 
 void NcursesTerminal::present(const ScreenBuffer& screen, CursorState cursor) {
   bool full = !shown_ || shown_->rows() != screen.rows() || shown_->cols() != screen.cols();
-  int rows = std::min(screen.rows(), rows_), cols = std::min(screen.cols(), cols_);
+  int rows = std::min(screen.rows(), LINES), cols = std::min(screen.cols(), COLS);
   for (int r = 0; r < rows; ++r)
     for (int c = 0; c < cols; ++c) {
       const Cell& cell = screen.at(r, c);
@@ -294,6 +310,7 @@ void NcursesTerminal::present(const ScreenBuffer& screen, CursorState cursor) {
     }
   if (full) shown_ = std::make_unique<ScreenBuffer>(screen);
   else *shown_ = screen;
+  last_cursor_ = cursor;
   if (cursor.visible && cursor.row >= 0 && cursor.row < rows && cursor.col >= 0 && cursor.col < cols) {
     move(cursor.row, cursor.col);
     curs_set(1);
@@ -303,8 +320,26 @@ void NcursesTerminal::present(const ScreenBuffer& screen, CursorState cursor) {
   refresh();
 }
 
+void NcursesTerminal::redraw_after_resize() {
+  g_resized = 0;
+  struct winsize ws {};
+  if (ioctl(STDOUT_FILENO, TIOCGWINSZ, &ws) == 0 && ws.ws_row > 0 && ws.ws_col > 0)
+    resizeterm(ws.ws_row, ws.ws_col);
+  // The screen keeps the size it started with: a larger terminal shows it
+  // whole with blank margins, a smaller one the part that fits.
+  clear();
+  if (shown_) {
+    ScreenBuffer last = *shown_;
+    shown_.reset();
+    present(last, last_cursor_);
+  } else {
+    refresh();
+  }
+}
+
 int NcursesTerminal::read_key() {
   for (;;) {
+    if (g_resized) redraw_after_resize();
     int key = input_->decoder.next_key(-1);
     if (key >= 0) return key;
     if (input_->eof) return 27;  // no more input: answer Esc so every loop ends

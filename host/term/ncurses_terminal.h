@@ -5,7 +5,9 @@
 // monochrome terminal), box drawing and Polish letters (UTF-8 locale; on
 // another locale box lines fall back to the terminal's line set and Polish
 // letters to their plain Latin letters), and decodes keys itself from the
-// bytes of standard input (KeyDecoder).
+// bytes of standard input (KeyDecoder).  NO_COLOR in the environment asks
+// for the monochrome attributes.  When the terminal is resized the screen is
+// redrawn at once; it keeps the size it started with.
 //
 // The terminal is always given back: by the destructor, at exit, and by the
 // handlers of SIGTERM, SIGINT, SIGHUP, SIGQUIT and of the crash signals
@@ -42,11 +44,13 @@ class NcursesTerminal : public Terminal {
   NcursesTerminal() = default;
   void set_up_attributes();
   void draw_cell(int row, int col, const Cell& cell);
+  void redraw_after_resize();
 
   int rows_ = 0, cols_ = 0;
   bool colours_ = false;
   bool utf8_ = true;
   std::unique_ptr<ScreenBuffer> shown_;
+  CursorState last_cursor_;
   struct Input;
   std::unique_ptr<Input> input_;
 };

@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <regex>
 #include <sstream>
 #include <string>
 #include <thread>
@@ -290,6 +291,50 @@ TEST(FullScreen, TooSmallOrDumbTerminalsAreRefusedInPolish) {
     start(t, dir, probe(), "TERM=dumb");
     EXPECT_TRUE(t.wait_for("nieobsługiwany terminal")) << t.screen();
     expect_restored(t, "EXIT=1");
+  }
+}
+
+}  // namespace
+
+namespace {
+
+TEST(FullScreen, ProgramGoesOnAfterResizing) {
+  if (!have_tmux()) GTEST_SKIP() << "tmux is not installed";
+  std::string dir = temp_dir();
+  Tmux t(100, 30);
+  ASSERT_TRUE(t.ok());
+  start(t, dir, probe());
+  ASSERT_TRUE(t.wait_for(" Pierwsza ")) << t.screen();
+  t.tmux("resize-window -t e2e -x 90 -y 27");
+  std::this_thread::sleep_for(std::chrono::milliseconds(300));
+  t.tmux("resize-window -t e2e -x 110 -y 32");
+  std::this_thread::sleep_for(std::chrono::milliseconds(300));
+  EXPECT_TRUE(t.wait_for(" Pierwsza ")) << t.screen();
+  t.type("o");
+  EXPECT_TRUE(t.wait_for("│ Konta │")) << t.screen();
+  t.key("Escape");
+  std::this_thread::sleep_for(std::chrono::milliseconds(300));
+  t.key("Escape");
+  expect_restored(t, "EXIT=0");
+}
+
+TEST(FullScreen, NoColorGivesAMonochromeScreen) {
+  if (!have_tmux()) GTEST_SKIP() << "tmux is not installed";
+  std::string dir = temp_dir();
+  for (bool mono : {false, true}) {
+    Tmux t(100, 30);
+    ASSERT_TRUE(t.ok());
+    start(t, dir, probe(), mono ? "NO_COLOR=1" : "");
+    ASSERT_TRUE(t.wait_for(" Pierwsza ")) << t.screen();
+    std::string bar = t.tmux("capture-pane -e -p -t e2e -S 1 -E 1");
+    // Colour pairs set a background (ESC [ 40..47 m); the monochrome screen
+    // marks the selected item with reverse video (ESC [ 7 m) instead.
+    bool colour_background = std::regex_search(bar, std::regex("\x1b\\[4[0-7]m"));
+    bool reverse = bar.find("\x1b[7m") != std::string::npos;
+    EXPECT_EQ(colour_background, !mono) << bar;
+    EXPECT_EQ(reverse, mono) << bar;
+    t.key("Escape");
+    expect_restored(t, "EXIT=0");
   }
 }
 
