@@ -178,7 +178,8 @@ int Pytanie(int id);
 //   8: question (returns 13 yes / 27 no or Esc, like Pytanie);
 //   16: `text` on a line of its own under the message (otherwise it follows
 //       the message after one blank).
-// `text` may be nullptr; `reserved` must be 0.  Returns the closing key.
+// `text` may be nullptr; id 0 shows `text` alone; `reserved` must be 0.
+// Returns the closing key.
 int MessageWindow(int style, int id, const char* text, int reserved);
 // Text of a message id (UTF-8); "" when the id has no text.  The pointer
 // stays valid for the rest of the run.

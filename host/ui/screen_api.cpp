@@ -210,8 +210,12 @@ int Pytanie(int id) { return box(0, id, true); }
 
 int MessageWindow(int style, int id, const char* text, int reserved) {
   (void)reserved;
-  std::string msg = message_text(id);
-  if (text && *text) msg += (style & 16) ? "\n" + std::string(text) : " " + std::string(text);
+  // Id 0: no message, the text alone.
+  std::string msg = id == 0 ? std::string() : message_text(id);
+  if (text && *text) {
+    if (!msg.empty()) msg += (style & 16) ? "\n" : " ";
+    msg += text;
+  }
   bool question = (style & 8) != 0;
   Screen* s = S();
   if (!s) {

@@ -256,7 +256,7 @@ TEST(FullScreen, ACrashingModuleLeavesTheTerminalUsable) {
 
 TEST(FullScreen, TerminationSignalsLeaveTheTerminalUsable) {
   if (!have_tmux()) GTEST_SKIP() << "tmux is not installed";
-  for (int sig : {SIGTERM, SIGHUP}) {
+  for (int sig : {SIGTERM, SIGHUP, SIGINT}) {
     std::string dir = temp_dir();
     Tmux t(100, 30);
     ASSERT_TRUE(t.ok());

@@ -165,6 +165,13 @@ TEST(Messages, MessageWindowStyles) {
   ASSERT_NE(a, std::string::npos);
   ASSERT_NE(b, std::string::npos);
   EXPECT_LT(d.rfind('\n', a), d.rfind('\n', b));  // on different lines
+  // Id 0: the text alone.
+  VirtualScreen vs3;
+  vs3.terminal.add_steps({{skolvarin::term::ScriptStep::Dump, 0}, {skolvarin::term::ScriptStep::Key, k::Enter}});
+  MessageWindow(1, 0, "Rejestr jeszcze nie istnieje", 0);
+  const std::string& d3 = vs3.terminal.dump_text();
+  EXPECT_NE(d3.find("║ Rejestr jeszcze nie istnieje"), std::string::npos) << d3;
+  EXPECT_EQ(d3.find("Brak tekstu"), std::string::npos) << d3;
 }
 
 TEST(Messages, MissingTextIsShownAsMissing) {
