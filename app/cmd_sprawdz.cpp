@@ -6,6 +6,7 @@
 // 1 when there is any.  --utworz first creates every missing table (per-year
 // ones for the working year, or the year of --rok) with its layout.
 #include <dirent.h>
+#include <sys/stat.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -64,21 +65,40 @@ std::vector<std::string> present(const CatalogueEntry& entry, const std::string&
   return out;
 }
 
-std::vector<Firm> firms_of(HostContext& ctx) {
+bool is_directory(const std::string& path) {
+  struct stat st {};
+  return stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+bool is_regular(const std::string& path) {
+  struct stat st {};
+  return stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+// Every firm directory: those of the firm catalogue (when it can be read)
+// and every directory under firmy/, each once.
+std::vector<Firm> firms_of(HostContext& ctx, bool catalogue_sound) {
   std::vector<Firm> out;
+  auto add = [&](const std::string& name, const std::string& dir) {
+    for (const auto& f : out)
+      if (f.dir == dir) return;
+    if (is_directory(dir)) out.push_back({name, dir});
+  };
   const CatalogueEntry& kata = *data::find_table("W3KATA.DBF");
   ctx.current_dir = ctx.common_dir;
-  if (!EnvFileExists(&ctx, kata.file)) return out;
-  data::OpenRequest r;
-  r.default_tag = 0;
-  if (data::open_table(&ctx, kata, r) != 0) return out;
-  data::TableHandles& h = data::handles(kata);
-  for (int rc = d4top(h.data); rc == 0; rc = d4skip(h.data, 1)) {
-    if (d4deleted(h.data)) continue;
-    std::string kat = f4trim(h.field("KAT"));
-    if (!kat.empty()) out.push_back({f4trim(h.field("NAZ")), data::firm_directory(ctx, kat)});
+  DATA4* data = catalogue_sound && EnvFileExists(&ctx, kata.file) ? d4open(&ctx, kata.file) : nullptr;
+  if (data) {
+    FIELD4* naz = d4field(data, "NAZ");
+    FIELD4* kat = d4field(data, "KAT");
+    for (int rc = d4top(data); naz && kat && rc == 0; rc = d4skip(data, 1)) {
+      std::string k = f4trim(kat);
+      if (!d4deleted(data) && !k.empty()) add(f4trim(naz), data::firm_directory(ctx, k));
+    }
+    d4close(data);
   }
-  data::close_table(kata);
+  ctx.error_code = 0;
+  for (const auto& f : files_in(ctx.firms_dir))
+    if (f != "." && f != "..") add(f, ctx.firms_dir + f + "/");
   return out;
 }
 
@@ -155,16 +175,26 @@ int cmd_sprawdz(const CommandLine& cl) {
   ctx.today = cl.today;
   data::reset_state();
   data::state().ctx = &ctx;
-  std::string error;
-  if (!data::open_data_directory(ctx, cl.data_dir, error)) {
-    std::fprintf(stderr, "skolvarin sprawdz: %s\n", error.c_str());
+  // The directory is taken apart here rather than opened for work, so a
+  // damaged firm catalogue or user list is checked like any other table.
+  data::set_data_directories(ctx, cl.data_dir);
+  if (!is_directory(ctx.common_dir)) {
+    std::fprintf(stderr, "skolvarin sprawdz: %s nie jest katalogiem danych (brak %s); utwórz go poleceniem: "
+                 "skolvarin init --data %s\n", ctx.data_root.c_str(), data::kCommonSubdir, ctx.data_root.c_str());
     return 1;
   }
   const CatalogueEntry& options = *data::find_table("W3PABV%s.DBF");
   std::string options_name = data::table_file_name(&ctx, options, 0);
-  if (year == 0) year = stored_working_year(ctx, options_name);
+  // The firm catalogue and the main options are read through the engine
+  // below; a damaged one is left unread (and reported by the check) so
+  // that nothing touches it before it was looked at.
+  auto sound = [&](const std::string& name, const char* file) {
+    std::string path = ctx.common_dir + name;
+    return !is_regular(path) || data::check_table_file(path, data::find_table(file)->layout()).problems.empty();
+  };
+  if (year == 0 && sound(options_name, "W3PABV%s.DBF")) year = stored_working_year(ctx, options_name);
   if (year == 0) year = ctx.today.year;
-  std::vector<Firm> firms = firms_of(ctx);
+  std::vector<Firm> firms = firms_of(ctx, sound("W3KATA.DBF", "W3KATA.DBF"));
 
   if (cl.has_flag("--utworz")) {
     std::vector<std::string> made;

@@ -32,14 +32,6 @@ std::string upper_ascii(std::string s) {
   return s;
 }
 
-void set_directories(HostContext& ctx, const std::string& root) {
-  ctx.data_root = with_slash(root);
-  ctx.common_dir = ctx.data_root + kCommonSubdir;
-  ctx.shared_dir = ctx.data_root + kSharedSubdir;
-  ctx.firms_dir = ctx.data_root + kFirmsSubdir;
-  ctx.current_dir = ctx.common_dir;
-}
-
 // Whether the entry's file exists in its place (nothing is created).
 bool exists_in_place(HostContext& ctx, const CatalogueEntry& entry, const std::string& name) {
   if (enter_place(&ctx, entry) != 0) return false;
@@ -104,6 +96,14 @@ void read_firm_name(HostContext& ctx) {
 
 }  // namespace
 
+void set_data_directories(HostContext& ctx, const std::string& root) {
+  ctx.data_root = with_slash(root);
+  ctx.common_dir = ctx.data_root + kCommonSubdir;
+  ctx.shared_dir = ctx.data_root + kSharedSubdir;
+  ctx.firms_dir = ctx.data_root + kFirmsSubdir;
+  ctx.current_dir = ctx.common_dir;
+}
+
 std::string firm_directory(const HostContext& ctx, std::string_view kat) {
   std::string k(kat);
   while (!k.empty() && k.back() == ' ') k.pop_back();
@@ -125,7 +125,7 @@ bool open_data_directory(HostContext& ctx, const std::string& root_in, std::stri
             "); utwórz go poleceniem: skolvarin init --data " + root;
     return false;
   }
-  set_directories(ctx, root);
+  set_data_directories(ctx, root);
   ctx.saved_dirs.clear();
   read_user(ctx);
 
@@ -186,7 +186,7 @@ int init_data_directory(HostContext& ctx, const std::string& root_in, std::vecto
       return -1;
     }
   }
-  set_directories(ctx, root);
+  set_data_directories(ctx, root);
   ctx.saved_dirs.clear();
   std::string demo_dir = ctx.firms_dir + kDemoFirmDirectory + "/";
   for (const std::string& dir : {ctx.common_dir, ctx.shared_dir, ctx.firms_dir, demo_dir})

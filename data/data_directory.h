@@ -40,6 +40,10 @@ inline constexpr const char* kDemoFirmName = "FIRMA DEMONSTRACYJNA";
 // absolute), ending with '/'.
 std::string firm_directory(const HostContext& ctx, std::string_view kat);
 
+// Fills ctx's data_root, common_dir, shared_dir and firms_dir for `root`
+// and makes the common directory current; reads nothing.
+void set_data_directories(HostContext& ctx, const std::string& root);
+
 // Opens the data directory `root` for a run: fills ctx's data_root,
 // common_dir, shared_dir, firms_dir; the user (first record of the user
 // list W3PAOS.DBF when there is one, else the defaults already in ctx);
