@@ -271,6 +271,15 @@ TEST(FullScreen, TerminationSignalsLeaveTheTerminalUsable) {
     pclose(p);
     ASSERT_GT(pid, 1);
     ASSERT_EQ(kill(pid, sig), 0);
+    if (sig == SIGINT) {
+      // The shell drops the rest of its command line after a child killed
+      // by SIGINT (as after Ctrl+C), so the check is typed anew.
+      std::this_thread::sleep_for(std::chrono::milliseconds(300));
+      t.type("if [ \"$(stty -g)\" = \"$S\" ]; then echo ST\"\"TY=SAME; fi; echo EX\"\"IT=done");
+      t.key("Enter");
+      expect_restored(t, "EXIT=done");
+      continue;
+    }
     expect_restored(t, "EXIT=" + std::to_string(128 + sig));
   }
 }
