@@ -342,7 +342,16 @@ int NcursesTerminal::read_key() {
     if (g_resized) redraw_after_resize();
     int key = input_->decoder.next_key(-1);
     if (key >= 0) return key;
-    if (input_->eof) return 27;  // no more input: answer Esc so every loop ends
+    if (input_->eof) {
+      // The terminal is gone: answer Esc so every loop ends, and stop a
+      // program that ignores them instead of spinning for ever.
+      if (++esc_after_eof_ > 10000) {
+        restore_terminal_now();
+        std::fprintf(stderr, "skolvarin: terminal zamknięty, a program nie kończy pracy; przerywam\n");
+        std::_Exit(3);
+      }
+      return 27;
+    }
   }
 }
 

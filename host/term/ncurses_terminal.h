@@ -51,6 +51,7 @@ class NcursesTerminal : public Terminal {
   bool utf8_ = true;
   std::unique_ptr<ScreenBuffer> shown_;
   CursorState last_cursor_;
+  long esc_after_eof_ = 0;
   struct Input;
   std::unique_ptr<Input> input_;
 };

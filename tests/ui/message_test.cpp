@@ -8,6 +8,7 @@
 #include "host/api/screen_api.h"
 #include "host/core/errors.h"
 #include "host/ui/message_catalog.h"
+#include "resources/module_resources.h"
 #include "tests/ui/ui_fixture.h"
 
 namespace {
@@ -237,6 +238,31 @@ TEST(Messages, WaitWindowRedrawsOnlyWhenTheBarGrows) {
   EXPECT_GT(redraws, 10);
   EXPECT_LE(redraws, 80);  // at most once per cell of the bar
   WaitWindowClose();
+}
+
+}  // namespace
+
+namespace {
+
+// The module's own message table, as built into it, read by the host.
+TEST(Messages, TheModulesBuiltInTableReadsWhole) {
+  RcsBytes t = skolvarin::resources::module_rcs(1);
+  ASSERT_GT(t.size, 2u);
+  std::map<int, std::string> out;
+  std::string error;
+  ASSERT_TRUE(parse_message_table(std::span<const unsigned char>(t.data, t.size), out, error)) << error;
+  EXPECT_EQ(out.size(), 290u);
+  EXPECT_EQ(out.begin()->first, 1);
+  EXPECT_EQ(out.rbegin()->first, 290);
+  EXPECT_EQ(out[16], "Błąd wymiaru czasu pracy ( <= 0 ) !");
+  EXPECT_EQ(out[51], "Czy przepisać stałe składniki z poprzedniego miesiąca ?");
+  EXPECT_EQ(out[288], "Wybierz 'R' lub 'D'");
+  VirtualScreen vs;
+  HostContext ctx;
+  ASSERT_EQ(EnvAddRcsObj(&ctx, skolvarin::resources::module_rcs, 3), 0);
+  EXPECT_STREQ(RcQStr(290), "Dni wolne od pracy");
+  EXPECT_STREQ(RcQStr(103), "Ewidencja kodów dla deklaracji ZUS");
+  EXPECT_STREQ(RcQStr(291), "");
 }
 
 }  // namespace
