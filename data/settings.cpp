@@ -201,6 +201,20 @@ int run_group(HostContext* ctx, const SettingsGroup& group, int year, bool writi
 
 }  // namespace
 
+const char* settings_label(std::string_view file) {
+  static constexpr struct {
+    const char* file;
+    const char* label;
+  } kLabels[] = {
+      {"W3PABV%s.DBF", "OPCJE GŁÓWNE"}, {"W3PAPL  .DBF", "PARAMETRY PŁACOWE"}, {"W3PAZR  .DBF", "ZUR"},
+      {"W3PAZU.DBF", "ZUS"},           {"W3PAEV.DBF", "EWIDENCJE"},           {"W3PAPV.DBF", "PODATKI"},
+      {"W3PADE.DBF", "DEKLARACJE"},
+  };
+  for (const auto& l : kLabels)
+    if (file == l.file) return l.label;
+  return "";
+}
+
 void apply_defaults(const SettingsGroup& group) {
   for (const auto& k : group.keys) apply_default(k);
 }

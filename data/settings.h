@@ -69,6 +69,10 @@ struct SettingsGroup {
   std::vector<SettingKey> keys;
 };
 
+// The label a settings file's group is shown with ("W3PAZU.DBF" gives
+// "ZUS", the main-options format "OPCJE GŁÓWNE"); "" for other files.
+const char* settings_label(std::string_view file);
+
 // Puts every key's default into its destination.
 void apply_defaults(const SettingsGroup& group);
 

@@ -52,6 +52,17 @@ TEST(Settings, SeekKeyIsRightAlignedNumbersAndTheTypeLetter) {
   EXPECT_EQ(type_letter(SettingType::Double), 'D');
 }
 
+TEST(Settings, EverySettingsFileHasItsLabel) {
+  int labelled = 0;
+  for (const auto& e : catalogue()) {
+    EXPECT_EQ(settings_label(e.file)[0] != 0, e.settings) << e.file;
+    labelled += e.settings;
+  }
+  EXPECT_EQ(labelled, 7);
+  EXPECT_STREQ(settings_label("W3PAPL  .DBF"), "PARAMETRY PŁACOWE");
+  EXPECT_STREQ(settings_label("W3PABV%s.DBF"), "OPCJE GŁÓWNE");
+}
+
 TEST_F(DataDirTest, EmptySettingsFileGetsOneRecordPerKeyWithDefaults) {
   Values v;
   ASSERT_EQ(read_settings(&ctx_, group_of(v), 0), 0);
