@@ -98,9 +98,11 @@ int run_on(term::Terminal& terminal, HostContext& ctx, std::string& error) {
   host::ScreenBinding binding(screen);
   ctx.screen = &screen;
   ctx.title_window = screen.title_window();
+  host::set_run_context(&ctx);
   screen.set_title(firm_title(ctx));
   int rc = run_module(&ctx, error);
   ctx.screen = nullptr;
+  host::set_run_context(nullptr);
   return rc < 0 && !error.empty() ? 1 : 0;
 }
 

@@ -81,6 +81,11 @@ class Screen {
   std::vector<std::string> fun_help_, hints_;
 };
 
+// The host context of the run: where ErrLogMessage writes (its common
+// directory's log) and what EnvFindString("A:") is based on.  Set by the
+// program at start; nullptr forgets it.
+void set_run_context(HostContext* ctx);
+
 // The screen the screen_api calls act on (nullptr: no screen).
 Screen* current_screen();
 

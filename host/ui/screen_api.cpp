@@ -289,11 +289,15 @@ void remove_help_line() {
 }
 
 // ---------------------------------------------------------------- resources
+void skolvarin::host::set_run_context(HostContext* ctx) {
+  log_context() = ctx;
+  export_dir() = ctx && !ctx->data_root.empty() ? ctx->data_root + "eksport/" : std::string();
+}
+
 int EnvAddRcsObj(HostContext* ctx, RcsFunction fn, int kind) {
   if (ctx) {
-    log_context() = ctx;
+    if (!log_context()) skolvarin::host::set_run_context(ctx);
     ctx->error_code = 0;
-    if (!ctx->data_root.empty()) export_dir() = ctx->data_root + "eksport/";
   }
   if (kind != 3 || fn == nullptr) {
     skolvarin::host::report_error(ctx, -1, "nieznany rodzaj zasobów modułu: " + std::to_string(kind));

@@ -1,6 +1,8 @@
 // Message texts (module table and host ids) and message boxes.
 #include <gtest/gtest.h>
 
+#include <stdlib.h>
+
 #include <fstream>
 #include <sstream>
 #include <vector>
@@ -263,6 +265,31 @@ TEST(Messages, TheModulesBuiltInTableReadsWhole) {
   EXPECT_STREQ(RcQStr(290), "Dni wolne od pracy");
   EXPECT_STREQ(RcQStr(103), "Ewidencja kodów dla deklaracji ZUS");
   EXPECT_STREQ(RcQStr(291), "");
+}
+
+}  // namespace
+
+namespace {
+
+TEST(Messages, LogLinesGoToTheRunsCommonDirectory) {
+  char tmpl[] = "/tmp/skolvarin-log-XXXXXX";
+  std::string dir = mkdtemp(tmpl);
+  HostContext ctx;
+  ctx.common_dir = dir + "/";
+  ctx.data_root = "/dane/";
+  ctx.today = {2024, 5, 10};
+  skolvarin::host::set_run_context(&ctx);
+  ErrLogMessage(145, "KOWALSKI SP. Z O.O.");
+  ErrLogMessage(194, "/dane/firmy/KOWAL/");
+  EXPECT_STREQ(EnvFindString("A:"), "/dane/eksport/");
+  EXPECT_STREQ(EnvFindString("B:"), "");
+  skolvarin::host::set_run_context(nullptr);
+  std::ifstream in(dir + "/skolvarin.log");
+  std::stringstream ss;
+  ss << in.rdbuf();
+  EXPECT_EQ(ss.str(),
+            "2024-05-10 Firma KOWALSKI SP. Z O.O. nie ma podanego katalogu danych\n"
+            "2024-05-10 Zmiana firmy: katalog /dane/firmy/KOWAL/\n");
 }
 
 }  // namespace
