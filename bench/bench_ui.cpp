@@ -1,0 +1,43 @@
+// The screen layer: decoding terminal bytes into keys, and one key's worth
+// of screen work (compose the window stack and present it) with a deep
+// stack of windows, as while a form stands over a list over the menus.
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+#include "host/api/screen_api.h"
+#include "host/term/key_decoder.h"
+#include "host/term/virtual_terminal.h"
+#include "host/ui/screen.h"
+
+namespace {
+
+void BM_DecodeKeys(benchmark::State& state) {
+  std::string bytes;
+  for (int i = 0; i < 1000; ++i) bytes += "Zażółć\x1b[B\x1b[1;2Q\r";
+  long keys = 0;
+  for (auto _ : state) {
+    skolvarin::term::StringByteSource src(bytes);
+    skolvarin::term::KeyDecoder dec(src, 0);
+    while (dec.next_key(0) >= 0) ++keys;
+  }
+  state.SetItemsProcessed(keys);
+}
+BENCHMARK(BM_DecodeKeys);
+
+void BM_ComposeAndPresent(benchmark::State& state) {
+  skolvarin::term::VirtualTerminal terminal(25, 80);
+  skolvarin::host::Screen screen(terminal);
+  skolvarin::host::ScreenBinding binding(screen);
+  for (int i = 0; i < state.range(0); ++i) {
+    int w = w4define(1 + i % 10, i % 30, 12 + i % 10, 40 + i % 30);
+    w4select(w);
+    w4activate(w);
+    for (int r = 0; r < 10; ++r) w4write(r, 0, "Kowalski Jan  1 234,56 zł  2024-05-10");
+  }
+  for (auto _ : state) screen.refresh();
+  state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_ComposeAndPresent)->Arg(1)->Arg(10)->Arg(40);
+
+}  // namespace
