@@ -1,0 +1,563 @@
+// The browse: a list of one table's records in a tag's order, filtered,
+// with the register's local menu bar above it, and the calls that act on
+// the innermost running browse (menu handlers, refresh, search, picker).
+//
+// The list is drawn from the current record: the rows above it are found by
+// skipping back from it, so a table of any size opens and jumps to its end
+// by reading only the rows on the screen.
+#include <algorithm>
+#include <cstring>
+
+#include "host/api/print_api.h"
+#include "host/browse/browse_internal.h"
+#include "host/print/page_template.h"
+#include "host/text/mazovia.h"
+#include "host/ui/menu.h"
+#include "host/ui/screen.h"
+
+struct BrowseState {
+  X4FILTER scan;
+  long cur = 0;        // current record (0: none, the list is empty)
+  int cur_row = 0;     // its row among the data rows
+  int window = -1;
+  int saved_window = -1;
+  int data_rows = 1;
+  bool empty = true;
+  bool quit = false;
+  int result = 27;
+  TAG4* original_tag = nullptr;
+  std::vector<int> widths;
+};
+
+BROWSE::BROWSE() = default;
+BROWSE::~BROWSE() = default;
+
+namespace skolvarin::browse {
+
+namespace k = skolvarin::keys;
+
+namespace {
+
+bool g_next_picker = false;
+
+// Blocks handed out by allocate_browse, until free_browse.
+std::vector<std::unique_ptr<BROWSE>>& allocated_browses() {
+  static std::vector<std::unique_ptr<BROWSE>> v;
+  return v;
+}
+long g_picked = 0;
+
+// A record passes the browse when it is not deleted and passes the filters.
+int browse_pass(void* arg) {
+  auto* b = static_cast<BROWSE*>(arg);
+  if (d4deleted(b->data)) return r4ignore;
+  if (b->filter_function && b->filter_function(b->filters ? static_cast<void*>(b->filters) : nullptr) == r4ignore)
+    return r4ignore;
+  return r4keep;
+}
+
+int column_width(const ScrollColumn& c) {
+  if (c.width > 0) return c.width;
+  int w = 0;
+  if (c.field) w = f4type(c.field) == 'D' ? 10 : f4len(c.field);
+  int h = static_cast<int>(text::utf8_length(c.header));
+  return std::max(std::max(w, h), 1);
+}
+
+std::string cell_text(const ScrollColumn& c) {
+  if (c.show) return c.show();
+  return field_display(c.field);
+}
+
+// Positions on the current record, or on the nearest passing one.
+void anchor(BROWSE* b) {
+  BrowseState& s = *b->state;
+  s.empty = false;
+  if (s.cur > 0 && x4go(&s.scan, s.cur) == r4success) return;
+  if (s.cur > 0 && d4go(b->data, s.cur) == r4success) {
+    if (x4skip(&s.scan, 1) == r4success) {
+      s.cur = d4recno(b->data);
+      return;
+    }
+  }
+  if (x4bottom(&s.scan) == r4success && s.cur > 0) {
+    s.cur = d4recno(b->data);
+    return;
+  }
+  if (x4top(&s.scan) == r4success) {
+    s.cur = d4recno(b->data);
+    return;
+  }
+  s.cur = 0;
+  s.empty = true;
+}
+
+void set_help(BROWSE* b) {
+  std::string h = b->picker ? "Enter-Wybierz  " : "";
+  h += "Ins-Dopisz  Del-Usuń  F2-Podgląd  Tab-Kolejność  Esc-Wyjście";
+  set_fun_help(h.c_str());
+}
+
+void open_window(BROWSE* b) {
+  BrowseState& s = *b->state;
+  int srows = w4screen_rows(), scols = w4screen_cols();
+  int width = std::clamp(b->scroll->width, 20, scols);
+  int left = (scols - width) / 2;
+  s.window = w4define(2, left, srows - 3, left + width - 1);
+  w4border(s.window, 2);
+  std::string t = browse_title(b);
+  if (!t.empty()) t = " " + t + " ";
+  w4title(s.window, t.c_str());
+  s.saved_window = w4select(s.window);
+  w4activate(s.window);
+  s.data_rows = std::max(1, w4height() - 2);
+  s.widths.clear();
+  for (const auto& c : b->scroll->columns) s.widths.push_back(column_width(c));
+}
+
+std::string status_line(BROWSE* b) {
+  BrowseState& s = *b->state;
+  std::string st;
+  if (b->read_only) st += " PODGLĄD ";
+  if (b->filters) st += FilterStatusLine(b->filters);
+  std::string pos = s.empty ? std::string(" brak zapisów ")
+                            : " rek. " + std::to_string(s.cur) + " z " + std::to_string(d4reccount(b->data)) + " ";
+  return st + "|" + pos;
+}
+
+void draw(BROWSE* b) {
+  BrowseState& s = *b->state;
+  w4select(s.window);
+  w4clear(0);
+  int inner = w4width();
+  // Headers; the ordering column's header is marked.
+  int col = 1;
+  for (size_t i = 0; i < b->scroll->columns.size(); ++i) {
+    const auto& c = b->scroll->columns[i];
+    bool ordering = c.tag && c.tag == b->tag;
+    put_text(0, col, text::utf8_pad_right(c.header, static_cast<size_t>(s.widths[i])), ordering ? 3 : 2);
+    col += s.widths[i] + 1;
+  }
+  anchor(b);
+  if (s.empty) {
+    put_text(1, 1, "Brak danych", 6);
+  } else {
+    // Rows above the current one.
+    int above = 0;
+    while (above < s.cur_row && x4skip(&s.scan, -1) == r4success) ++above;
+    s.cur_row = above;
+    int row = 0;
+    for (;;) {
+      long rec = d4recno(b->data);
+      std::string line;
+      for (size_t i = 0; i < b->scroll->columns.size(); ++i) {
+        line += text::utf8_pad_right(cell_text(b->scroll->columns[i]), static_cast<size_t>(s.widths[i]));
+        line += ' ';
+      }
+      int mark = b->row_mark ? b->row_mark(b) : 0;
+      int role = rec == s.cur ? 1 : 0;
+      if (rec != s.cur && b->row_attr) {
+        int r = b->row_attr(b);
+        if (r >= 0) role = r;
+      }
+      std::string full = std::string(mark ? print::u32_to_utf8(std::u32string(1, static_cast<char32_t>(mark))) : " ") + line;
+      put_text(1 + row, 0, text::utf8_pad_right(full, static_cast<size_t>(inner)), role);
+      if (++row >= s.data_rows) break;
+      if (x4skip(&s.scan, 1) != r4success) break;
+    }
+    x4go(&s.scan, s.cur);
+  }
+  put_text(w4height() - 1, 0, text::utf8_pad_right(status_line(b), static_cast<size_t>(inner)), 6);
+}
+
+void move(BROWSE* b, long n) {
+  BrowseState& s = *b->state;
+  if (s.empty) return;
+  anchor(b);
+  long moved = 0;
+  long dir = n < 0 ? -1 : 1;
+  for (long i = 0; i < (n < 0 ? -n : n); ++i) {
+    if (x4skip(&s.scan, dir) != r4success) break;
+    ++moved;
+  }
+  s.cur = d4recno(b->data);
+  s.cur_row = static_cast<int>(std::clamp<long>(s.cur_row + dir * moved, 0, s.data_rows - 1));
+}
+
+void go_end(BROWSE* b, bool last) {
+  BrowseState& s = *b->state;
+  int rc = last ? x4bottom(&s.scan) : x4top(&s.scan);
+  if (rc == r4success) {
+    s.cur = d4recno(b->data);
+    s.cur_row = last ? s.data_rows - 1 : 0;
+  }
+}
+
+// Next / previous column tied to a tag.
+void next_order(BROWSE* b, int dir) {
+  auto& cols = b->scroll->columns;
+  int n = static_cast<int>(cols.size());
+  if (n == 0) return;
+  int at = -1;
+  for (int i = 0; i < n; ++i)
+    if (cols[static_cast<size_t>(i)].tag && cols[static_cast<size_t>(i)].tag == b->tag) at = i;
+  for (int step = 1; step <= n; ++step) {
+    int i = ((at < 0 ? (dir > 0 ? -1 : 0) : at) + dir * step % n + n) % n;
+    if (cols[static_cast<size_t>(i)].tag && cols[static_cast<size_t>(i)].tag != b->tag) {
+      b->tag = cols[static_cast<size_t>(i)].tag;
+      d4tag_select(b->data, b->tag);
+      return;
+    }
+  }
+}
+
+skolvarin::host::Menu* bar(BROWSE* b) {
+  auto* s = screen();
+  return s ? s->menus().get(b->menu_window) : nullptr;
+}
+
+void draw_bar(BROWSE* b) {
+  if (auto* s = screen(); s && bar(b)) host::show_menu(*s, b->menu_window);
+}
+
+int hot_letter(int key) {
+  if (key > 0 && key < 128 && std::isalpha(key)) return std::tolower(key);
+  for (char c = 'a'; c <= 'z'; ++c)
+    if (keys::alt(c) == key) return c;
+  return 0;
+}
+
+// Runs item i of the bar: its handler, or its pull-down under it.
+void run_item(BROWSE* b, int i) {
+  skolvarin::host::Menu* m = bar(b);
+  auto* s = screen();
+  if (!m || !s || i < 0 || i >= static_cast<int>(m->items.size())) return;
+  m->selected = i;
+  host::MenuItem item = m->items[static_cast<size_t>(i)];
+  if (item.submenu && s->menus().get(*item.submenu)) {
+    skolvarin::host::Menu* sub = s->menus().get(*item.submenu);
+    sub->row = 2;
+    sub->col = host::bar_item_col(*m, i);
+    host::run_menu(*s, *item.submenu, 1, 0, 1);
+  } else if (item.handler) {
+    item.handler(item.code);
+  }
+  w4select(b->state->window);
+}
+
+}  // namespace
+
+}  // namespace skolvarin::browse
+
+using namespace skolvarin::browse;
+namespace k = skolvarin::keys;
+
+int allocate_browse(BROWSE** out, DATA4* data, TAG4* tag, ScrollDefinition* scroll, int menu_window) {
+  if (!out) return -1;
+  *out = nullptr;
+  if (!data || !scroll) return -1;
+  auto& owned = allocated_browses();
+  owned.push_back(std::make_unique<BROWSE>());
+  BROWSE* b = owned.back().get();
+  b->ctx = data->ctx;
+  b->data = data;
+  b->tag = tag;
+  b->scroll = scroll;
+  b->menu_window = menu_window;
+  b->state = std::make_unique<BrowseState>();
+  b->state->original_tag = d4tag_selected(data);
+  *out = b;
+  return 0;
+}
+
+void free_browse(BROWSE* b) {
+  if (!b) return;
+  if (b->state && b->data) d4tag_select(b->data, b->state->original_tag);
+  auto& run = running_browses();
+  run.erase(std::remove(run.begin(), run.end(), b), run.end());
+  auto& owned = allocated_browses();
+  owned.erase(std::remove_if(owned.begin(), owned.end(), [b](const auto& p) { return p.get() == b; }), owned.end());
+}
+
+BROWSE* current_browse() {
+  auto& run = running_browses();
+  return run.empty() ? nullptr : run.back();
+}
+
+int zrob_browse(BROWSE* b, int rows1, int rows2, int flag) {
+  if (!b || !b->data || !b->scroll || !b->state) return -1;
+  BrowseState& s = *b->state;
+  if (b->form_rows == 0) b->form_rows = rows1;
+  if (b->form_template2 && b->form_rows2 == 0) b->form_rows2 = rows2;
+  if (g_next_picker) {
+    b->picker = true;
+    g_next_picker = false;
+  }
+  d4tag_select(b->data, b->tag);
+  x4init(&s.scan, b->data, browse_pass, b);
+  if (flag == -1) {
+    if (x4bottom(&s.scan) == r4success) s.cur = d4recno(b->data);
+  } else if (x4top(&s.scan) == r4success) {
+    s.cur = d4recno(b->data);
+  }
+  if (!screen()) return k::Esc;
+  running_browses().push_back(b);
+  open_window(b);
+  if (flag == -1) s.cur_row = s.data_rows - 1;
+  set_help(b);
+  if (skolvarin::host::Menu* m = bar(b)) {
+    for (size_t i = 0; i < m->items.size(); ++i)
+      if (m->items[i].handler == browse_modyfikuj) m->selected = static_cast<int>(i);
+  }
+  s.quit = false;
+  s.result = k::Esc;
+  while (!s.quit) {
+    draw_bar(b);
+    draw(b);
+    int key = g4char();
+    skolvarin::host::Menu* m = bar(b);
+    int n = m ? static_cast<int>(m->items.size()) : 0;
+    if (key == k::Esc) break;
+    if (key == k::Up) move(b, -1);
+    else if (key == k::Down) move(b, 1);
+    else if (key == k::PgUp) move(b, -(s.data_rows - 1));
+    else if (key == k::PgDn) move(b, s.data_rows - 1);
+    else if (key == k::Home || key == k::CtrlPgUp || key == k::CtrlHome) go_end(b, false);
+    else if (key == k::End || key == k::CtrlPgDn || key == k::CtrlEnd) go_end(b, true);
+    else if (key == k::Tab) next_order(b, 1);
+    else if (key == k::ShiftTab) next_order(b, -1);
+    else if (key == k::Left && n) m->selected = (m->selected + n - 1) % n;
+    else if (key == k::Right && n) m->selected = (m->selected + 1) % n;
+    else if (key == k::Enter && b->picker) {
+      if (!s.empty) {
+        g_picked = s.cur;
+        s.result = k::F2;
+        break;
+      }
+    } else if (key == k::Enter && n) {
+      run_item(b, m->selected);
+    } else {
+      int rest = key;
+      if (b->hot_key) rest = b->hot_key(key);
+      if (rest == 0) continue;
+      if (int letter = hot_letter(rest); letter && m) {
+        int hit = -1;
+        for (int i = 0; i < n; ++i)
+          if (m->items[static_cast<size_t>(i)].hot() == letter) {
+            hit = i;
+            break;
+          }
+        if (hit >= 0) {
+          run_item(b, hit);
+          continue;
+        }
+      }
+      if (b->list_key) {
+        anchor(b);
+        if (!s.empty) x4go(&s.scan, s.cur);
+        if (b->list_key(b, rest) == 0) continue;
+      }
+      if (rest == k::F2 && !s.empty && (b->edit_controls || b->text_controls)) {
+        x4go(&s.scan, s.cur);
+        run_form(b, BROWSE_MODIFY, false, true);
+        d4go(b->data, s.cur);
+      }
+    }
+  }
+  remove_fun_help();
+  w4close(s.window);
+  if (auto* sc = screen(); sc && b->menu_window >= 0) sc->windows().hide(b->menu_window);
+  w4select(s.saved_window);
+  s.window = -1;
+  auto& run = running_browses();
+  run.erase(std::remove(run.begin(), run.end(), b), run.end());
+  if (s.result == k::F2 && s.cur > 0) d4go(b->data, s.cur);
+  return s.result;
+}
+
+int browse_call(int what, long arg) {
+  BROWSE* b = current_browse();
+  if (!b) return -1;
+  BrowseState& s = *b->state;
+  if (what == 1 && arg > 0) s.cur = arg;
+  else if (what == 2) go_end(b, false);
+  else if (what == 3) go_end(b, true);
+  anchor(b);
+  return 0;
+}
+
+int browse_dopisz(int /*code*/) {
+  BROWSE* b = current_browse();
+  if (!b) return -1;
+  if (b->read_only) {
+    warn("Podgląd: dopisywanie jest niedostępne !");
+    return -1;
+  }
+  BrowseState& s = *b->state;
+  long before = s.cur;
+  DATA4* d = b->data;
+  d4append_start(d);
+  b->mode = BROWSE_ADD;
+  if (b->new_record) b->new_record(b);
+  if (b->numbering) b->numbering(b);
+  d->changed = false;
+  int rc = run_form(b, BROWSE_ADD, true, false);
+  if (rc == k::F2) {
+    s.cur = d4recno(d);
+    s.cur_row = std::min(s.cur_row + 1, s.data_rows - 1);
+  } else {
+    d->changed = false;
+    d->append_pending = false;
+    if (before > 0) d4go(d, before);
+  }
+  b->mode = BROWSE_IDLE;
+  anchor(b);
+  return 0;
+}
+
+int browse_modyfikuj(int /*code*/) {
+  BROWSE* b = current_browse();
+  if (!b) return -1;
+  BrowseState& s = *b->state;
+  anchor(b);
+  if (s.empty) {
+    warn("Brak zapisów do zmiany !");
+    return -1;
+  }
+  x4go(&s.scan, s.cur);
+  if (b->read_only) {
+    run_form(b, BROWSE_MODIFY, false, true);
+    d4go(b->data, s.cur);
+    return 0;
+  }
+  b->mode = BROWSE_MODIFY;
+  if (b->before_edit && b->before_edit(b) != 0) {
+    b->mode = BROWSE_IDLE;
+    b->data->changed = false;
+    d4refresh_record(b->data);
+    return 0;
+  }
+  b->data->changed = false;
+  run_form(b, BROWSE_MODIFY, true, false);
+  b->mode = BROWSE_IDLE;
+  b->data->changed = false;
+  d4go(b->data, s.cur);
+  return 0;
+}
+
+int browse_skasuj(int code) {
+  BROWSE* b = current_browse();
+  if (!b) return -1;
+  BrowseState& s = *b->state;
+  anchor(b);
+  if (s.empty) {
+    warn("Brak zapisów do usunięcia !");
+    return -1;
+  }
+  if (b->read_only) {
+    warn("Podgląd: usuwanie jest niedostępne !");
+    return -1;
+  }
+  if (code == 1 && !ask("Czy usunąć bieżący zapis ?")) return 0;
+  long rec = s.cur;
+  if (go_and_lock(b->data, rec) != 0) return -1;
+  d4delete(b->data);
+  if (b->stamp) f4assign(b->stamp, stamp_text(b->ctx).c_str());
+  if (write_and_unlock(b->data) != 0) {
+    d4unlock(b->data);
+    return -1;
+  }
+  // The next row takes the deleted one's place (or the previous at the end).
+  if (x4skip(&s.scan, 1) == r4success) s.cur = d4recno(b->data);
+  else if (d4go(b->data, rec) == 0 && x4skip(&s.scan, -1) == r4success && d4recno(b->data) != rec) {
+    s.cur = d4recno(b->data);
+    s.cur_row = std::max(0, s.cur_row - 1);
+  } else {
+    s.cur = 0;
+  }
+  anchor(b);
+  return 0;
+}
+
+int browse_drukuj(int /*code*/) {
+  BROWSE* b = current_browse();
+  if (!b) return -1;
+  TabuDefinition fallback;
+  const TabuDefinition* cols = b->print_columns;
+  if (!cols || cols->columns.empty()) {
+    for (const auto& c : b->scroll->columns) {
+      TabuColumn t;
+      t.header = c.header;
+      t.field = c.field;
+      t.show = c.show;
+      fallback.columns.push_back(t);
+    }
+    cols = &fallback;
+  }
+  std::string sub = b->filters ? FilterStatusLine(b->filters) : std::string();
+  std::string title = print_title(b);
+  int rc = prn_tab_rap(b->ctx, b->data, cols, title.c_str(), browse_pass, b, sub.c_str());
+  anchor(b);
+  return rc;
+}
+
+int hot_keys(int key, int add_code, int add_id, int modify_code, int modify_id, int delete_code, int delete_id,
+             FIELD4* stamp) {
+  BROWSE* b = current_browse();
+  auto run_id = [&](int id, int code) {
+    if (id == 0 || code == 27 || !b) return 0;
+    auto* s = screen();
+    skolvarin::host::Menu* m = s ? s->menus().get(b->menu_window) : nullptr;
+    if (!m) return 0;
+    for (auto& it : m->items)
+      if (it.menu_id == id && it.handler) {
+        it.handler(code);
+        return 0;
+      }
+    return 0;
+  };
+  if (key == k::Ins) return run_id(add_id, add_code);
+  if (key == k::F5) return run_id(modify_id, modify_code);
+  if (key == k::Del) return run_id(delete_id, delete_code);
+  if (key == k::alt('i') && stamp) {
+    if (b && !b->state->empty) {
+      x4go(&b->state->scan, b->state->cur);
+      std::string t = f4trim(stamp);
+      inform(t.empty() ? "Zapis nie ma jeszcze informacji o zmianie." : "Ostatnia zmiana: " + t);
+    }
+    return 0;
+  }
+  return key;
+}
+
+int browse_szukaj(const char* prompt, int width, TAG4* tag) {
+  BROWSE* b = current_browse();
+  if (!b || !screen()) return k::Esc;
+  BrowseState& s = *b->state;
+  w4select(s.window);
+  std::string value;
+  if (!read_line(0, 1, prompt ? prompt : "Szukaj -", width, true, value)) return k::Esc;
+  if (tag) {
+    b->tag = tag;
+    d4tag_select(b->data, tag);
+  }
+  int rc = x4seek(&s.scan, value.c_str());
+  if (rc == r4eof || rc < 0) {
+    if (x4bottom(&s.scan) != r4success) return 0;
+  }
+  s.cur = d4recno(b->data);
+  s.cur_row = 0;
+  return 0;
+}
+
+int browse_picker(int (*register_main)(), long* recno) {
+  if (!register_main) return k::Esc;
+  int saved = w4select(-1);
+  g_next_picker = true;
+  g_picked = 0;
+  register_main();
+  g_next_picker = false;
+  w4select(saved);
+  if (recno) *recno = g_picked;
+  return g_picked > 0 ? 0 : k::Esc;
+}

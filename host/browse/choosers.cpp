@@ -1,0 +1,202 @@
+// Choosers: the T/N pop-up, the " WYBIERZ " list of texts, and the
+// coded-field list over a table.
+#include <algorithm>
+
+#include "host/browse/browse_internal.h"
+#include "host/print/page_template.h"
+#include "host/text/mazovia.h"
+
+using namespace skolvarin::browse;
+namespace sk = skolvarin;
+namespace k = skolvarin::keys;
+
+namespace {
+
+int first_letter_hit(const std::vector<std::string>& items, int key, int from) {
+  if (key <= 32 || key >= 0x250) return -1;
+  std::string typed = sk::text::utf8_upper(sk::print::u32_to_utf8(std::u32string(1, static_cast<char32_t>(key))));
+  int n = static_cast<int>(items.size());
+  for (int step = 1; step <= n; ++step) {
+    int i = (from + step) % n;
+    std::string t(sk::text::trim(items[static_cast<size_t>(i)]));
+    // Items often start with their number ("3. DOST/NAB"): the key may be it.
+    if (sk::text::utf8_upper(std::string(sk::text::utf8_substr(t, 0, 1))) == typed) return i;
+  }
+  return -1;
+}
+
+}  // namespace
+
+int wybierz_z_listy(const std::vector<std::string>& items, int current, const char* title) {
+  if (items.empty() || !screen()) return -1;
+  int n = static_cast<int>(items.size());
+  int w = static_cast<int>(sk::text::utf8_length(title ? title : ""));
+  for (const auto& it : items) w = std::max(w, static_cast<int>(sk::text::utf8_length(it)) + 2);
+  w = std::min(w, w4screen_cols() - 4);
+  int h = std::min(n, w4screen_rows() - 6);
+  int top = std::max(2, (w4screen_rows() - h - 2) / 2);
+  int left = (w4screen_cols() - w - 2) / 2;
+  int win = w4define(top, left, top + h + 1, left + w + 1);
+  w4border(win, 2);
+  w4title(win, title ? title : " WYBIERZ ");
+  int saved = w4select(win);
+  w4activate(win);
+  int cur = std::clamp(current, 0, n - 1), first = 0, result = -1;
+  for (;;) {
+    if (cur < first) first = cur;
+    if (cur >= first + h) first = cur - h + 1;
+    w4select(win);
+    w4clear(0);
+    for (int r = 0; r < h && first + r < n; ++r)
+      put_text(r, 0, sk::text::utf8_pad_right(" " + items[static_cast<size_t>(first + r)], static_cast<size_t>(w)),
+               first + r == cur ? 1 : 0);
+    int key = g4char();
+    if (key == k::Esc) break;
+    if (key == k::Enter) {
+      result = cur;
+      break;
+    }
+    if (key == k::Up) cur = (cur + n - 1) % n;
+    else if (key == k::Down) cur = (cur + 1) % n;
+    else if (key == k::Home || key == k::PgUp) cur = 0;
+    else if (key == k::End || key == k::PgDn) cur = n - 1;
+    else if (int hit = first_letter_hit(items, key, cur); hit >= 0) cur = hit;
+  }
+  w4close(win);
+  w4select(saved);
+  return result;
+}
+
+int wybierz_tak_nie(EditControl* ctrl) {
+  std::vector<std::string> items = {"TAK", "NIE"};
+  int current = 0;
+  if (ctrl && !ctrl->buffer.empty() && (ctrl->buffer[0] == 'N' || ctrl->buffer[0] == 'n')) current = 1;
+  int c = wybierz_z_listy(items, current, " WYBIERZ ");
+  if (c < 0) return k::Esc;
+  if (ctrl) ctrl->buffer = c == 0 ? "T" : "N";
+  return 0;
+}
+
+ChooserFunction lista_wyboru(std::vector<std::string> items) {
+  return [items = std::move(items)](EditControl* ctrl) -> int {
+    int current = 0;
+    bool numeric = ctrl && ctrl->field && f4type(ctrl->field) == 'N';
+    if (ctrl) {
+      std::string b(sk::text::trim(ctrl->buffer));
+      if (numeric) current = std::max(0, std::atoi(b.c_str()) - 1);
+      else
+        for (size_t i = 0; i < items.size(); ++i)
+          if (!b.empty() && sk::text::trim(items[i]).substr(0, 1) == b.substr(0, 1)) current = static_cast<int>(i);
+    }
+    int c = wybierz_z_listy(items, current, " WYBIERZ ");
+    if (c < 0) return k::Esc;
+    if (ctrl) {
+      if (numeric) ctrl->buffer = std::to_string(c + 1);
+      else ctrl->buffer = std::string(sk::text::utf8_substr(sk::text::trim(items[static_cast<size_t>(c)]), 0, 1));
+    }
+    return 0;
+  };
+}
+
+namespace {
+
+struct CodedScan {
+  const CodedFieldChoice* choice;
+};
+
+int coded_pass(void* arg) {
+  auto* c = static_cast<CodedScan*>(arg)->choice;
+  if (d4deleted(c->data)) return r4ignore;
+  if (c->row_check && c->row_check() != ROW_PASSES) return r4ignore;
+  return r4keep;
+}
+
+std::string coded_row(const CodedFieldChoice& c) {
+  std::string line;
+  if (c.shown.empty()) return field_display(c.code);
+  for (FIELD4* f : c.shown) {
+    if (!line.empty()) line += ' ';
+    std::string v = field_display(f);
+    line += f4type(f) == 'C' ? sk::text::utf8_pad_right(v, static_cast<size_t>(std::min(f4len(f), 40))) : v;
+  }
+  return line;
+}
+
+}  // namespace
+
+int pole_kodowane_fun(const CodedFieldChoice& choice, std::string& value) {
+  DATA4* d = choice.data;
+  if (!d || !choice.code) return -1;
+  TAG4* saved_tag = d4tag_selected(d);
+  if (choice.tag) d4tag_select(d, choice.tag);
+  CodedScan arg{&choice};
+  X4FILTER scan;
+  x4init(&scan, d, coded_pass, &arg);
+  if (x4top(&scan) != r4success) {
+    warn("Brak danych do wyboru !");
+    d4tag_select(d, saved_tag);
+    return -1;
+  }
+  long cur = d4recno(d);
+  if (choice.tag && !value.empty()) {
+    int rc = x4seek(&scan, value.c_str());
+    if (rc == r4success || rc == r4after) cur = d4recno(d);
+    else if (x4bottom(&scan) == r4success) cur = d4recno(d);
+  }
+  if (!screen()) {
+    d4tag_select(d, saved_tag);
+    return k::Esc;
+  }
+  int h = std::min(15, w4screen_rows() - 8);
+  int w = std::min(76, w4screen_cols() - 4);
+  int top = 4, left = (w4screen_cols() - w - 2) / 2;
+  int win = w4define(top, left, top + h + 1, left + w + 1);
+  w4border(win, 2);
+  std::string title = choice.title.empty() ? std::string(" WYBIERZ ") : " " + choice.title + " ";
+  w4title(win, title.c_str());
+  int saved = w4select(win);
+  w4activate(win);
+  set_fun_help("Enter-Wybierz  Esc-Wyjście");
+  int cur_row = 0, result = k::Esc;
+  for (;;) {
+    x4go(&scan, cur);
+    int above = 0;
+    while (above < cur_row && x4skip(&scan, -1) == r4success) ++above;
+    cur_row = above;
+    w4select(win);
+    w4clear(0);
+    for (int r = 0; r < h; ++r) {
+      long rec = d4recno(d);
+      put_text(r, 0, sk::text::utf8_pad_right(" " + coded_row(choice), static_cast<size_t>(w)), rec == cur ? 1 : 0);
+      if (x4skip(&scan, 1) != r4success) break;
+    }
+    x4go(&scan, cur);
+    int key = g4char();
+    if (key == k::Esc) break;
+    if (key == k::Enter) {
+      value = field_display(choice.code);
+      result = 0;
+      break;
+    }
+    long step = key == k::Up ? -1 : key == k::Down ? 1 : key == k::PgUp ? -(h - 1) : key == k::PgDn ? h - 1 : 0;
+    if (step) {
+      long moved = 0;
+      for (long i = 0; i < (step < 0 ? -step : step); ++i) {
+        if (x4skip(&scan, step < 0 ? -1 : 1) != r4success) break;
+        ++moved;
+      }
+      cur = d4recno(d);
+      cur_row = static_cast<int>(std::clamp<long>(cur_row + (step < 0 ? -moved : moved), 0, h - 1));
+    } else if (key == k::Home) {
+      if (x4top(&scan) == r4success) cur = d4recno(d), cur_row = 0;
+    } else if (key == k::End) {
+      if (x4bottom(&scan) == r4success) cur = d4recno(d), cur_row = h - 1;
+    }
+  }
+  remove_fun_help();
+  w4close(win);
+  w4select(saved);
+  if (result == 0) d4go(d, cur);
+  d4tag_select(d, saved_tag);
+  return result;
+}

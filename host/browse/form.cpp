@@ -1,0 +1,386 @@
+// The edit form of a browse: the template's rows, the text controls and the
+// edit controls of one record, edited in the record buffer and committed on
+// F2 through the engine's locks with the record stamp.
+//
+// While the form runs the record buffer holds the edits but is marked
+// unchanged, so that no move writes it behind the user's back; the only
+// write is the commit.  A refused lock or write keeps the form open with
+// everything typed.
+#include <algorithm>
+
+#include "host/browse/browse_internal.h"
+#include "host/browse/edit_line.h"
+#include "host/print/page_template.h"
+#include "host/text/mazovia.h"
+#include "host/ui/screen.h"
+
+namespace skolvarin::browse {
+
+namespace k = skolvarin::keys;
+
+namespace {
+
+bool dbf_date_text(const std::string& s) {
+  if (s.size() != 8) return false;
+  for (char c : s)
+    if (c < '0' || c > '9') return false;
+  return true;
+}
+
+class FormRun {
+ public:
+  FormRun(BROWSE* b, int mode, bool read_only) : b_(b), d_(b->data), mode_(mode), read_only_(read_only) {
+    rows1_ = b->form_rows;
+    rows2_ = b->form_template2 ? b->form_rows2 : 0;
+    if (b->edit_controls)
+      for (auto& c : b->edit_controls->controls) controls_.push_back(c.get());
+  }
+
+  int run(bool commit) {
+    if (!screen()) return k::Esc;
+    original_ = take_snapshot(d_);
+    d_->changed = false;
+    for (EditControl* c : controls_) {
+      c->browse = b_;
+      lines_.emplace_back(picture_of(c), U"", (c->flags & EDIT_UPPER) != 0, (c->flags & EDIT_REPLACE) != 0);
+    }
+    load_all(-1);
+    // The lines start unchanged, with their flags, on the loaded texts.
+    for (size_t i = 0; i < controls_.size(); ++i)
+      lines_[i] = EditLine(lines_[i].picture(), lines_[i].text(), (controls_[i]->flags & EDIT_UPPER) != 0,
+                           (controls_[i]->flags & EDIT_REPLACE) != 0);
+    page1_ = template_rows(b_->form_template, rows1_);
+    if (rows2_ > 0) page2_ = template_rows(b_->form_template2, rows2_);
+    open_window();
+    b_->mode = read_only_ ? BROWSE_IDLE : mode_;
+    cur_ = first_editable(0, 1);
+    if (cur_ >= 0) page_ = page_of(controls_[static_cast<size_t>(cur_)]);
+    int result = loop(commit);
+    b_->mode = BROWSE_IDLE;
+    remove_fun_help();
+    w4cursor(-1, -1);
+    w4close(window_);
+    w4select(saved_window_);
+    return result;
+  }
+
+ private:
+  Picture picture_of(const EditControl* c) const {
+    FIELD4* f = c->field;
+    char type = f ? static_cast<char>(f4type(f)) : 'C';
+    return Picture(c->picture, type, f ? f4len(f) : 10, f ? f4decimals(f) : 0);
+  }
+
+  int page_of(const EditControl* c) const { return (rows2_ > 0 && c->row >= rows1_) ? 1 : 0; }
+  int row_on_page(int row) const { return (rows2_ > 0 && row >= rows1_) ? row - rows1_ : row; }
+
+  bool editable(size_t i) const { return !(controls_[i]->flags & EDIT_SHOW_ONLY) && controls_[i]->field; }
+
+  int first_editable(int from, int step) const {
+    int n = static_cast<int>(controls_.size());
+    for (int i = from; i >= 0 && i < n; i += step)
+      if (editable(static_cast<size_t>(i))) return i;
+    return -1;
+  }
+
+  // Reloads the controls from the record buffer (all but `except`).
+  void load_all(int except) {
+    for (size_t i = 0; i < controls_.size(); ++i) {
+      if (static_cast<int>(i) == except || !controls_[i]->field) continue;
+      std::u32string t = lines_[i].picture().shown(f4str(controls_[i]->field));
+      if (t != lines_[i].text())
+        lines_[i] = EditLine(lines_[i].picture(), t, (controls_[i]->flags & EDIT_UPPER) != 0, false);
+      controls_[i]->len = lines_[i].picture().width();
+      controls_[i]->buffer = lines_[i].utf8();
+    }
+  }
+
+  void open_window() {
+    int rows = std::max(rows1_, rows2_);
+    if (rows < 1) rows = 1;
+    int srows = w4screen_rows(), scols = w4screen_cols();
+    int bottom = srows - 3;
+    int top = bottom - rows - 1;
+    bool border = true;
+    if (top < 2) {
+      top = std::max(2, bottom - rows - 1);
+      if (bottom - top - 1 < rows) {
+        border = false;
+        top = std::max(0, srows - 1 - rows);
+        bottom = top + rows - 1;
+      }
+    }
+    int width = std::min(80, scols);
+    int left = (scols - width) / 2;
+    window_ = w4define(top, left, bottom, left + width - 1);
+    w4border(window_, border ? 2 : 0);
+    std::string title = browse_title(b_);
+    const char* what = read_only_ ? "podgląd" : mode_ == BROWSE_ADD ? "dopisywanie" : "modyfikacja";
+    title = " " + (title.empty() ? std::string() : title + " - ") + what + " ";
+    w4title(window_, title.c_str());
+    saved_window_ = w4select(window_);
+    w4activate(window_);
+    set_fun_help(read_only_ ? "Esc-Wyjście  PgDn/PgUp-Strona"
+                            : "F2-Zapisz  F4-Wybór  Esc-Wyjście  PgDn/PgUp-Strona");
+  }
+
+  void draw() {
+    w4select(window_);
+    w4clear(0);
+    const auto& rows = page_ == 0 ? page1_ : page2_;
+    for (size_t r = 0; r < rows.size(); ++r) put_text(static_cast<int>(r), 0, rows[r], 0);
+    if (b_->text_controls)
+      for (const auto& t : b_->text_controls->controls) {
+        if (((rows2_ > 0 && t.row >= rows1_) ? 1 : 0) != page_) continue;
+        std::string v;
+        if (t.field) {
+          if (t.picture.empty()) v = field_display(t.field);
+          else {
+            Picture p(t.picture, static_cast<char>(f4type(t.field)), f4len(t.field), f4decimals(t.field));
+            v = print::u32_to_utf8(p.shown(f4str(t.field)));
+          }
+        }
+        put_text(row_on_page(t.row), t.col, v, 0);
+      }
+    for (size_t i = 0; i < controls_.size(); ++i) {
+      const EditControl* c = controls_[i];
+      if (page_of(c) != page_) continue;
+      int role = static_cast<int>(i) == cur_ && !read_only_ ? 1 : 5;
+      if (c->flags & EDIT_SHOW_ONLY) role = 0;
+      put_text(row_on_page(c->row), c->col, lines_[i].utf8(), role);
+    }
+    if (!read_only_ && cur_ >= 0 && page_of(controls_[static_cast<size_t>(cur_)]) == page_) {
+      const EditControl* c = controls_[static_cast<size_t>(cur_)];
+      int at = std::min(lines_[static_cast<size_t>(cur_)].cursor(), lines_[static_cast<size_t>(cur_)].picture().width() - 1);
+      w4cursor(row_on_page(c->row), c->col + std::max(at, 0));
+    } else {
+      w4cursor(-1, -1);
+    }
+  }
+
+  // Writes control i's text into the record buffer.  False with the
+  // user told when the picture or the field refuses it.
+  bool store(size_t i) {
+    EditControl* c = controls_[i];
+    if (!c->field || (c->flags & EDIT_SHOW_ONLY)) return true;
+    std::string stored, error;
+    if (!lines_[i].picture().parse(lines_[i].text(), stored, error)) {
+      warn(error);
+      return false;
+    }
+    if (f4type(c->field) == 'N' && stored.empty()) stored = "0";
+    if (f4assign(c->field, stored.c_str()) == e4overflow) {
+      d_->changed = false;
+      warn("Liczba nie mieści się w polu !");
+      return false;
+    }
+    d_->changed = false;
+    c->buffer = lines_[i].utf8();
+    c->len = lines_[i].picture().width();
+    return true;
+  }
+
+  // Runs control i's validation (the value is stored first).  True when
+  // accepted; the other controls show what the validation changed.
+  bool validate(size_t i) {
+    if (!store(i)) return false;
+    EditControl* c = controls_[i];
+    if (!c->valid) return true;
+    RecordSnapshot before = take_snapshot(d_);
+    b_->mode = mode_;
+    int rc = c->valid(c);
+    if (d_->recno != before.recno || d_->append_pending != before.append_pending) put_snapshot(d_, before);
+    d_->changed = false;
+    // A validation may have rewritten its own buffer (e.g. upper case).
+    std::u32string mine = print::utf8_to_u32(c->buffer);
+    if (rc == 0 && mine != lines_[i].text()) {
+      lines_[i].set_text(mine);
+      store(i);
+    }
+    load_all(static_cast<int>(i));
+    return rc == 0;
+  }
+
+  bool validate_all() {
+    for (size_t i = 0; i < controls_.size(); ++i) {
+      if (!editable(i)) continue;
+      if (!validate(i)) {
+        cur_ = static_cast<int>(i);
+        page_ = page_of(controls_[i]);
+        lines_[i].home();
+        return false;
+      }
+    }
+    return true;
+  }
+
+  void move_to(int i) {
+    if (i < 0) return;
+    cur_ = i;
+    page_ = page_of(controls_[static_cast<size_t>(i)]);
+    lines_[static_cast<size_t>(i)].home();
+  }
+
+  bool dirty() const {
+    if (d_->record != original_.record) return true;
+    for (const auto& l : lines_)
+      if (l.changed()) return true;
+    return false;
+  }
+
+  void choose(size_t i) {
+    EditControl* c = controls_[i];
+    if (!c->chooser) return;
+    c->buffer = lines_[i].utf8();
+    c->len = lines_[i].picture().width();
+    RecordSnapshot before = take_snapshot(d_);
+    int rc = c->chooser(c);
+    if (d_->recno != before.recno || d_->append_pending != before.append_pending) put_snapshot(d_, before);
+    d_->changed = false;
+    w4select(window_);
+    if (rc != 0) return;
+    std::string v = c->buffer;
+    std::u32string t;
+    char type = static_cast<char>(f4type(c->field));
+    if (type == 'N' || (type == 'D' && dbf_date_text(v))) t = lines_[i].picture().shown(v);
+    else t = print::utf8_to_u32(v);
+    lines_[i].set_text(t);
+    store(i);
+    load_all(static_cast<int>(i));
+  }
+
+  bool commit() {
+    RecordSnapshot edited = take_snapshot(d_);
+    d_->changed = false;
+    if (mode_ == BROWSE_MODIFY) {
+      long rec = edited.recno;
+      if (go_and_lock(d_, rec) != 0) {
+        put_snapshot(d_, edited);
+        d_->changed = false;
+        return false;
+      }
+      std::copy(edited.record.begin() + 1, edited.record.end(), d_->record.begin() + 1);
+      d_->changed = true;
+      if (b_->stamp) f4assign(b_->stamp, stamp_text(b_->ctx).c_str());
+      if (write_and_unlock(d_) != 0) {
+        d4unlock(d_);
+        put_snapshot(d_, edited);
+        d_->changed = false;
+        return false;
+      }
+      return true;
+    }
+    // A new record: prepared again so that numbering sees the table as it
+    // is now, then appended under a lock.
+    d4append_start(d_);
+    std::copy(edited.record.begin() + 1, edited.record.end(), d_->record.begin() + 1);
+    if (b_->numbering) b_->numbering(b_);
+    if (b_->stamp) f4assign(b_->stamp, stamp_text(b_->ctx).c_str());
+    if (lock_and_append(d_) != 0) {
+      put_snapshot(d_, edited);
+      d_->changed = false;
+      return false;
+    }
+    d4unlock(d_);
+    return true;
+  }
+
+  int loop(bool do_commit) {
+    for (;;) {
+      draw();
+      int key = g4char();
+      if (read_only_) {
+        if (key == k::PgDn && rows2_ > 0) page_ = 1;
+        else if (key == k::PgUp) page_ = 0;
+        else if (key == k::Esc || key == k::F2 || key == k::Enter) {
+          put_snapshot(d_, original_);
+          return key == k::F2 ? k::F2 : k::Esc;
+        }
+        continue;
+      }
+      if (key == k::Esc) {
+        if (!dirty() || ask("Czy porzucić wprowadzone zmiany ?")) {
+          put_snapshot(d_, original_);
+          return k::Esc;
+        }
+        continue;
+      }
+      if (cur_ < 0) {
+        if (key == k::F2) {
+          if (!do_commit || commit()) return k::F2;
+        }
+        continue;
+      }
+      size_t i = static_cast<size_t>(cur_);
+      EditControl* c = controls_[i];
+      if (key == k::F2) {
+        if (!validate_all()) continue;
+        if (!do_commit) return k::F2;
+        if (commit()) return k::F2;
+        continue;
+      }
+      if (key == k::F4) {
+        choose(i);
+        continue;
+      }
+      if (key == k::Enter || key == k::Tab || key == k::Down) {
+        if (!validate(i)) {
+          lines_[i].home();
+          continue;
+        }
+        int next = first_editable(cur_ + 1, 1);
+        if (next < 0) next = first_editable(0, 1);
+        move_to(next);
+        continue;
+      }
+      if (key == k::Up || key == k::ShiftTab) {
+        if (!store(i)) continue;
+        int prev = first_editable(cur_ - 1, -1);
+        if (prev < 0) prev = first_editable(static_cast<int>(controls_.size()) - 1, -1);
+        move_to(prev);
+        continue;
+      }
+      if ((key == k::PgDn || key == k::PgUp) && rows2_ > 0) {
+        if (!store(i)) continue;
+        int want = key == k::PgDn ? 1 : 0;
+        for (size_t j = 0; j < controls_.size(); ++j)
+          if (editable(j) && page_of(controls_[j]) == want) {
+            move_to(static_cast<int>(j));
+            break;
+          }
+        page_ = want;
+        continue;
+      }
+      if (c->chooser_mode == 1 && c->chooser && key >= 32 && key < 0x100 && key != 127) {
+        choose(i);
+        continue;
+      }
+      lines_[i].key(key);
+      c->buffer = lines_[i].utf8();
+    }
+  }
+
+  BROWSE* b_;
+  DATA4* d_;
+  int mode_;
+  bool read_only_;
+  int rows1_ = 0, rows2_ = 0;
+  std::vector<EditControl*> controls_;
+  std::vector<EditLine> lines_;
+  std::vector<std::string> page1_, page2_;
+  RecordSnapshot original_;
+  int window_ = -1, saved_window_ = -1;
+  int cur_ = -1, page_ = 0;
+};
+
+}  // namespace
+
+int run_form(BROWSE* b, int mode, bool commit, bool read_only) {
+  if (!b || !b->data) return -1;
+  FormRun run(b, mode, read_only);
+  return run.run(commit);
+}
+
+}  // namespace skolvarin::browse
+
+int browse_form(BROWSE* b, int mode) { return skolvarin::browse::run_form(b, mode, false, false); }
