@@ -22,6 +22,7 @@
 #include <string>
 
 #include "app/command.h"
+#include "app/reference_import.h"
 #include "app/module_loader.h"
 #include "data/data_directory.h"
 #include "host/term/key_script.h"
@@ -88,7 +89,13 @@ bool open_or_create(HostContext& ctx, const CommandLine& cl, std::string& error)
   if (data::open_data_directory(ctx, cl.data_dir, error)) return true;
   std::vector<std::string> created;
   error.clear();
-  return data::init_data_directory(ctx, cl.data_dir, created, error) == 0;
+  if (data::init_data_directory(ctx, cl.data_dir, created, error) != 0) return false;
+  // A new data directory starts with the reference tables; without them the
+  // program still runs, so a failure here is only reported.
+  std::string import_error;
+  if (!created.empty() && import_reference_tables(ctx, import_error) < 0)
+    std::fprintf(stderr, "skolvarin: tabele wzorcowe: %s\n", import_error.c_str());
+  return true;
 }
 
 // Runs the module on a terminal; a load failure comes back in `error` so

@@ -1,10 +1,12 @@
 // skolvarin init [--data KATALOG]: makes a data directory ready for work:
 // the common, shared and firm directories, the firm catalogue with a demo
-// firm, its firm data table and the main options with their defaults.
+// firm, its firm data table and the main options with their defaults; a new
+// directory also gets the reference tables (as `skolvarin wzorce` makes them).
 // Running it again on a ready directory changes nothing.
 #include <cstdio>
 
 #include "app/command.h"
+#include "app/reference_import.h"
 #include "data/data_directory.h"
 #include "data/module_state.h"
 
@@ -29,6 +31,14 @@ int cmd_init(const CommandLine& cl) {
   std::vector<std::string> created;
   std::string error;
   int rc = data::init_data_directory(ctx, cl.data_dir, created, error);
+  if (rc == 0 && !created.empty()) {
+    // A new data directory starts with the reference tables.
+    int added = import_reference_tables(ctx, error);
+    if (added < 0)
+      std::fprintf(stderr, "skolvarin init: tabele wzorcowe: %s\n", error.c_str());
+    else
+      std::printf("tabele wzorcowe: dopisano %d wierszy\n", added);
+  }
   data::reset_state();
   if (rc != 0) {
     std::fprintf(stderr, "skolvarin init: %s\n", error.c_str());
