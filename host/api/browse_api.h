@@ -192,15 +192,15 @@ inline constexpr int FILTER_CHOICE2 = 7;  // as 4, the list shown as a pop-up " 
 
 // Extras of a filter by kind (designated initialisers: {.picker = ...}).
 struct FilterExtras {
-  ChooserFunction picker;       // kinds 3 and 6 (F4 in the filters window)
+  ChooserFunction picker{};       // kinds 3 and 6 (F4 in the filters window)
   int picker_mode = 0;          // 1: the value only through the picker
-  ValidFunction valid;          // kind 3: checks the typed value (refused: stays in the field)
+  ValidFunction valid{};          // kind 3: checks the typed value (refused: stays in the field)
   // Kind 3: decides instead of the text match; gets the field and the
   // filter's value, returns ROW_PASSES or ROW_FAILS.
-  std::function<int(FIELD4* field, const std::string& value)> compare;
-  std::vector<std::string> choices;  // kinds 4 and 7
-  std::string picture;               // kind 5 (and the date picture of kind 1: "DD-MM-CCYY" default)
-  std::string value;                 // kind 2: the mark the field must hold
+  std::function<int(FIELD4* field, const std::string& value)> compare{};
+  std::vector<std::string> choices{};  // kinds 4 and 7
+  std::string picture{};               // kind 5 (and the date picture of kind 1: "DD-MM-CCYY" default)
+  std::string value{};                 // kind 2: the mark the field must hold
 };
 
 struct Filter {

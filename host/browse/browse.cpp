@@ -232,7 +232,6 @@ void run_item(BROWSE* b, int i) {
   skolvarin::host::Menu* m = bar(b);
   auto* s = screen();
   if (!m || !s || i < 0 || i >= static_cast<int>(m->items.size())) return;
-  m->selected = i;
   host::MenuItem item = m->items[static_cast<size_t>(i)];
   if (item.submenu && s->menus().get(*item.submenu)) {
     skolvarin::host::Menu* sub = s->menus().get(*item.submenu);

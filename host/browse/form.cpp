@@ -314,9 +314,14 @@ class FormRun {
       size_t i = static_cast<size_t>(cur_);
       EditControl* c = controls_[i];
       if (key == k::F2) {
-        if (!validate_all()) continue;
+        // The field being typed in goes into the record first, so that
+        // the checks of the other fields see it.
+        if (!store(i) || !validate_all()) continue;
         if (!do_commit) return k::F2;
-        if (commit()) return k::F2;
+        if (commit()) {
+          if (b_->after_save) b_->after_save(b_);
+          return k::F2;
+        }
         continue;
       }
       if (key == k::F4) {
