@@ -238,7 +238,7 @@ void define_print(RegisterFrame& f, data::TableHandles& t) {
     const char* header;
     const char* field;
     int width;
-  } cols[] = {{"kod", "KOD", 12},       {"nazwa", "NA1", 30},  {"nazwa cd", "NA2", 20}, {"kod poczt.", "KOP", 6},
+  } cols[] = {{"kod", "KOD", 12},       {"nazwa", "NA1", 30},  {"nazwa cd", "NA2", 20}, {"kod poczt.", "KOP", 10},
               {"miasto", "MIA", 16},    {"ulica", "ULI", 24},  {"kraj", "KRA", 12},     {"tel.", "TEL", 14},
               {"fax.", "FAX", 14},      {"NIP", "NIP", 13},    {"osoba", "OSO", 16},    {"adres WWW", "WWW", 20},
               {"email", "EMA", 20},     {"rabat", "UPU", 6}};
@@ -299,7 +299,11 @@ int contractors_main() {
       return 0;
     };
     b->list_key = list_key;
-    b->hot_key = [f_inf](int key) { return hot_keys(key, -1, 6210, -1, 6240, 1, 6250, f_inf); };
+    // F2 to F8 are the list's own keys (F5 would otherwise modify).
+    b->hot_key = [f_inf](int key) {
+      if (key >= skolvarin::keys::F2 && key <= skolvarin::keys::F8) return key;
+      return hot_keys(key, -1, 6210, -1, 6240, 1, 6250, f_inf);
+    };
   };
   return run_register(frame, t.data, t.tag(1), kFirstPageRows, kCardRows, 0, build, fill);
 }
