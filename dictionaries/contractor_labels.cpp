@@ -16,6 +16,16 @@ constexpr int kLayoutRows = 23;
 constexpr int kSettingRows = 9;
 constexpr int kValueCol = 56;
 
+// The first n characters of a UTF-8 text.
+std::string first_chars(const std::string& s, int n) {
+  size_t i = 0;
+  for (int count = 0; i < s.size() && count < n; ++count) {
+    unsigned char c = s[i];
+    i += c < 0x80 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
+  }
+  return s.substr(0, i);
+}
+
 // The layout the user chose last in this run.
 LabelLayout& remembered() {
   static LabelLayout layout;
@@ -43,7 +53,7 @@ bool ask_layout(LabelLayout& l) {
   int* values[] = {&l.per_row, &l.left, &l.width, &l.gap, &l.top, &l.height, &l.row_gap, &l.rows_per_page};
   std::vector<Widget*> numbers;
   for (int r = 0; r < kSettingRows; ++r) {
-    std::string label = rows[static_cast<size_t>(r)].substr(0, kValueCol);
+    std::string label = first_chars(rows[static_cast<size_t>(r)], kValueCol);
     if (r < 8) {
       Widget* w = DefineWigetEx(&set, r, 0, label.c_str(), 3, WIDGET_NUMBER, "999");
       WigetSetString(w, std::to_string(*values[r]).c_str());

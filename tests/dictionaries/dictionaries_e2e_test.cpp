@@ -283,3 +283,27 @@ TEST(DictionariesEndToEnd, ContractorsWithNipAndPeselChecksTogglesAndPrintedList
                            "Sp. z o.o."})
     EXPECT_NE(text.find(want), std::string::npos) << want << "\n" << text;
 }
+
+TEST(DictionariesEndToEnd, AddressLabelsStandSideBySide) {
+  DataDir dir("naklejki");
+  ASSERT_TRUE(dir.ok()) << dir.init_output();
+  auto run = dir.keys(
+      "ok"
+      "dkow<Enter>Kowalski Łukasz<Enter><Enter>00-950<Enter>Łódź<Enter><F2>"
+      "dabc<Enter>Zenon Abacki<Enter><F2>"
+      "n<dump><F2><F2><Esc><Esc><Esc>");
+  EXPECT_EQ(run.exit_code, 0);
+  ASSERT_EQ(run.screens.size(), 1u) << run.all();
+  EXPECT_TRUE(has_row(run.screens[0], "Ilość naklejek w rzędzie................................  3"))
+      << dump(run.screens[0]);
+  std::string txt;
+  for (auto& e : dict_e2e::fs::recursive_directory_iterator(dir.data()))
+    if (e.path().filename().string().rfind("NAKLEJKI_", 0) == 0 && e.path().extension() == ".txt")
+      txt = e.path().string();
+  ASSERT_FALSE(txt.empty());
+  std::ifstream in(txt);
+  std::string all((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  // Three labels of 26 characters a row, one blank between them, in name order.
+  EXPECT_NE(all.find("Kowalski Łukasz            Zenon Abacki"), std::string::npos) << all;
+  EXPECT_NE(all.find("00-950 Łódź"), std::string::npos) << all;
+}
