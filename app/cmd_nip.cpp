@@ -1,5 +1,6 @@
-// skolvarin nip TEKST [--json]: whether a tax number (NIP) passes the NIP
-// check with the check switched on.  Exit 0 valid, 1 invalid, 2 no text.
+// skolvarin nip TEKST [--json] and skolvarin pesel TEKST [--json]: whether a
+// tax number (NIP) or a personal number (PESEL) passes its check with the
+// check switched on.  Exit 0 valid, 1 invalid, 2 no text.
 #include <cstdio>
 #include <string>
 
@@ -9,10 +10,20 @@
 namespace skolvarin::app {
 namespace {
 
+struct IdentifierCommand {
+  const char* command;   // "nip"
+  const char* label;     // "NIP"
+  const char* json_key;  // "nip"
+  const char* example;
+  dictionaries::IdentifierCheck (*check)(std::string_view, bool);
+};
+
 const char* reason(int warning) {
   switch (warning) {
     case dictionaries::kWarnNipLength: return "numer NIP musi mieć 10 cyfr";
-    case dictionaries::kWarnNipInvalid: return "błędna cyfra kontrolna lub niedozwolony znak";
+    case dictionaries::kWarnPeselLength: return "numer PESEL musi mieć 11 cyfr";
+    case dictionaries::kWarnNipInvalid:
+    case dictionaries::kWarnPeselInvalid: return "błędna cyfra kontrolna lub niedozwolony znak";
     default: return "";
   }
 }
@@ -27,27 +38,33 @@ std::string json_text(const std::string& s) {
   return out;
 }
 
-int run(const CommandLine& cl) {
+int run(const IdentifierCommand& id, const CommandLine& cl) {
   auto words = cl.positional({});
   if (words.empty()) {
-    std::fprintf(stderr, "skolvarin nip: podaj numer NIP, np. skolvarin nip 526-104-08-28\n");
+    std::fprintf(stderr, "skolvarin %s: podaj numer %s, np. skolvarin %s %s\n", id.command, id.label,
+                 id.command, id.example);
     return 2;
   }
   std::string text;
   for (const auto& w : words) text += (text.empty() ? "" : " ") + w;
-  dictionaries::IdentifierCheck r = dictionaries::check_nip(text, true);
+  dictionaries::IdentifierCheck r = id.check(text, true);
   if (cl.has_flag("--json")) {
-    std::printf("{\"nip\": \"%s\", \"poprawny\": %s, \"ostrzezenie\": %d}\n", json_text(text).c_str(),
-                r.valid ? "true" : "false", r.warning);
+    std::printf("{\"%s\": \"%s\", \"poprawny\": %s, \"ostrzezenie\": %d}\n", id.json_key,
+                json_text(text).c_str(), r.valid ? "true" : "false", r.warning);
   } else if (r.valid) {
-    std::printf("NIP %s: poprawny\n", text.c_str());
+    std::printf("%s %s: poprawny\n", id.label, text.c_str());
   } else {
-    std::printf("NIP %s: niepoprawny (%s)\n", text.c_str(), reason(r.warning));
+    std::printf("%s %s: niepoprawny (%s)\n", id.label, text.c_str(), reason(r.warning));
   }
   return r.valid ? 0 : 1;
 }
 
-CommandRegistrar reg("nip", "sprawdzenie numeru NIP", run);
+const IdentifierCommand kNip{"nip", "NIP", "nip", "526-104-08-28", dictionaries::check_nip};
+const IdentifierCommand kPesel{"pesel", "PESEL", "pesel", "44051401359", dictionaries::check_pesel};
+
+CommandRegistrar nip_reg("nip", "sprawdzenie numeru NIP", [](const CommandLine& cl) { return run(kNip, cl); });
+CommandRegistrar pesel_reg("pesel", "sprawdzenie numeru PESEL",
+                           [](const CommandLine& cl) { return run(kPesel, cl); });
 
 }  // namespace
 }  // namespace skolvarin::app

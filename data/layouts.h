@@ -59,7 +59,7 @@ const Layout* find_layout(std::string_view file);
 
 // Field definition as passed to the host's DefineField: the name packed
 // into 32 bits (first letter in the highest byte, unused low bytes 0) and
-// the specification (width << 8) + (decimals << 4) + type code, with the
+// the field spec word (width << 8) + (decimals << 4) + type code, with the
 // type codes 1 numeric, 2 character, 3 date, 4 logical.
 constexpr std::uint32_t pack_field_name(std::string_view name) {
   std::uint32_t packed = 0;
