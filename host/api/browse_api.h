@@ -240,10 +240,15 @@ std::string FilterStatusLine(const FiltersDefinition* def);
 void ClearFilters(FiltersDefinition* def);
 // Frees the filters (the definition is empty afterwards).
 void FreeFilters(FiltersDefinition* def);
-// Stored filters: the values are kept under def->key for the rest of the
-// run (a register opened again finds its filters as the user left them).
+// Stored filters: the values are kept under def->key, per firm and user, in
+// the file <firm directory>/filtry/<key>_<user number>.flt (UTF-8 lines
+// "<position> <kind> <value>" of the filters that are on), so a register
+// opened again, in this run or the next, finds its filters as the user left
+// them.  The firm and user are those of the context of the filters' table;
+// a definition without fields is kept in memory for the run only.
 void SaveFilters(const FiltersDefinition* def);
-// Takes the kept values of def->key; 1 when there were some.
+// Takes the kept values of def->key (every filter not kept is off); 1 when
+// there were some, 0 when none were ever kept (the values stay as they are).
 int LoadFilters(FiltersDefinition* def);
 
 // ================================================================ browse
@@ -355,7 +360,12 @@ int allocate_browse(BROWSE** out, DATA4* data, TAG4* tag, ScrollDefinition* scro
 //   below      the list window titled with the window title, the column
 //              headers, the rows (current row highlighted), and in its
 //              bottom border the filter status line and "rekord N z M";
-//   help line  "Ins-Dopisz Del-Usuń F2-Podgląd Tab-Kolejność Esc-Wyjście".
+//   panel      when the register has text controls: the rows of the form's
+//              template that hold them, with the current record's values
+//              (read-only), in a frame under the list;
+//   help lines the keys of the list: "Ins-Dopisz  F5-Zmień  Del-Usuń
+//              F2-Podgląd  Alt+I-Kto zmienił  Esc-Wyjście" (those that
+//              apply) and above it the moving keys, the menu and Tab.
 // Keys: Up/Down, PgUp/PgDn, Home/End (first/last row), Ctrl+PgUp/Ctrl+PgDn
 // (the same), Tab/Shift+Tab (next / previous ordering column), then the
 // hot-key handler, then the list key handler, then F2 (the form read-only).
@@ -505,8 +515,10 @@ double WigetAsDouble(const Widget* w);
 int WigetSetString(Widget* w, const char* value);
 void FreeWigets(WidgetSet* set);
 // Shows the window with its widgets and edits them (Enter/Tab/arrows move,
-// F4 chooser, F2 accept, Esc leave asking nothing).  Returns the closing
-// key: 15360 (F2) accepted, 27 left.  The window stays defined (w4close).
+// F4 chooser or choice list, Space toggles T/N, F2 accept, Esc leave asking
+// nothing).  Returns the closing key: 15360 (F2) accepted, 27 left; after
+// Esc every widget keeps the value it had before.  The window stays
+// defined (w4close).
 int ActivateWindow(int window, WidgetSet* set);
 
 // ================================================================ user rights

@@ -10,6 +10,7 @@
 
 #include "host/api/print_api.h"
 #include "host/browse/browse_internal.h"
+#include "host/browse/picture.h"
 #include "host/print/page_template.h"
 #include "host/text/mazovia.h"
 #include "host/ui/menu.h"
@@ -27,6 +28,11 @@ struct BrowseState {
   int result = 27;
   TAG4* original_tag = nullptr;
   std::vector<int> widths;
+  // The information panel (-1: none), its template rows and where they
+  // come from.
+  int panel = -1;
+  std::vector<std::string> panel_text;
+  int panel_page = 0, panel_first = 0;
 };
 
 BROWSE::BROWSE() = default;
@@ -92,23 +98,96 @@ void anchor(BROWSE* b) {
   s.empty = true;
 }
 
-void set_help(BROWSE* b) {
-  std::string h = b->picker ? "Enter-Wybierz  " : "";
-  h += "Ins-Dopisz  Del-Usuń  F2-Podgląd  Tab-Kolejność  Esc-Wyjście";
-  set_fun_help(h.c_str());
+int tied_columns(const BROWSE* b) {
+  int n = 0;
+  for (const auto& c : b->scroll->columns)
+    if (c.tag) ++n;
+  return n;
 }
+
+// The help line names the keys of the list: the function keys on the last
+// row, the moving keys on the row above it.  Keys that do nothing in this
+// list (no hot keys, a read-only or picker state, one order) are left out.
+void set_help(BROWSE* b) {
+  std::string h;
+  auto add = [&h](const char* item) {
+    if (!h.empty()) h += "  ";
+    h += item;
+  };
+  if (b->picker) add("Enter-Wybierz");
+  if (b->hot_key && !b->read_only && !b->picker) {
+    add("Ins-Dopisz");
+    add("F5-Zmień");
+    add("Del-Usuń");
+  }
+  if (b->edit_controls || b->text_controls) add("F2-Podgląd");
+  if (b->stamp) add("Alt+I-Kto zmienił");
+  add("Esc-Wyjście");
+  set_fun_help(h.c_str());
+  std::string moves = "↑↓ PgUp PgDn Home End-Przewijanie";
+  if (b->menu_window >= 0 && !b->picker) moves += "  ←→ Enter-Menu";
+  if (tied_columns(b) > 1) moves += "  Tab/Shift+Tab-Kolejność";
+  add_help_line(moves.c_str());
+}
+
+// The information panel: the rows of the form's template that hold text
+// controls, with the current record's values, under the list.  Only when
+// the register defines text controls and the list keeps its rows.
+struct PanelRows {
+  int page = 0, first = 0, count = 0;
+};
+
+PanelRows panel_rows(const BROWSE* b) {
+  PanelRows p;
+  if (!b->text_controls || b->text_controls->controls.empty()) return p;
+  int rows1 = b->form_rows;
+  bool two = b->form_template2 && b->form_rows2 > 0;
+  int lo = 1 << 20, hi = -1;
+  int page = -1;
+  for (const auto& t : b->text_controls->controls) {
+    int pg = two && t.row >= rows1 ? 1 : 0;
+    if (page < 0) page = pg;
+    if (pg != page) continue;  // the first control's page only
+    int r = pg ? t.row - rows1 : t.row;
+    lo = std::min(lo, r);
+    hi = std::max(hi, r);
+  }
+  if (hi < 0) return p;
+  p.page = page;
+  p.first = lo;
+  p.count = std::min(hi - lo + 1, 6);
+  return p;
+}
+
 
 void open_window(BROWSE* b) {
   BrowseState& s = *b->state;
   int srows = w4screen_rows(), scols = w4screen_cols();
   int width = std::clamp(b->scroll->width, 20, scols);
   int left = (scols - width) / 2;
-  s.window = w4define(2, left, srows - 3, left + width - 1);
+  int bottom = srows - 3;
+  s.panel = -1;
+  PanelRows p = panel_rows(b);
+  // The list keeps at least 5 rows (2 borders, the headers, the status).
+  if (p.count > 0 && bottom - (p.count + 2) - 2 + 1 >= 9) {
+    int pw = std::min(80, scols);
+    int pl = (scols - pw) / 2;
+    s.panel = w4define(bottom - p.count - 1, pl, bottom, pl + pw - 1);
+    w4border(s.panel, 1);
+    TemplateIdFunction fn = p.page ? b->form_template2 : b->form_template;
+    std::vector<std::string> all = template_rows(fn, p.first + p.count);
+    s.panel_text.assign(all.begin() + p.first, all.end());
+    s.panel_page = p.page;
+    s.panel_first = p.first;
+    bottom -= p.count + 2;
+  }
+  s.window = w4define(2, left, bottom, left + width - 1);
   w4border(s.window, 2);
   std::string t = browse_title(b);
   if (!t.empty()) t = " " + t + " ";
   w4title(s.window, t.c_str());
   s.saved_window = w4select(s.window);
+  if (s.panel >= 0) w4activate(s.panel);
   w4activate(s.window);
   s.data_rows = std::max(1, w4height() - 2);
   s.widths.clear();
@@ -123,6 +202,33 @@ std::string status_line(BROWSE* b) {
   std::string pos = s.empty ? std::string(" brak zapisów ")
                             : " rek. " + std::to_string(s.cur) + " z " + std::to_string(d4reccount(b->data)) + " ";
   return st + "|" + pos;
+}
+
+// The panel with the current record's text controls (record loaded).
+void draw_panel(BROWSE* b) {
+  BrowseState& s = *b->state;
+  if (s.panel < 0) return;
+  w4select(s.panel);
+  w4clear(0);
+  for (size_t r = 0; r < s.panel_text.size(); ++r) put_text(static_cast<int>(r), 0, s.panel_text[r], 0);
+  if (!s.empty) {
+    int rows1 = b->form_rows;
+    int n = static_cast<int>(s.panel_text.size());
+    for (const auto& t : b->text_controls->controls) {
+      bool page2 = b->form_template2 && b->form_rows2 > 0 && t.row >= rows1;
+      if ((page2 ? 1 : 0) != s.panel_page || !t.field) continue;
+      int r = (page2 ? t.row - rows1 : t.row) - s.panel_first;
+      if (r < 0 || r >= n) continue;
+      std::string v;
+      if (t.picture.empty()) v = field_display(t.field);
+      else {
+        Picture pic(t.picture, static_cast<char>(f4type(t.field)), f4len(t.field), f4decimals(t.field));
+        v = print::u32_to_utf8(pic.shown(f4str(t.field)));
+      }
+      put_text(r, t.col, v, 5);
+    }
+  }
+  w4select(s.window);
 }
 
 void draw(BROWSE* b) {
@@ -168,6 +274,7 @@ void draw(BROWSE* b) {
     x4go(&s.scan, s.cur);
   }
   put_text(w4height() - 1, 0, text::utf8_pad_right(status_line(b), static_cast<size_t>(inner)), 6);
+  draw_panel(b);
 }
 
 void move(BROWSE* b, long n) {
@@ -363,7 +470,10 @@ int zrob_browse(BROWSE* b, int rows1, int rows2, int flag) {
       }
     }
   }
+  remove_help_line();
   remove_fun_help();
+  if (s.panel >= 0) w4close(s.panel);
+  s.panel = -1;
   w4close(s.window);
   if (auto* sc = screen(); sc && b->menu_window >= 0) sc->windows().hide(b->menu_window);
   w4select(s.saved_window);

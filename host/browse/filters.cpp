@@ -2,11 +2,15 @@
 // them, the status line, the filters window and the values kept for the run.
 #include <algorithm>
 #include <cstdio>
+#include <cctype>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <map>
 
 #include "host/browse/browse_internal.h"
 #include "host/browse/edit_line.h"
+#include "host/db/db_handles.h"
 #include "host/core/calendar.h"
 #include "host/print/page_template.h"
 #include "host/text/mazovia.h"
@@ -172,15 +176,85 @@ void FreeFilters(FiltersDefinition* def) {
   if (def) def->filters.clear();
 }
 
+// Stored filters live in the firm's directory, one small file per register
+// and user: <firm>/filtry/<key>_<user number>.flt, UTF-8 lines
+// "<position> <kind> <value>" for the filters that are on.  A line whose
+// kind does not match the filter at its position (the register changed its
+// filters) is skipped.  Without a table (no context) the values are kept in
+// memory for the run only.
+namespace {
+
+HostContext* context_of(const FiltersDefinition* def) {
+  for (const auto& f : def->filters)
+    if (f->field && f->field->data && f->field->data->ctx) return f->field->data->ctx;
+  return nullptr;
+}
+
+std::string safe_key(const std::string& key) {
+  std::string out;
+  for (unsigned char c : key) out += (std::isalnum(c) || c == '-' || c == '_') ? static_cast<char>(c) : '_';
+  return out;
+}
+
+std::filesystem::path filters_file(const HostContext* ctx, const std::string& key) {
+  std::string base = !ctx->firm_dir.empty() ? ctx->firm_dir : ctx->current_dir;
+  return std::filesystem::path(base) / "filtry" / (safe_key(key) + "_" + std::to_string(ctx->user_number) + ".flt");
+}
+
+}  // namespace
+
 void SaveFilters(const FiltersDefinition* def) {
   if (!def || def->key.empty()) return;
-  std::vector<std::string> v;
-  for (const auto& f : def->filters) v.push_back(f->value);
-  kept()[def->key] = v;
+  HostContext* ctx = context_of(def);
+  if (!ctx) {
+    std::vector<std::string> v;
+    for (const auto& f : def->filters) v.push_back(f->value);
+    kept()[def->key] = v;
+    return;
+  }
+  std::filesystem::path file = filters_file(ctx, def->key);
+  std::error_code ec;
+  std::filesystem::create_directories(file.parent_path(), ec);
+  std::filesystem::path tmp = file;
+  tmp += ".tmp";
+  {
+    std::ofstream out(tmp, std::ios::binary | std::ios::trunc);
+    if (!out) return;  // a read-only firm directory: the run keeps them
+    for (size_t i = 0; i < def->filters.size(); ++i) {
+      const Filter& f = *def->filters[i];
+      if (f.value.empty() || f.value.find('\n') != std::string::npos) continue;
+      out << i << ' ' << f.kind << ' ' << f.value << '\n';
+    }
+    if (!out) return;
+  }
+  std::filesystem::rename(tmp, file, ec);
 }
 
 int LoadFilters(FiltersDefinition* def) {
   if (!def || def->key.empty()) return 0;
+  if (HostContext* ctx = context_of(def)) {
+    std::ifstream in(filters_file(ctx, def->key), std::ios::binary);
+    if (in) {
+      for (auto& f : def->filters) f->value.clear();
+      std::string line;
+      while (std::getline(in, line)) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        size_t a = line.find(' ');
+        size_t b = a == std::string::npos ? a : line.find(' ', a + 1);
+        if (b == std::string::npos) continue;
+        char* end = nullptr;
+        long pos = std::strtol(line.c_str(), &end, 10);
+        if (end != line.c_str() + a) continue;
+        int kind = std::atoi(line.c_str() + a + 1);
+        if (pos < 0 || pos >= static_cast<long>(def->filters.size())) continue;
+        Filter& f = *def->filters[static_cast<size_t>(pos)];
+        if (f.kind != kind) continue;
+        f.value = line.substr(b + 1);
+      }
+      return 1;
+    }
+    return 0;
+  }
   auto it = kept().find(def->key);
   if (it == kept().end()) return 0;
   for (size_t i = 0; i < def->filters.size() && i < it->second.size(); ++i) def->filters[i]->value = it->second[i];

@@ -120,8 +120,24 @@ class FormRun {
     w4title(window_, title.c_str());
     saved_window_ = w4select(window_);
     w4activate(window_);
-    set_fun_help(read_only_ ? "Esc-Wyjście  PgDn/PgUp-Strona"
-                            : "F2-Zapisz  F4-Wybór  Esc-Wyjście  PgDn/PgUp-Strona");
+    set_fun_help(help_line().c_str());
+  }
+
+  // The keys this form answers to: F4 only when a field has a chooser,
+  // the page keys only on a two-page form.
+  std::string help_line() const {
+    bool choosers = false;
+    for (const EditControl* c : controls_)
+      if (c->chooser) choosers = true;
+    std::string h;
+    if (read_only_) h = "F2/Enter/Esc-Zamknij";
+    else {
+      h = "F2-Zapisz  Enter-Dalej";
+      if (choosers) h += "  F4-Wybór";
+      h += "  Ctrl+Y-Czyść  Esc-Porzuć";
+    }
+    if (rows2_ > 0) h += "  PgDn/PgUp-Strona";
+    return h;
   }
 
   void draw() {
@@ -201,16 +217,22 @@ class FormRun {
     return rc == 0;
   }
 
+  // Every field in turn; the form shows the field being checked, so a
+  // refusal's message stands over its field (on its page).
   bool validate_all() {
+    int keep_cur = cur_, keep_page = page_;
     for (size_t i = 0; i < controls_.size(); ++i) {
       if (!editable(i)) continue;
+      cur_ = static_cast<int>(i);
+      page_ = page_of(controls_[i]);
+      draw();
       if (!validate(i)) {
-        cur_ = static_cast<int>(i);
-        page_ = page_of(controls_[i]);
         lines_[i].home();
         return false;
       }
     }
+    cur_ = keep_cur;
+    page_ = keep_page;
     return true;
   }
 
@@ -346,7 +368,14 @@ class FormRun {
         continue;
       }
       if ((key == k::PgDn || key == k::PgUp) && rows2_ > 0) {
-        if (!store(i)) continue;
+        // Going on to the next page checks the field being left, as Enter
+        // does; going back only keeps what was typed, as Up does.
+        int want_page = key == k::PgDn ? 1 : 0;
+        if (want_page == page_) continue;
+        if (key == k::PgDn ? !validate(i) : !store(i)) {
+          lines_[i].home();
+          continue;
+        }
         int want = key == k::PgDn ? 1 : 0;
         for (size_t j = 0; j < controls_.size(); ++j)
           if (editable(j) && page_of(controls_[j]) == want) {

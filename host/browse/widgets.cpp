@@ -104,6 +104,8 @@ int ActivateWindow(int window, WidgetSet* set) {
     Picture p = widget_picture(*w);
     lines.emplace_back(p, widget_text(*w, p), w->kind == WIDGET_YESNO, false);
   }
+  std::vector<std::string> before;
+  for (const Widget* w : ws) before.push_back(w->value);
   int n = static_cast<int>(ws.size());
   auto editable = [&](int i) { return ws[static_cast<size_t>(i)]->kind != WIDGET_LABEL; };
   auto store = [&](int i, bool validate) {
@@ -144,7 +146,10 @@ int ActivateWindow(int window, WidgetSet* set) {
       w4cursor(w.row, vc + std::min(lines[static_cast<size_t>(cur)].cursor(), lines[static_cast<size_t>(cur)].picture().width() - 1));
     }
     int key = g4char();
-    if (key == k::Esc) break;
+    if (key == k::Esc) {
+      for (int i = 0; i < n; ++i) ws[static_cast<size_t>(i)]->value = before[static_cast<size_t>(i)];
+      break;
+    }
     if (cur >= n) {
       if (key == k::F2 || key == k::Enter) {
         result = k::F2;
@@ -190,6 +195,15 @@ int ActivateWindow(int window, WidgetSet* set) {
     if (w.kind == WIDGET_YESNO && key == k::Space) {
       w.value = w.value == "T" ? "N" : "T";
       lines[static_cast<size_t>(cur)].set_text(sk::print::utf8_to_u32(w.value));
+      continue;
+    }
+    if (w.kind == WIDGET_YESNO && key == k::F4 && !w.chooser) {
+      EditControl c;
+      c.buffer = w.value;
+      if (wybierz_tak_nie(&c) == 0) {
+        w.value = c.buffer;
+        lines[static_cast<size_t>(cur)].set_text(sk::print::utf8_to_u32(w.value));
+      }
       continue;
     }
     if (key == k::F4 && w.chooser) {

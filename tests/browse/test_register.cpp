@@ -17,6 +17,10 @@ const char* kTemplate[3] = {
     "data kursu....                 kurs.........                                  ",
     "znacznik......     rodzaj...                                                  ",
 };
+const char* kTemplate2[2] = {
+    "strona druga: znacznik..     rodzaj...                                        ",
+    "              kod waluty....                                                  ",
+};
 
 std::string message_table() {
   std::string t = "  ";
@@ -70,11 +74,18 @@ RcsBytes resources(int id) {
     return skolvarin::text::utf8_to_mazovia(s);
   }();
   if (id == 1) return {reinterpret_cast<const unsigned char*>(table.data()), table.size()};
+  static const std::string tpl2 = [] {
+    std::string s;
+    for (const char* r : kTemplate2) s += r;
+    return skolvarin::text::utf8_to_mazovia(s);
+  }();
   if (id == 2) return {reinterpret_cast<const unsigned char*>(tpl.data()), tpl.size()};
+  if (id == 3) return {reinterpret_cast<const unsigned char*>(tpl2.data()), tpl2.size()};
   return {};
 }
 
 int form_template() { return 2; }
+int form_template2() { return 3; }
 
 int open_table(HostContext* ctx, Table& t) {
   AllocDbfDefinition(ctx);
@@ -119,7 +130,11 @@ void add_row(Table& t, const char* kod, const char* naz, const char* yyyymmdd, d
   d4append(t.data);
 }
 
-int run_register(HostContext* ctx, Table& t) {
+int run_register(HostContext* ctx, Table& t, const Configure& configure) {
+  // A register may run inside another one's form (a picker): the outer
+  // one's table comes back when this one ends.
+  HostContext* outer_ctx = g_ctx;
+  Table* outer_t = g_t;
   g_ctx = ctx;
   g_t = &t;
   int saved = w4select(-1);
@@ -168,6 +183,11 @@ int run_register(HostContext* ctx, Table& t) {
   DefineFilter(&filters, t.naz, "nazwa..........", " nazwa:", FILTER_TEXT, 1);
   DefineFilter(&filters, t.typ, "rodzaj.........", " rodzaj:", FILTER_CHOICE, 0, {.choices = kinds});
   DefineFilter(&filters, t.kod, "waluta.........", " waluta:", FILTER_VALUE, 0);
+  filters.key = "W3WALU";
+  LoadFilters(&filters);
+
+  TextCtrlDefinition texts;
+  ResetTextCtrlDefinition(&texts);
 
   TabuDefinition tabu;
   ResetTabuDefinition(&tabu);
@@ -189,6 +209,10 @@ int run_register(HostContext* ctx, Table& t) {
     b->filter_function = FilterFunction;
     b->stamp = t.inf;
     b->hot_key = [](int key) { return hot_keys(key, -1, 9010, -1, 9020, 1, 9060, g_t->inf); };
+    if (configure) {
+      RegisterParts parts{b, edits, texts, filters};
+      configure(parts);
+    }
     zrob_browse(b, 3, 3, 0);
     free_browse(b);
   }
@@ -196,6 +220,8 @@ int run_register(HostContext* ctx, Table& t) {
   w4close(menu);
   w4close(szukaj_menu);
   w4select(saved);
+  g_ctx = outer_ctx;
+  g_t = outer_t;
   return 0;
 }
 

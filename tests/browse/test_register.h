@@ -4,6 +4,7 @@
 // created in the context's current directory.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -24,12 +25,25 @@ int open_table(HostContext* ctx, Table& t);
 void add_row(Table& t, const char* kod, const char* naz, const char* yyyymmdd, double kur, const char* zna,
              int typ);
 
-// The module resources of the test register: message table (resource 1)
-// and the form template (resource 2, 3 rows of 78 characters).
+// The module resources of the test register: message table (resource 1),
+// the form template (resource 2, 3 rows of 78 characters) and a second form
+// page (resource 3, 2 rows) for the two-page variants.
 RcsBytes resources(int id);
-int form_template();  // 2
+int form_template();   // 2
+int form_template2();  // 3
 
-// Runs the register over `t` until the user leaves it.
-int run_register(HostContext* ctx, Table& t);
+// What a test may change in the register before its browse runs: the
+// block (hooks, states, second page), the edit controls and text controls.
+struct RegisterParts {
+  BROWSE* browse;
+  EditCtrlDefinition& edits;
+  TextCtrlDefinition& texts;
+  FiltersDefinition& filters;
+};
+using Configure = std::function<void(RegisterParts&)>;
+
+// Runs the register over `t` until the user leaves it.  `configure` runs
+// after the block is filled and before the browse starts.
+int run_register(HostContext* ctx, Table& t, const Configure& configure = {});
 
 }  // namespace browsetest
