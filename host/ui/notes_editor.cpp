@@ -3,8 +3,10 @@
 // firm's directory as <PREFIX><YEAR>.TXT (UTF-8, one line per row).
 //
 // Keys: arrows, Home, End, PgUp, PgDn move; typing inserts; Enter splits a
-// line; Backspace and Del join or delete; F2 saves and closes; Esc closes,
-// asking first whether to save when the note was changed.  Lines are as wide
+// line; Backspace and Del join or delete; F2 saves and closes; F9 prints the
+// note as it stands (preview first, F2 there writes the PDF and the text
+// file into the firm's print folder); Esc closes, asking first whether to
+// save when the note was changed.  Lines are as wide
 // as the window; typing past the edge starts nothing new (the key is
 // refused).  A note that cannot be read starts empty after a message; one
 // that cannot be written keeps the editor open so nothing typed is lost.
@@ -14,6 +16,7 @@
 #include <vector>
 
 #include "host/api/context.h"
+#include "host/api/print_api.h"
 #include "host/api/screen_api.h"
 
 namespace {
@@ -53,6 +56,37 @@ std::string utf8_of(int cp) {
   return out;
 }
 
+constexpr int kPrintedLinesPerPage = 60;
+constexpr int kPrintWidth = 78;
+
+std::string two_digits(int n) { return (n < 10 ? "0" : "") + std::to_string(n); }
+
+// The printout of a note: on every page the firm's name, the note's name
+// with the date of the print and the page number, a rule, then up to
+// kPrintedLinesPerPage lines of the note; pages are separated by '\f'.
+std::string note_printout(const std::vector<std::string>& lines, const std::string& firm,
+                          const std::string& name, const HostDate& today) {
+  size_t used = lines.size();
+  while (used > 0 && lines[used - 1].empty()) --used;
+  const size_t pages = used == 0 ? 1 : (used + kPrintedLinesPerPage - 1) / kPrintedLinesPerPage;
+  std::string date = two_digits(today.day) + "-" + two_digits(today.month) + "-" + std::to_string(today.year);
+  std::string rule;
+  for (int i = 0; i < kPrintWidth; ++i) rule += "─";
+  std::string out;
+  for (size_t page = 0; page < pages; ++page) {
+    if (page > 0) out += '\f';
+    std::string left = name + ", wydruk z dnia " + date;
+    std::string right = "strona " + std::to_string(page + 1) + "/" + std::to_string(pages);
+    size_t pad = char_count(left) + char_count(right) < static_cast<size_t>(kPrintWidth)
+                     ? kPrintWidth - char_count(left) - char_count(right)
+                     : 1;
+    out += firm + "\n" + left + std::string(pad, ' ') + right + "\n" + rule + "\n";
+    for (size_t i = page * kPrintedLinesPerPage; i < used && i < (page + 1) * kPrintedLinesPerPage; ++i)
+      out += lines[i] + "\n";
+  }
+  return out;
+}
+
 bool is_text_key(int key) {
   if (key < 32 || key == 127) return false;
   if (key >= 0x100 && (key & 0xFF) == 0) return false;  // extended keys
@@ -61,11 +95,13 @@ bool is_text_key(int key) {
 
 class NotesEditor {
  public:
-  NotesEditor(std::string path, std::vector<std::string> lines) : path_(std::move(path)), lines_(std::move(lines)) {
+  NotesEditor(HostContext* ctx, std::string path, std::string name, std::vector<std::string> lines)
+      : ctx_(ctx), path_(std::move(path)), name_(std::move(name)), lines_(std::move(lines)) {
     if (lines_.empty()) lines_.emplace_back();
   }
 
-  int run(const std::string& title) {
+  int run() {
+    const std::string title = " " + name_ + " ";
     int rows = w4screen_rows(), cols = w4screen_cols();
     window_ = w4define(1, 0, rows - 2, cols - 1);
     if (window_ < 0) return -1;
@@ -73,7 +109,7 @@ class NotesEditor {
     w4title(window_, title.c_str());
     int previous = w4select(window_);
     w4activate(window_);
-    set_fun_help("F2-Zapisz  Esc-Wyjście");
+    set_fun_help("F2-Zapisz  F9-Drukuj  Esc-Wyjście");
     height_ = w4height();
     width_ = w4width();
     int result = 0;
@@ -82,6 +118,10 @@ class NotesEditor {
       int key = g4char();
       if (key == skolvarin::keys::F2) {
         if (save()) break;
+        continue;
+      }
+      if (key == skolvarin::keys::F9) {
+        print();
         continue;
       }
       if (key == skolvarin::keys::Esc) {
@@ -166,6 +206,16 @@ class NotesEditor {
     if (col_ > line_chars()) col_ = line_chars();
   }
 
+  // The note as it stands, through the host's preview; F2 there prints it.
+  void print() {
+    std::string firm = ctx_->firm_name1;
+    if (!ctx_->firm_name2.empty()) firm += (firm.empty() ? "" : " ") + ctx_->firm_name2;
+    if (open_tmp_edit_file(ctx_, "NOTATKI", name_.c_str()) != 0) return;
+    write_page_edit_file(note_printout(lines_, firm, name_, ctx_->today).c_str());
+    close_tmp_edit_file();
+    edytuj_i_drukuj(name_.c_str());
+  }
+
   bool save() {
     size_t used = lines_.size();
     while (used > 1 && lines_[used - 1].empty()) --used;
@@ -181,7 +231,9 @@ class NotesEditor {
     return true;
   }
 
+  HostContext* ctx_;
   std::string path_;
+  std::string name_;  // "Notatki: kartoteki 2026"
   std::vector<std::string> lines_;
   int window_ = -1, height_ = 1, width_ = 1;
   int row_ = 0, col_ = 0, top_ = 0;
@@ -204,6 +256,6 @@ int edytuj_i_drukuj_notes(HostContext* ctx, const char* title, const char* prefi
       lines.push_back(l);
     }
   }
-  std::string caption = std::string(" Notatki: ") + (title ? title : "") + " " + std::to_string(year) + " ";
-  return NotesEditor(path, std::move(lines)).run(caption);
+  std::string name = std::string("Notatki: ") + (title ? title : "") + " " + std::to_string(year);
+  return NotesEditor(ctx, path, name, std::move(lines)).run();
 }

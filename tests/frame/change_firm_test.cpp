@@ -14,6 +14,7 @@ using namespace skolvarin::frame;
 TEST(ChangeFirm, DirectoryFromCatalogueGetsItsSlash) {
   EXPECT_EQ(firm_directory_from_kat("DEMO  "), "DEMO/");
   EXPECT_EQ(firm_directory_from_kat("/dane/firmy/ABC/"), "/dane/firmy/ABC/");
+  EXPECT_EQ(firm_directory_from_kat("  FIRMY\\ABC "), "FIRMY/ABC/");
   EXPECT_EQ(firm_directory_from_kat("   "), "");
 }
 
@@ -23,11 +24,18 @@ TEST(ChangeFirm, PathSplitsIntoContextParts) {
   EXPECT_EQ(drive, "");
   EXPECT_EQ(path, "/dane/firmy/");
   EXPECT_EQ(name, "ABC");
-  EXPECT_EQ(ext, "01");
+  EXPECT_EQ(ext, ".01");
   split_firm_path("DEMO/", drive, path, name, ext);
   EXPECT_EQ(path, "");
   EXPECT_EQ(name, "DEMO");
   EXPECT_EQ(ext, "");
+}
+
+TEST(ChangeFirm, CatalogueKeyIsTheNameInCapitalsPolishLettersToo) {
+  EXPECT_EQ(catalogue_key("Druga firma"), "DRUGA FIRMA");
+  EXPECT_EQ(catalogue_key("żółć łąka źdźbło ńę ś"), "ŻÓŁĆ ŁĄKA ŹDŹBŁO ŃĘ Ś");
+  EXPECT_EQ(catalogue_key("ABC-12/ż"), "ABC-12/Ż");
+  EXPECT_EQ(catalogue_key(""), "");
 }
 
 TEST(ChangeFirm, TitleJoinsTrimsAndCutsByCharacters) {
@@ -54,6 +62,8 @@ TEST(ChangeFirm, DoesNothingWhileATableIsOpen) {
   EXPECT_EQ(ctx.current_dir, before);
   EXPECT_EQ(ctx.firm_dir, before);
   EXPECT_EQ(d4open_count(&ctx), 1);  // the open table was left alone
+  // The firm catalogue was never opened (opening makes a missing one).
+  EXPECT_FALSE(fs::exists(dir / "wspolne" / "W3KATA.DBF"));
   skolvarin::data::close_all_tables(&ctx);
   fs::remove_all(dir);
 }
