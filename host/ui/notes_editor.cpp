@@ -6,10 +6,11 @@
 // line; Backspace and Del join or delete; F2 saves and closes; F9 prints the
 // note as it stands (preview first, F2 there writes the PDF and the text
 // file into the firm's print folder); Esc closes, asking first whether to
-// save when the note was changed.  Lines are as wide
-// as the window; typing past the edge starts nothing new (the key is
-// refused).  A note that cannot be read starts empty after a message; one
-// that cannot be written keeps the editor open so nothing typed is lost.
+// save when the note was changed.  Lines are as wide as the window; typing
+// past the edge starts nothing new (the key is refused).  A note that
+// exists but cannot be read is not opened (a message says so); one that
+// cannot be written keeps the editor open so nothing typed is lost.
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -112,7 +113,6 @@ class NotesEditor {
     set_fun_help("F2-Zapisz  F9-Drukuj  Esc-Wyjście");
     height_ = w4height();
     width_ = w4width();
-    int result = 0;
     for (;;) {
       draw();
       int key = g4char();
@@ -134,7 +134,7 @@ class NotesEditor {
     w4cursor(-1, -1);
     w4close(window_);
     w4select(previous);
-    return result;
+    return save_failed_ ? -1 : 0;
   }
 
  private:
@@ -225,9 +225,11 @@ class NotesEditor {
     if (!out) {
       std::string text = "Nie można zapisać notatek w pliku " + path_;
       MessageWindow(4, 0, text.c_str(), 0);
+      save_failed_ = true;
       return false;
     }
     changed_ = false;
+    save_failed_ = false;
     return true;
   }
 
@@ -238,6 +240,7 @@ class NotesEditor {
   int window_ = -1, height_ = 1, width_ = 1;
   int row_ = 0, col_ = 0, top_ = 0;
   bool changed_ = false;
+  bool save_failed_ = false;  // the last save did not reach the file
 };
 
 }  // namespace
@@ -248,8 +251,15 @@ int edytuj_i_drukuj_notes(HostContext* ctx, const char* title, const char* prefi
   std::string dir = !ctx->firm_dir.empty() ? ctx->firm_dir : ctx->current_dir;
   std::string path = dir + prefix + std::to_string(year) + ".TXT";
   std::vector<std::string> lines;
-  std::ifstream in(path, std::ios::binary);
-  if (in) {
+  std::error_code ec;
+  if (std::filesystem::exists(path, ec)) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+      // Opening the editor on an empty note could overwrite it on F2.
+      std::string text = "Nie można odczytać notatek z pliku " + path;
+      MessageWindow(4, 0, text.c_str(), 0);
+      return -1;
+    }
     std::string l;
     while (std::getline(in, l)) {
       if (!l.empty() && l.back() == '\r') l.pop_back();

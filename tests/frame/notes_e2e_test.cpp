@@ -61,6 +61,20 @@ TEST(NotesEndToEnd, EscAsksBeforeDroppingChanges) {
   EXPECT_EQ(read_text(d.firm("DEMO") / "KAN2026.TXT"), "druga\n");
 }
 
+TEST(NotesEndToEnd, ANoteThatCannotBeWrittenKeepsTheEditorOpen) {
+  DataDir d("notes_unwritable");
+  // A directory where the note's file should be: nothing can be written.
+  fs::create_directories(d.firm("DEMO") / "KAN2026.TXT");
+  KeyRun r = run_keys(d.root(), "<S-F2>ważny tekst<F2><dump><Enter><dump><Esc>N<dump><Esc>");
+  EXPECT_EQ(r.exit_code, 0);
+  ASSERT_EQ(r.screens.size(), 3u);
+  EXPECT_TRUE(has_row(r.screens[0], "Nie można zapisać notatek w pliku")) << screen_text(r.screens[0]);
+  EXPECT_TRUE(has_row(r.screens[1], " Notatki: kartoteki 2026 ")) << screen_text(r.screens[1]);
+  EXPECT_TRUE(has_row(r.screens[1], "║ważny tekst ")) << screen_text(r.screens[1]);
+  EXPECT_FALSE(has_row(r.screens[2], " Notatki: kartoteki 2026 ")) << screen_text(r.screens[2]);
+  EXPECT_TRUE(fs::is_directory(d.firm("DEMO") / "KAN2026.TXT"));
+}
+
 TEST(NotesEndToEnd, F9PrintsTheNoteIntoTheFirmsPrintFolder) {
   DataDir d("notes_print");
   // 61 lines: two pages of the printout.
