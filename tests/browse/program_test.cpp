@@ -78,4 +78,29 @@ TEST(BrowseProgram, RegisterRunsHeadlessAndPrintsAPdf) {
   fs::remove_all(dir);
 }
 
+// Filters set in one run of the program are on in the next one.
+TEST(BrowseProgram, FiltersSetInOneRunAreOnInTheNext) {
+  fs::path dir = fs::temp_directory_path() / ("skolvarin_browse_flt_" + std::to_string(::getpid()));
+  fs::remove_all(dir);
+  fs::create_directories(dir);
+  auto run_keys = [&](const std::string& keys, const std::string& name) {
+    fs::path k = dir / (name + ".txt"), screen = dir / (name + ".scr");
+    std::ofstream(k) << keys;
+    std::string cmd = "SKOLVARIN_MODULE=" + bin_dir() + "/libbrowse_test_module.so " + bin_dir() +
+                      "/skolvarin --data " + (dir / "dane").string() + " --dzis 2024-05-17 --keys " + k.string() +
+                      " --screen " + screen.string() + " 2>&1";
+    std::string out = run(cmd);
+    EXPECT_NE(out.find("[exit 0]"), std::string::npos) << out;
+    return read(screen);
+  };
+  // First run: the mark filter on (PLN is the only marked currency).
+  std::string first = run_keys("f<Down><Down><Space><F2><dump><Esc>\n", "first");
+  EXPECT_NE(first.find("znak:*"), std::string::npos) << first;
+  std::string second = run_keys("<dump><Esc>\n", "second");
+  EXPECT_NE(second.find("znak:*"), std::string::npos) << second;
+  EXPECT_NE(second.find("PLN Złoty polski"), std::string::npos) << second;
+  EXPECT_EQ(second.find("USD Dolar"), std::string::npos) << second;
+  fs::remove_all(dir);
+}
+
 }  // namespace
