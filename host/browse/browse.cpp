@@ -281,14 +281,19 @@ void move(BROWSE* b, long n) {
   BrowseState& s = *b->state;
   if (s.empty) return;
   anchor(b);
-  long moved = 0;
+  long moved = 0, reached = s.cur;
   long dir = n < 0 ? -1 : 1;
   for (long i = 0; i < (n < 0 ? -n : n); ++i) {
     if (x4skip(&s.scan, dir) != r4success) break;
     ++moved;
+    reached = d4recno(b->data);
   }
-  s.cur = d4recno(b->data);
-  s.cur_row = static_cast<int>(std::clamp<long>(s.cur_row + dir * moved, 0, s.data_rows - 1));
+  // Only rows really reached count: a skip past the end leaves the table off its rows.
+  if (moved > 0) {
+    s.cur = reached;
+    s.cur_row = static_cast<int>(std::clamp<long>(s.cur_row + dir * moved, 0, s.data_rows - 1));
+  }
+  x4go(&s.scan, s.cur);
 }
 
 void go_end(BROWSE* b, bool last) {

@@ -30,6 +30,11 @@ bool ask(const std::string& text) {
   return false;
 }
 
+bool input_ended() {
+  auto* s = screen();
+  return s && s->terminal().input_ended();
+}
+
 std::string field_display(FIELD4* f) {
   if (!f) return {};
   switch (f4type(f)) {

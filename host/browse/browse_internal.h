@@ -21,6 +21,9 @@ void warn(const std::string& text);
 void inform(const std::string& text);
 // A T/N question; true for yes.
 bool ask(const std::string& text);
+// True once the keys have run out (a key script ended, the terminal
+// closed): the Esc read from then on was pressed by nobody.
+bool input_ended();
 
 // A field's value as lists and prints show it: C trimmed on the right, N
 // trimmed on the left, D as DD-MM-YYYY (blank when empty), L one character.

@@ -180,13 +180,18 @@ int pole_kodowane_fun(const CodedFieldChoice& choice, std::string& value) {
     }
     long step = key == k::Up ? -1 : key == k::Down ? 1 : key == k::PgUp ? -(h - 1) : key == k::PgDn ? h - 1 : 0;
     if (step) {
-      long moved = 0;
+      // A skip past either end leaves the table off its rows: the current
+      // row is the last one the skips really reached.
+      long moved = 0, reached = cur;
       for (long i = 0; i < (step < 0 ? -step : step); ++i) {
         if (x4skip(&scan, step < 0 ? -1 : 1) != r4success) break;
         ++moved;
+        reached = d4recno(d);
       }
-      cur = d4recno(d);
-      cur_row = static_cast<int>(std::clamp<long>(cur_row + (step < 0 ? -moved : moved), 0, h - 1));
+      if (moved > 0) {
+        cur = reached;
+        cur_row = static_cast<int>(std::clamp<long>(cur_row + (step < 0 ? -moved : moved), 0, h - 1));
+      }
     } else if (key == k::Home) {
       if (x4top(&scan) == r4success) cur = d4recno(d), cur_row = 0;
     } else if (key == k::End) {

@@ -6,7 +6,16 @@
 // unchanged, so that no move writes it behind the user's back; the only
 // write is the commit.  A refused lock or write keeps the form open with
 // everything typed.
+//
+// What the user typed last has the last word: F2 checks every field again,
+// and a check that writes other fields (a tax number setting the VAT flag)
+// does not overwrite a field typed into after the checked one.  Leaving a
+// field forwards still lets its check fill the others.
+//
+// When the keys run out (a key script ended, the terminal closed) nobody is
+// there to answer: Esc on a changed form then leaves it without saving.
 #include <algorithm>
+#include <cstring>
 
 #include "host/browse/browse_internal.h"
 #include "host/browse/edit_line.h"
@@ -44,6 +53,7 @@ class FormRun {
       c->browse = b_;
       lines_.emplace_back(picture_of(c), U"", (c->flags & EDIT_UPPER) != 0, (c->flags & EDIT_REPLACE) != 0);
     }
+    typed_at_.assign(controls_.size(), 0);
     load_all(-1);
     // The lines start unchanged, with their flags, on the loaded texts.
     for (size_t i = 0; i < controls_.size(); ++i)
@@ -88,8 +98,10 @@ class FormRun {
     for (size_t i = 0; i < controls_.size(); ++i) {
       if (static_cast<int>(i) == except || !controls_[i]->field) continue;
       std::u32string t = lines_[i].picture().shown(f4str(controls_[i]->field));
-      if (t != lines_[i].text())
+      if (t != lines_[i].text()) {
         lines_[i] = EditLine(lines_[i].picture(), t, (controls_[i]->flags & EDIT_UPPER) != 0, false);
+        typed_at_[i] = 0;  // the value is the record's now, not the user's
+      }
       controls_[i]->len = lines_[i].picture().width();
       controls_[i]->buffer = lines_[i].utf8();
     }
@@ -197,15 +209,25 @@ class FormRun {
   }
 
   // Runs control i's validation (the value is stored first).  True when
-  // accepted; the other controls show what the validation changed.
-  bool validate(size_t i) {
+  // accepted; the other controls show what the validation changed, except,
+  // with `keep_later_typing`, the fields typed into after field i: they
+  // keep what the user typed.
+  bool validate(size_t i, bool keep_later_typing = false) {
     if (!store(i)) return false;
     EditControl* c = controls_[i];
     if (!c->valid) return true;
+    std::vector<std::pair<FIELD4*, std::string>> kept;
+    if (keep_later_typing)
+      for (size_t k = 0; k < controls_.size(); ++k)
+        if (k != i && editable(k) && typed_at_[k] > typed_at_[i]) {
+          FIELD4* f = controls_[k]->field;
+          kept.emplace_back(f, std::string(f->bytes(), static_cast<size_t>(f->desc().width)));
+        }
     RecordSnapshot before = take_snapshot(d_);
     b_->mode = mode_;
     int rc = c->valid(c);
     if (d_->recno != before.recno || d_->append_pending != before.append_pending) put_snapshot(d_, before);
+    for (const auto& [f, bytes] : kept) std::memcpy(f->bytes(), bytes.data(), bytes.size());
     d_->changed = false;
     // A validation may have rewritten its own buffer (e.g. upper case).
     std::u32string mine = print::utf8_to_u32(c->buffer);
@@ -226,7 +248,7 @@ class FormRun {
       cur_ = static_cast<int>(i);
       page_ = page_of(controls_[i]);
       draw();
-      if (!validate(i)) {
+      if (!validate(i, true)) {
         lines_[i].home();
         return false;
       }
@@ -261,6 +283,7 @@ class FormRun {
     d_->changed = false;
     w4select(window_);
     if (rc != 0) return;
+    typed_at_[i] = ++clock_;
     std::string v = c->buffer;
     std::u32string t;
     char type = static_cast<char>(f4type(c->field));
@@ -321,7 +344,7 @@ class FormRun {
         continue;
       }
       if (key == k::Esc) {
-        if (!dirty() || ask("Czy porzucić wprowadzone zmiany ?")) {
+        if (!dirty() || ask("Czy porzucić wprowadzone zmiany ?") || input_ended()) {
           put_snapshot(d_, original_);
           return k::Esc;
         }
@@ -389,7 +412,9 @@ class FormRun {
         choose(i);
         continue;
       }
+      std::u32string was = lines_[i].text();
       lines_[i].key(key);
+      if (lines_[i].text() != was) typed_at_[i] = ++clock_;
       c->buffer = lines_[i].utf8();
     }
   }
@@ -401,6 +426,10 @@ class FormRun {
   int rows1_ = 0, rows2_ = 0;
   std::vector<EditControl*> controls_;
   std::vector<EditLine> lines_;
+  // When each field was last typed into or chosen (0: never, or its value
+  // came from the record since); larger is later.
+  std::vector<long> typed_at_;
+  long clock_ = 0;
   std::vector<std::string> page1_, page2_;
   RecordSnapshot original_;
   int window_ = -1, saved_window_ = -1;

@@ -37,6 +37,7 @@ class NcursesTerminal : public Terminal {
   int read_key() override;
   bool key_waiting() override;
   void flush_keys() override;
+  bool input_ended() const override { return esc_after_eof_ > 0; }
 
   bool colours() const { return colours_; }
 

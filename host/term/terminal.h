@@ -24,6 +24,9 @@ class Terminal {
   // Drops keys typed ahead (a script's keys are never dropped: they stand
   // for keys typed after the program asked for them).
   virtual void flush_keys() = 0;
+  // True once the keys have run out (a script ended, the terminal closed):
+  // the Esc that read_key() answers from then on was pressed by nobody.
+  virtual bool input_ended() const { return false; }
 };
 
 }  // namespace skolvarin::term

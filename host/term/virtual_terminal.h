@@ -37,6 +37,7 @@ class VirtualTerminal : public Terminal {
   int read_key() override;
   bool key_waiting() override;
   void flush_keys() override {}
+  bool input_ended() const override { return esc_after_end_ > 0; }
 
   const ScreenBuffer& screen() const { return screen_; }
   CursorState cursor() const { return cursor_; }
