@@ -42,11 +42,11 @@ TEST(DictionariesEndToEnd, AccountsAddModifyDeleteWithTheirRefusals) {
   auto run = dir.keys(
       "on"
       "d<F2><dump><Enter>"                                       // 0: empty number
-      "1234567<Enter>Konto główne<Enter><F2>"
+      "1234567<Enter>Konto główne<F2>"
       "d1234567<Enter><dump><Enter>"                             // 1: duplicate number
       "<C-Y>7654321<Enter><F2><dump><Enter>"                     // 2: empty name
-      "Rachunek VAT<Enter><F2>"
-      "<Home>m<Enter><C-Y>Konto podstawowe<Enter><F2><dump>"     // 3: own number is no duplicate
+      "Rachunek VAT<F2>"
+      "<Home>m<Enter><C-Y>Konto podstawowe<F2><dump>"     // 3: own number is no duplicate
       "<End>u<dump>T<dump>"                                      // 4: question, 5: after delete
       "<Esc><Esc><Esc>");
   EXPECT_EQ(run.exit_code, 0);
@@ -73,11 +73,11 @@ TEST(DictionariesEndToEnd, DescriptionsCodeIsUniqueAndTheFirstLineFilled) {
   ASSERT_TRUE(dir.ok()) << dir.init_output();
   auto run = dir.keys(
       "o<Down><Down><Enter>"  // " Opisy " (its letter 'o' is also the Odsetki pull-down's)
-      "dfv<Enter>Faktura VAT<Enter>sprzedaży<Enter><F2>"
+      "dfv<Enter>Faktura VAT<Enter>sprzedaży<F2>"
       "dfv<Enter><dump><Enter>"                                  // 0: duplicate code
       "<C-Y>rach<Enter><Enter><dump><Enter>"                     // 1: empty first line
-      "Rachunek<Enter><F2>"
-      "<Home>m<Enter><C-Y>Faktura<Enter><F2><dump>"              // 2: modified, own code no duplicate
+      "Rachunek<F2>"
+      "<Home>m<Enter><C-Y>Faktura<F2><dump>"              // 2: modified, own code no duplicate
       "<Esc><Esc><Esc>");
   EXPECT_EQ(run.exit_code, 0);
   ASSERT_EQ(run.screens.size(), 3u) << run.all();
@@ -102,7 +102,7 @@ TEST(DictionariesEndToEnd, TaxOfficesAreOnlyModified) {
   auto run = dir.keys(
       "ou<dump>"                                                        // 0: the list
       "<Ins><dump><Del><dump>d<dump>"                                   // 1-3: nothing happens
-      "m<dump>Kościuszki<Enter>12<Enter>58300<Enter><F2><dump>"         // 4: form, 5: saved
+      "m<dump>Kościuszki<Enter>12<Enter>58300<F2><dump>"         // 4: form, 5: saved
       "<Esc><Esc><Esc>");
   EXPECT_EQ(run.exit_code, 0);
   ASSERT_EQ(run.screens.size(), 6u) << run.all();
@@ -130,9 +130,9 @@ TEST(DictionariesEndToEnd, TwoZusCodesAddedInARowShareTheGroup) {
   size_t before = dir.records("W3KZUS.DBF").size();
   auto run = dir.keys(
       "od"
-      "d<C-Y>7<Enter><C-Y>77<Enter>Grupa próbna<Enter>123456<Enter>skrót<Enter><F2>"
+      "d<C-Y>7<Enter><C-Y>77<Enter>Grupa próbna<Enter>123456<Enter>skrót<F2>"
       "d<dump>"                                                         // 0: second code's form
-      "<Enter><Enter><Enter>654321<Enter><F2><dump>"                    // 1: list
+      "<Enter><Enter><Enter>654321<F2><dump>"                    // 1: list
       "<Esc><Esc><Esc>");
   EXPECT_EQ(run.exit_code, 0);
   ASSERT_EQ(run.screens.size(), 2u) << run.all();
@@ -163,7 +163,7 @@ TEST(DictionariesEndToEnd, CountriesAreOnlyModifiedWithUniqueNamesAndLetterCurre
       "m<Tab><C-Y>Angola<Enter><dump><Enter>"                      // 5: duplicate name
       "<C-Y>Księstwo Andory<Enter>"
       "<C-Y>e1r<Enter><dump><Enter>"                                // 6: a digit in the currency
-      "<C-Y>eur<Enter><F2>"
+      "<C-Y>eur<F2>"
       "m<Tab><Enter><Enter><F2><dump>"                              // 7: its own name is no duplicate
       "<Esc><Esc><Esc>");
   EXPECT_EQ(run.exit_code, 0);
@@ -194,13 +194,13 @@ TEST(DictionariesEndToEnd, ExchangeRatesCheckCurrencyDateAndRate) {
       "oy"
       "d<Enter><dump><Enter>"                                     // 0: empty currency
       "xyz<Enter><dump><Enter>"                                   // 1: currency not among the countries
-      "<C-Y>usd<Enter><Enter>4.0512<Enter><F2>"
+      "<C-Y>usd<Enter><Enter>4.0512<F2>"
       "d<dump>"                                                   // 2: last currency and today
       "<Enter><Enter><dump><Enter>"                               // 3: same currency and date
       "<C-Y>041226<Enter>0<Enter><dump><Enter>"                   // 4: rate not positive
-      "<C-Y>4.1<Enter><F2>"
-      "dpln<Enter><C-Y>011226<Enter>1<Enter><F2>"                  // PLN needs no lookup
-      "<Home>m<Enter><Enter><C-Y>4.2<Enter><F2><dump>"             // 5: own pair is no duplicate
+      "<C-Y>4.1<F2>"
+      "dpln<Enter><C-Y>011226<Enter>1<F2>"                  // PLN needs no lookup
+      "<Home>m<Enter><Enter><C-Y>4.2<F2><dump>"             // 5: own pair is no duplicate
       "<Esc><Esc><Esc>");
   EXPECT_EQ(run.exit_code, 0);
   ASSERT_EQ(run.screens.size(), 6u) << run.all();
@@ -230,10 +230,10 @@ TEST(DictionariesEndToEnd, ContractorsWithNipAndPeselChecksTogglesAndPrintedList
       "d<F2><dump><Enter>"                                                     // 0: empty code
       "kow<Enter>Kowalski Łukasz<Enter>Sp. z o.o.<Enter>00-950<Enter>Łódź<Enter><Enter>"
       "ul. Długa 5<Enter><Enter>5260250275<Enter><dump><Enter>"               // 1: neither NIP nor PESEL
-      "<Up><C-Y>5260250274<Enter><F2>"
-      "dnow<Enter>Nowak Żaneta<Enter><Enter><Enter><Enter><Enter><Enter><Enter>44051401359<Enter><F2>"
+      "<Up><C-Y>5260250274<F2>"
+      "dnow<Enter>Nowak Żaneta<Enter><Enter><Enter><Enter><Enter><Enter><Enter>44051401359<F2>"
       "dkow<Enter><dump><Enter><Esc>T"                                        // 2: duplicate code
-      "dxyz<Enter>Do usunięcia<Enter><F2>"
+      "dxyz<Enter>Do usunięcia<F2>"
       "<Home>uT"                                                              // deleted at once
       "<Home><F3><F4><F5><F6><F7><F8><dump>"                                  // 3: toggled
       "<F2><dump><Esc>"                                                       // 4: the whole card
@@ -289,8 +289,8 @@ TEST(DictionariesEndToEnd, AddressLabelsStandSideBySide) {
   ASSERT_TRUE(dir.ok()) << dir.init_output();
   auto run = dir.keys(
       "ok"
-      "dkow<Enter>Kowalski Łukasz<Enter><Enter>00-950<Enter>Łódź<Enter><F2>"
-      "dabc<Enter>Zenon Abacki<Enter><F2>"
+      "dkow<Enter>Kowalski Łukasz<Enter><Enter>00-950<Enter>Łódź<F2>"
+      "dabc<Enter>Zenon Abacki<F2>"
       "n<dump><F2><F2><Esc><Esc><Esc>");
   EXPECT_EQ(run.exit_code, 0);
   ASSERT_EQ(run.screens.size(), 1u) << run.all();
