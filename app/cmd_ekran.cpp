@@ -28,6 +28,7 @@
 #include "host/term/key_script.h"
 #include "host/term/ncurses_terminal.h"
 #include "host/term/virtual_terminal.h"
+#include "host/text/mazovia.h"
 #include "host/ui/screen.h"
 
 namespace skolvarin::app {
@@ -70,17 +71,10 @@ namespace {
 constexpr int kRows = 25, kCols = 80;
 constexpr long kEscLimit = 10000;
 
-std::string trim(std::string s) {
-  size_t b = s.find_first_not_of(' ');
-  if (b == std::string::npos) return {};
-  size_t e = s.find_last_not_of(' ');
-  return s.substr(b, e - b + 1);
-}
-
 // The firm's name as the title line shows it: both lines joined.
 std::string firm_title(const HostContext& ctx) {
-  std::string t = trim(ctx.firm_name1);
-  std::string second = trim(ctx.firm_name2);
+  std::string t(text::trim(ctx.firm_name1));
+  std::string second(text::trim(ctx.firm_name2));
   if (!second.empty()) t += (t.empty() ? "" : " ") + second;
   return t.empty() ? std::string("SKOLVARIN") : t;
 }

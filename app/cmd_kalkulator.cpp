@@ -20,6 +20,7 @@
 #include "data/settings.h"
 #include "host/api/db_api.h"
 #include "host/core/rounding.h"
+#include "host/text/utf8.h"
 #include "payroll/calculator.h"
 #include "payroll/messages.h"
 #include "payroll/parameters.h"
@@ -164,11 +165,7 @@ void print_text(const payroll::Breakdown& b, int year, CalcKind kind, const std:
   std::printf("%-28s %12s %12s\n", "", "pracownik", "pracodawca");
   auto row = [](const char* label, const double* employee, const double* employer) {
     // Polish labels carry two-byte letters: pad by characters, not bytes.
-    std::string l = label;
-    int chars = 0;
-    for (unsigned char c : l)
-      if ((c & 0xC0) != 0x80) ++chars;
-    l.append(chars < 28 ? 28 - chars : 0, ' ');
+    const std::string l = text::utf8_pad_right(label, 28);
     char e[16] = "", r[16] = "";
     if (employee) std::snprintf(e, sizeof e, "%.2f", R(*employee, 2));
     if (employer) std::snprintf(r, sizeof r, "%.2f", R(*employer, 2));

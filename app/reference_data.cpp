@@ -6,6 +6,7 @@
 #include <set>
 #include <sstream>
 
+#include "host/text/utf8.h"
 #include "interest/holidays.h"
 
 namespace skolvarin::app::reference {
@@ -64,12 +65,7 @@ int CsvTable::column(std::string_view name) const {
   return -1;
 }
 
-int utf8_length(std::string_view text) {
-  int n = 0;
-  for (unsigned char c : text)
-    if ((c & 0xC0) != 0x80) ++n;
-  return n;
-}
+int utf8_length(std::string_view text) { return static_cast<int>(skolvarin::text::utf8_length(text)); }
 
 bool parse_csv(std::string_view text, CsvTable& out, std::string& error) {
   out = CsvTable{};
@@ -175,13 +171,7 @@ bool split_text(std::string_view text, int width, int parts, std::vector<std::st
       break;
     }
     // Byte offset just after `width` characters.
-    size_t cut = 0;
-    for (int n = 0; cut < rest.size(); ++cut) {
-      if ((static_cast<unsigned char>(rest[cut]) & 0xC0) != 0x80) {
-        if (n == width) break;
-        ++n;
-      }
-    }
+    const size_t cut = skolvarin::text::utf8_offset(rest, static_cast<size_t>(width));
     size_t blank = rest.substr(0, cut + 1).rfind(' ');
     size_t take = (blank != std::string_view::npos && blank > 0) ? blank : cut;
     std::string_view piece = rest.substr(0, take);

@@ -8,6 +8,7 @@
 #include "host/db/db_handles.h"
 #include "host/db/field_value.h"
 #include "host/text/mazovia.h"
+#include "host/text/utf8.h"
 
 using namespace skolvarin::db;
 
@@ -42,25 +43,17 @@ int assign_number(FIELD4* f, double value) {
 // First code point of a UTF-8 text.
 int first_code_point(std::string_view s) {
   if (s.empty()) return 0;
-  unsigned char c = static_cast<unsigned char>(s[0]);
-  if (c < 0x80) return c;
-  int len = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : 2;
-  int cp = c & (0x3F >> (len - 1));
-  for (int i = 1; i < len && i < static_cast<int>(s.size()); ++i) cp = (cp << 6) | (static_cast<unsigned char>(s[i]) & 0x3F);
-  return cp;
+  size_t pos = 0;
+  char32_t cp = 0;
+  skolvarin::text::utf8_next(s, pos, cp);
+  return static_cast<int>(cp);
 }
 
+// A code point outside Unicode stores as one unknown character ('?').
 std::string utf8_of(int cp) {
   std::string s;
-  if (cp < 0x80) s += static_cast<char>(cp);
-  else if (cp < 0x800) {
-    s += static_cast<char>(0xC0 | (cp >> 6));
-    s += static_cast<char>(0x80 | (cp & 0x3F));
-  } else {
-    s += static_cast<char>(0xE0 | (cp >> 12));
-    s += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    s += static_cast<char>(0x80 | (cp & 0x3F));
-  }
+  const bool in_range = cp >= 0 && cp <= 0x10FFFF;
+  skolvarin::text::utf8_append(s, in_range ? static_cast<char32_t>(cp) : skolvarin::text::kReplacementChar);
   return s;
 }
 

@@ -4,57 +4,12 @@
 #include <cstdio>
 
 #include "host/core/rounding.h"
+#include "host/text/utf8.h"
 
 namespace skolvarin::print {
 
-std::u32string utf8_to_u32(std::string_view s) {
-  std::u32string out;
-  out.reserve(s.size());
-  for (size_t i = 0; i < s.size();) {
-    unsigned char c = static_cast<unsigned char>(s[i]);
-    char32_t cp;
-    int len;
-    if (c < 0x80) { cp = c; len = 1; }
-    else if ((c & 0xE0) == 0xC0) { cp = c & 0x1F; len = 2; }
-    else if ((c & 0xF0) == 0xE0) { cp = c & 0x0F; len = 3; }
-    else if ((c & 0xF8) == 0xF0) { cp = c & 0x07; len = 4; }
-    else { out.push_back(U'?'); ++i; continue; }
-    if (i + len > s.size()) { out.push_back(U'?'); break; }
-    bool ok = true;
-    for (int k = 1; k < len; ++k) {
-      unsigned char d = static_cast<unsigned char>(s[i + k]);
-      if ((d & 0xC0) != 0x80) { ok = false; break; }
-      cp = (cp << 6) | (d & 0x3F);
-    }
-    if (!ok) { out.push_back(U'?'); ++i; continue; }
-    out.push_back(cp);
-    i += len;
-  }
-  return out;
-}
-
-std::string u32_to_utf8(std::u32string_view s) {
-  std::string out;
-  out.reserve(s.size());
-  for (char32_t cp : s) {
-    if (cp < 0x80) {
-      out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-      out += static_cast<char>(0xC0 | (cp >> 6));
-      out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-      out += static_cast<char>(0xE0 | (cp >> 12));
-      out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-      out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-      out += static_cast<char>(0xF0 | (cp >> 18));
-      out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-      out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-      out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-  }
-  return out;
-}
+std::u32string utf8_to_u32(std::string_view s) { return text::utf8_decode(s); }
+std::string u32_to_utf8(std::u32string_view s) { return text::utf8_encode(s); }
 
 PageTemplate PageTemplate::from_fixed_rows(std::string_view utf8, int width) {
   PageTemplate t;

@@ -1,13 +1,10 @@
 #include "host/print/print_document.h"
 
+#include "host/text/utf8.h"
+
 namespace skolvarin::print {
 
-size_t text_width(const std::string& s) {
-  size_t n = 0;
-  for (unsigned char c : s)
-    if ((c & 0xC0) != 0x80) ++n;
-  return n;
-}
+size_t text_width(const std::string& s) { return text::utf8_length(s); }
 
 std::string to_text(const PrintDocument& doc) {
   std::string out;

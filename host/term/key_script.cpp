@@ -5,7 +5,7 @@
 
 #include "host/api/screen_api.h"
 #include "host/term/key_decoder.h"
-#include "host/term/utf8.h"
+#include "host/text/utf8.h"
 
 namespace skolvarin::term {
 
@@ -87,7 +87,7 @@ std::string key_name(int key) {
     if (k::alt(c) == key) return std::string("A-") + static_cast<char>(c - 'a' + 'A');
   if (key > 32 && key < 0x110000 && (key & 0xFF) != 0) {
     std::string s;
-    utf8_append(s, static_cast<char32_t>(key));
+    text::utf8_append(s, static_cast<char32_t>(key));
     return s;
   }
   char buf[16];
@@ -97,7 +97,7 @@ std::string key_name(int key) {
 
 bool parse_key_script(std::string_view script, std::vector<ScriptStep>& steps, std::string& error) {
   steps.clear();
-  std::u32string text = utf8_decode(script);
+  std::u32string text = text::utf8_decode(script);
   int line = 1;
   for (size_t i = 0; i < text.size(); ++i) {
     char32_t c = text[i];
@@ -113,7 +113,7 @@ bool parse_key_script(std::string_view script, std::vector<ScriptStep>& steps, s
         error = "wiersz " + std::to_string(line) + ": niezamknięty znacznik klawisza '<' (dla samego znaku '<' użyj <lt>)";
         return false;
       }
-      std::string name = utf8_encode(std::u32string_view(text).substr(i + 1, close - i - 1));
+      std::string name = text::utf8_encode(std::u32string_view(text).substr(i + 1, close - i - 1));
       if (iequal(name, "dump")) {
         steps.push_back({ScriptStep::Dump, 0});
       } else {

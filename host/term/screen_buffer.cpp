@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "host/term/utf8.h"
+#include "host/text/utf8.h"
 
 namespace skolvarin::term {
 
@@ -31,7 +31,7 @@ int ScreenBuffer::put_text(int row, int col, std::u32string_view text, Attr attr
 }
 
 int ScreenBuffer::put_text(int row, int col, std::string_view utf8, Attr attr) {
-  return put_text(row, col, utf8_decode(utf8), attr);
+  return put_text(row, col, text::utf8_decode(utf8), attr);
 }
 
 void ScreenBuffer::fill(int row1, int col1, int row2, int col2, Cell cell) {
@@ -46,7 +46,7 @@ void ScreenBuffer::fill(int row1, int col1, int row2, int col2, Cell cell) {
 std::string ScreenBuffer::row_text(int row) const {
   std::string out;
   if (row < 0 || row >= rows_) return out;
-  for (int c = 0; c < cols_; ++c) utf8_append(out, at(row, c).ch);
+  for (int c = 0; c < cols_; ++c) text::utf8_append(out, at(row, c).ch);
   return out;
 }
 

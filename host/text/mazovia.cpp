@@ -1,4 +1,4 @@
-// Mazovia <-> UTF-8 conversion, UTF-8 helpers by characters and Polish case.
+// Mazovia <-> UTF-8 conversion, blanks and Polish case.
 #include "host/text/mazovia.h"
 
 #include <algorithm>
@@ -29,70 +29,7 @@ constexpr std::array<char32_t, 128> kHigh = {
     0x00B0, 0x2219, 0x00B7, 0x221A, 0x207F, 0x00B2, 0x25A0, 0x00A0,  // F8 °∙·√ⁿ²■(nbsp)
 };
 
-constexpr char32_t kInvalid = 0xFFFFFFFF;
-
 char32_t byte_code_point(unsigned char b) { return b < 0x80 ? b : kHigh[b - 0x80]; }
-
-// Appends the UTF-8 form of cp (cp < 0x110000).
-void append_utf8(std::string& out, char32_t cp) {
-  if (cp < 0x80) {
-    out.push_back(static_cast<char>(cp));
-  } else if (cp < 0x800) {
-    out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
-    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-  } else if (cp < 0x10000) {
-    out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
-    out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-  } else {
-    out.push_back(static_cast<char>(0xF0 | (cp >> 18)));
-    out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-  }
-}
-
-// Decodes one character at s[pos]; advances pos by its length.  An invalid
-// or truncated sequence (also overlong forms and surrogates) gives kInvalid
-// and advances by one byte.
-char32_t next_code_point(std::string_view s, size_t& pos) {
-  const auto b0 = static_cast<unsigned char>(s[pos]);
-  if (b0 < 0x80) {
-    ++pos;
-    return b0;
-  }
-  int len = 0;
-  char32_t cp = 0;
-  char32_t min = 0;
-  if ((b0 & 0xE0) == 0xC0) {
-    len = 2, cp = b0 & 0x1F, min = 0x80;
-  } else if ((b0 & 0xF0) == 0xE0) {
-    len = 3, cp = b0 & 0x0F, min = 0x800;
-  } else if ((b0 & 0xF8) == 0xF0) {
-    len = 4, cp = b0 & 0x07, min = 0x10000;
-  } else {
-    ++pos;
-    return kInvalid;
-  }
-  if (pos + len > s.size()) {
-    ++pos;
-    return kInvalid;
-  }
-  for (int i = 1; i < len; ++i) {
-    const auto b = static_cast<unsigned char>(s[pos + i]);
-    if ((b & 0xC0) != 0x80) {
-      ++pos;
-      return kInvalid;
-    }
-    cp = (cp << 6) | (b & 0x3F);
-  }
-  if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
-    ++pos;
-    return kInvalid;
-  }
-  pos += len;
-  return cp;
-}
 
 char32_t upper_code_point(char32_t c) {
   if (c >= 'a' && c <= 'z') return c - 32;
@@ -123,7 +60,7 @@ struct Tables {
   std::array<unsigned char, 256> lower{};
 
   Tables() {
-    for (int b = 0; b < 256; ++b) append_utf8(utf8[b], byte_code_point(static_cast<unsigned char>(b)));
+    for (int b = 0; b < 256; ++b) utf8_append(utf8[b], byte_code_point(static_cast<unsigned char>(b)));
     for (int i = 0; i < 128; ++i) reverse[i] = {kHigh[i], static_cast<unsigned char>(0x80 + i)};
     std::sort(reverse.begin(), reverse.end());
     for (int b = 0; b < 256; ++b) {
@@ -156,11 +93,11 @@ std::string map_utf8(std::string_view utf8, Map map) {
   size_t pos = 0;
   while (pos < utf8.size()) {
     const size_t start = pos;
-    const char32_t cp = next_code_point(utf8, pos);
-    if (cp == kInvalid) {
-      out.append(utf8.substr(start, pos - start));  // kept as it was
+    char32_t cp = 0;
+    if (utf8_next(utf8, pos, cp)) {
+      utf8_append(out, map(cp));
     } else {
-      append_utf8(out, map(cp));
+      out.append(utf8.substr(start, pos - start));  // kept as it was
     }
   }
   return out;
@@ -189,50 +126,14 @@ std::string utf8_to_mazovia(std::string_view utf8) {
   out.reserve(utf8.size());
   size_t pos = 0;
   while (pos < utf8.size()) {
-    const char32_t cp = next_code_point(utf8, pos);
-    const int b = cp == kInvalid ? -1 : t.byte_of(cp);
+    char32_t cp = 0;
+    const int b = utf8_next(utf8, pos, cp) ? t.byte_of(cp) : -1;
     out.push_back(b < 0 ? '?' : static_cast<char>(b));
   }
   return out;
 }
 
 std::string_view mazovia_char_utf8(unsigned char byte) { return tables().utf8[byte]; }
-
-size_t utf8_length(std::string_view utf8) {
-  size_t n = 0;
-  size_t pos = 0;
-  while (pos < utf8.size()) {
-    next_code_point(utf8, pos);
-    ++n;
-  }
-  return n;
-}
-
-size_t utf8_offset(std::string_view utf8, size_t chars) {
-  size_t pos = 0;
-  for (size_t i = 0; i < chars && pos < utf8.size(); ++i) next_code_point(utf8, pos);
-  return pos;
-}
-
-std::string_view utf8_substr(std::string_view utf8, size_t start, size_t count) {
-  const size_t from = utf8_offset(utf8, start);
-  std::string_view rest = utf8.substr(from);
-  if (count == std::string_view::npos) return rest;
-  return rest.substr(0, utf8_offset(rest, count));
-}
-
-std::string utf8_pad_right(std::string_view utf8, size_t width) {
-  std::string out(utf8_substr(utf8, 0, width));
-  out.append(width - utf8_length(out), ' ');
-  return out;
-}
-
-std::string utf8_pad_left(std::string_view utf8, size_t width) {
-  std::string_view cut = utf8_substr(utf8, 0, width);
-  std::string out(width - utf8_length(cut), ' ');
-  out.append(cut);
-  return out;
-}
 
 std::string_view trim_right(std::string_view text) {
   const size_t end = text.find_last_not_of(' ');

@@ -20,6 +20,8 @@
 #include <string>
 #include <string_view>
 
+#include "host/text/utf8.h"  // the UTF-8 helpers by characters
+
 namespace skolvarin::text {
 
 // --- conversion -----------------------------------------------------------
@@ -31,19 +33,8 @@ std::string utf8_to_mazovia(std::string_view utf8);
 // The UTF-8 text of one Mazovia byte (1 to 3 bytes).
 std::string_view mazovia_char_utf8(unsigned char byte);
 
-// --- UTF-8 by characters --------------------------------------------------
+// --- blanks ---------------------------------------------------------------
 
-// Length in characters.
-size_t utf8_length(std::string_view utf8);
-// Byte offset of character number `chars` (or utf8.size() past the end).
-size_t utf8_offset(std::string_view utf8, size_t chars);
-// `count` characters starting at character `start` (clipped to the text).
-std::string_view utf8_substr(std::string_view utf8, size_t start,
-                             size_t count = std::string_view::npos);
-// Cut to at most `width` characters, then padded with blanks to exactly
-// `width` characters (on the right; pad_left pads on the left).
-std::string utf8_pad_right(std::string_view utf8, size_t width);
-std::string utf8_pad_left(std::string_view utf8, size_t width);
 // Without leading / trailing blanks.
 std::string_view trim_right(std::string_view text);
 std::string_view trim_left(std::string_view text);

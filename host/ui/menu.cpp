@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
-#include "host/term/utf8.h"
+#include "host/text/utf8.h"
 #include "host/ui/screen.h"
 
 namespace skolvarin::host {
@@ -31,10 +31,10 @@ void MenuSet::remove(int window) {
 
 namespace {
 
-int label_width(const std::string& s) { return static_cast<int>(term::utf8_length(s)); }
+int label_width(const std::string& s) { return static_cast<int>(text::utf8_length(s)); }
 
 void draw_item(WindowManager& wm, int window, int row, int col, int width, const MenuItem& item, bool selected) {
-  std::u32string text = term::utf8_decode(item.label);
+  std::u32string text = text::utf8_decode(item.label);
   if (width > static_cast<int>(text.size())) text.append(static_cast<size_t>(width - static_cast<int>(text.size())), U' ');
   Attr normal = selected ? Attr::Highlight : Attr::Normal;
   Attr hot = selected ? Attr::HighlightHot : Attr::HotLetter;

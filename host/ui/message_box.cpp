@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "host/api/screen_api.h"
-#include "host/term/utf8.h"
+#include "host/text/utf8.h"
 #include "host/ui/screen.h"
 
 namespace skolvarin::host {
@@ -13,7 +13,7 @@ namespace k = skolvarin::keys;
 std::vector<std::string> wrap_text(const std::string& text, int width) {
   std::vector<std::string> out;
   width = std::max(width, 1);
-  std::u32string all = term::utf8_decode(text);
+  std::u32string all = text::utf8_decode(text);
   size_t start = 0;
   while (start <= all.size()) {
     size_t nl = all.find(U'\n', start);
@@ -21,11 +21,11 @@ std::vector<std::string> wrap_text(const std::string& text, int width) {
     while (static_cast<int>(line.size()) > width) {
       size_t cut = line.rfind(U' ', static_cast<size_t>(width));
       if (cut == std::u32string::npos || cut == 0) cut = static_cast<size_t>(width);
-      out.push_back(term::utf8_encode(line.substr(0, cut)));
+      out.push_back(text::utf8_encode(line.substr(0, cut)));
       line = line.substr(cut);
       while (!line.empty() && line.front() == U' ') line.erase(line.begin());
     }
-    out.push_back(term::utf8_encode(line));
+    out.push_back(text::utf8_encode(line));
     if (nl == std::u32string::npos) break;
     start = nl + 1;
   }
@@ -50,10 +50,10 @@ int show_message(Screen& s, int kind, const std::string& text, const std::string
   int max_width = s.cols() - 6;
   std::vector<std::string> lines = wrap_text(text, max_width);
   std::string hint = question ? "T - tak   N (Esc) - nie" : "Enter - dalej";
-  int width = static_cast<int>(term::utf8_length(hint));
-  for (const auto& l : lines) width = std::max(width, static_cast<int>(term::utf8_length(l)));
+  int width = static_cast<int>(text::utf8_length(hint));
+  for (const auto& l : lines) width = std::max(width, static_cast<int>(text::utf8_length(l)));
   std::string t = " " + (title.empty() ? std::string(kind_title(kind, question)) : title) + " ";
-  width = std::max(width, static_cast<int>(term::utf8_length(t)));
+  width = std::max(width, static_cast<int>(text::utf8_length(t)));
   int max_lines = s.rows() - 6;
   if (static_cast<int>(lines.size()) > max_lines) lines.resize(static_cast<size_t>(std::max(max_lines, 1)));
   int height = static_cast<int>(lines.size()) + 4;  // border, text, blank, hint
@@ -97,7 +97,7 @@ int show_message(Screen& s, int kind, const std::string& text, const std::string
 void wait_open(Screen& s, const std::string& text) {
   WindowManager& wm = s.windows();
   if (s.wait_window >= 0) wait_close(s);
-  int width = std::clamp(static_cast<int>(term::utf8_length(text)) + 4, 44, s.cols() - 2);
+  int width = std::clamp(static_cast<int>(text::utf8_length(text)) + 4, 44, s.cols() - 2);
   int row1 = (s.rows() - 5) / 2, col1 = (s.cols() - width) / 2;
   int h = wm.define(row1, col1, row1 + 4, col1 + width - 1, 2);
   if (h < 0) return;
@@ -128,7 +128,7 @@ void wait_step(Screen& s, long done, long total) {
   } else {
     static constexpr char32_t kTurn[4] = {U'|', U'/', U'-', U'\\'};
     std::u32string mark(1, kTurn[s.wait_turn++ % 4]);
-    wm.centre(s.wait_window, 2, term::utf8_encode(mark), Attr::Normal);
+    wm.centre(s.wait_window, 2, text::utf8_encode(mark), Attr::Normal);
   }
   s.refresh();
 }

@@ -19,41 +19,16 @@
 #include "host/api/context.h"
 #include "host/api/print_api.h"
 #include "host/api/screen_api.h"
+#include "host/text/utf8.h"
 
 namespace {
 
-size_t char_count(const std::string& s) {
-  size_t n = 0;
-  for (unsigned char c : s)
-    if ((c & 0xC0) != 0x80) ++n;
-  return n;
-}
-
-// Byte offset of character `chars` (s.size() past the end).
-size_t byte_offset(const std::string& s, size_t chars) {
-  size_t i = 0, n = 0;
-  while (i < s.size()) {
-    if ((static_cast<unsigned char>(s[i]) & 0xC0) != 0x80) {
-      if (n == chars) return i;
-      ++n;
-    }
-    ++i;
-  }
-  return s.size();
-}
+using skolvarin::text::utf8_length;
+using skolvarin::text::utf8_offset;
 
 std::string utf8_of(int cp) {
   std::string out;
-  if (cp < 0x80) {
-    out += static_cast<char>(cp);
-  } else if (cp < 0x800) {
-    out += static_cast<char>(0xC0 | (cp >> 6));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else {
-    out += static_cast<char>(0xE0 | (cp >> 12));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  }
+  skolvarin::text::utf8_append(out, static_cast<char32_t>(cp));
   return out;
 }
 
@@ -78,8 +53,8 @@ std::string note_printout(const std::vector<std::string>& lines, const std::stri
     if (page > 0) out += '\f';
     std::string left = name + ", wydruk z dnia " + date;
     std::string right = "strona " + std::to_string(page + 1) + "/" + std::to_string(pages);
-    size_t pad = char_count(left) + char_count(right) < static_cast<size_t>(kPrintWidth)
-                     ? kPrintWidth - char_count(left) - char_count(right)
+    size_t pad = utf8_length(left) + utf8_length(right) < static_cast<size_t>(kPrintWidth)
+                     ? kPrintWidth - utf8_length(left) - utf8_length(right)
                      : 1;
     out += firm + "\n" + left + std::string(pad, ' ') + right + "\n" + rule + "\n";
     for (size_t i = page * kPrintedLinesPerPage; i < used && i < (page + 1) * kPrintedLinesPerPage; ++i)
@@ -148,7 +123,7 @@ class NotesEditor {
   }
 
   std::string& line() { return lines_[static_cast<size_t>(row_)]; }
-  int line_chars() { return static_cast<int>(char_count(line())); }
+  int line_chars() { return static_cast<int>(utf8_length(line())); }
 
   void edit(int key) {
     using namespace skolvarin::keys;
@@ -167,7 +142,7 @@ class NotesEditor {
     } else if (key == Home) { col_ = 0; }
     else if (key == End) { col_ = line_chars(); }
     else if (key == Enter) {
-      size_t at = byte_offset(line(), static_cast<size_t>(col_));
+      size_t at = utf8_offset(line(), static_cast<size_t>(col_));
       std::string rest = line().substr(at);
       line().erase(at);
       lines_.insert(lines_.begin() + row_ + 1, rest);
@@ -176,12 +151,12 @@ class NotesEditor {
       changed_ = true;
     } else if (key == Backspace) {
       if (col_ > 0) {
-        size_t from = byte_offset(line(), static_cast<size_t>(col_ - 1));
-        line().erase(from, byte_offset(line(), static_cast<size_t>(col_)) - from);
+        size_t from = utf8_offset(line(), static_cast<size_t>(col_ - 1));
+        line().erase(from, utf8_offset(line(), static_cast<size_t>(col_)) - from);
         --col_;
         changed_ = true;
-      } else if (row_ > 0 && char_count(lines_[static_cast<size_t>(row_ - 1)]) + char_count(line()) <= static_cast<size_t>(width_)) {
-        int joined_at = static_cast<int>(char_count(lines_[static_cast<size_t>(row_ - 1)]));
+      } else if (row_ > 0 && utf8_length(lines_[static_cast<size_t>(row_ - 1)]) + utf8_length(line()) <= static_cast<size_t>(width_)) {
+        int joined_at = static_cast<int>(utf8_length(lines_[static_cast<size_t>(row_ - 1)]));
         lines_[static_cast<size_t>(row_ - 1)] += line();
         lines_.erase(lines_.begin() + row_);
         --row_;
@@ -190,16 +165,16 @@ class NotesEditor {
       }
     } else if (key == Del) {
       if (col_ < line_chars()) {
-        size_t from = byte_offset(line(), static_cast<size_t>(col_));
-        line().erase(from, byte_offset(line(), static_cast<size_t>(col_ + 1)) - from);
+        size_t from = utf8_offset(line(), static_cast<size_t>(col_));
+        line().erase(from, utf8_offset(line(), static_cast<size_t>(col_ + 1)) - from);
         changed_ = true;
-      } else if (row_ < last && char_count(line()) + char_count(lines_[static_cast<size_t>(row_ + 1)]) <= static_cast<size_t>(width_)) {
+      } else if (row_ < last && utf8_length(line()) + utf8_length(lines_[static_cast<size_t>(row_ + 1)]) <= static_cast<size_t>(width_)) {
         line() += lines_[static_cast<size_t>(row_ + 1)];
         lines_.erase(lines_.begin() + row_ + 1);
         changed_ = true;
       }
     } else if (is_text_key(key) && line_chars() < width_) {
-      line().insert(byte_offset(line(), static_cast<size_t>(col_)), utf8_of(key));
+      line().insert(utf8_offset(line(), static_cast<size_t>(col_)), utf8_of(key));
       ++col_;
       changed_ = true;
     }

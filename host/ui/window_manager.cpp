@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "host/term/utf8.h"
+#include "host/text/utf8.h"
 
 namespace skolvarin::host {
 
@@ -112,13 +112,13 @@ void WindowManager::write(int h, int row, int col, std::u32string_view text, Att
 }
 
 void WindowManager::write(int h, int row, int col, std::string_view utf8, Attr attr) {
-  write(h, row, col, term::utf8_decode(utf8), attr);
+  write(h, row, col, text::utf8_decode(utf8), attr);
 }
 
 void WindowManager::centre(int h, int row, std::string_view utf8, Attr attr) {
   Window* w = get(h);
   if (!w) return;
-  std::u32string t = term::utf8_decode(utf8);
+  std::u32string t = text::utf8_decode(utf8);
   if (static_cast<int>(t.size()) > w->inner_cols()) t.resize(static_cast<size_t>(w->inner_cols()));
   int col = (w->inner_cols() - static_cast<int>(t.size())) / 2;
   write(h, row, col, t, attr);
@@ -140,7 +140,7 @@ void WindowManager::draw_window(term::ScreenBuffer& out, const Window& w) const 
     out.set(w.row2, w.col1, Cell{f.bl, w.frame});
     out.set(w.row2, w.col2, Cell{f.br, w.frame});
     if (!w.title.empty()) {
-      std::u32string t = term::utf8_decode(w.title);
+      std::u32string t = text::utf8_decode(w.title);
       int room = w.col2 - w.col1 - 1;
       if (static_cast<int>(t.size()) > room) t.resize(static_cast<size_t>(std::max(room, 0)));
       int col = w.col1 + 1 + (room - static_cast<int>(t.size())) / 2;

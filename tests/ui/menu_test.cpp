@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "host/api/screen_api.h"
-#include "host/term/utf8.h"
+#include "host/text/utf8.h"
 #include "tests/ui/ui_fixture.h"
 
 namespace {
@@ -121,13 +121,13 @@ TEST(Menus, BarAndPullDownOnScreen) {
     return out;
   };
   auto first = lines(0), second = lines(1);
-  EXPECT_EQ(skolvarin::term::utf8_decode(first[1]).substr(0, 37), U"  Płace  Dowody  Transp  Pomocnicze  ");
+  EXPECT_EQ(skolvarin::text::utf8_decode(first[1]).substr(0, 37), U"  Płace  Dowody  Transp  Pomocnicze  ");
   EXPECT_EQ(first[25], std::string(80, '='));
   // The pull-down hangs under " Pomocnicze " (column 24), framed, as wide as its longest label.
-  EXPECT_EQ(skolvarin::term::utf8_decode(second[2]).substr(24, 11), U"┌─────────┐");
-  EXPECT_EQ(skolvarin::term::utf8_decode(second[3]).substr(24, 11), U"│ Konta   │");
-  EXPECT_EQ(skolvarin::term::utf8_decode(second[5]).substr(24, 11), U"│ Odsetki │");
-  EXPECT_EQ(skolvarin::term::utf8_decode(second[6]).substr(24, 11), U"└─────────┘");
+  EXPECT_EQ(skolvarin::text::utf8_decode(second[2]).substr(24, 11), U"┌─────────┐");
+  EXPECT_EQ(skolvarin::text::utf8_decode(second[3]).substr(24, 11), U"│ Konta   │");
+  EXPECT_EQ(skolvarin::text::utf8_decode(second[5]).substr(24, 11), U"│ Odsetki │");
+  EXPECT_EQ(skolvarin::text::utf8_decode(second[6]).substr(24, 11), U"└─────────┘");
   // After Esc the pull-down is gone and the screen under it is back.
   EXPECT_EQ(vs.row(3), first[3]);
 }

@@ -2,12 +2,12 @@
 #include <gtest/gtest.h>
 
 #include "host/api/screen_api.h"
-#include "host/term/utf8.h"
+#include "host/text/utf8.h"
 #include "tests/ui/ui_fixture.h"
 
 namespace {
 
-using skolvarin::term::utf8_decode;
+using skolvarin::text::utf8_decode;
 using skolvarin::testing_ui::VirtualScreen;
 
 char32_t cell(const VirtualScreen& vs, int r, int c) { return vs.screen.compose().at(r, c).ch; }
