@@ -103,6 +103,9 @@ function(skolvarin_test name)
   endif()
   add_executable(${name} ${A_SOURCES})
   target_link_libraries(${name} PRIVATE ${A_LIBS} GTest::gtest GTest::gtest_main)
+  # Tests include from the project root too (tests/support/...), also those
+  # that link no library of the project.
+  target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR})
   target_compile_definitions(${name} PRIVATE
       SKOLVARIN_SOURCE_DIR="${CMAKE_SOURCE_DIR}"
       SKOLVARIN_BINARY_DIR="${CMAKE_BINARY_DIR}")

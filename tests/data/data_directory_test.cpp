@@ -2,10 +2,8 @@
 // open fills the context, and the commands init and sprawdz run end to end
 // through the built program.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
-#include <array>
 #include <map>
 #include <cstdio>
 #include <cstdlib>
@@ -17,6 +15,7 @@
 #include "data/data_directory.h"
 #include "data/module_state.h"
 #include "host/api/db_api.h"
+#include "tests/support/program_run.h"
 
 namespace skolvarin::data {
 namespace {
@@ -124,16 +123,10 @@ TEST_F(DataDirectory, OpenChoosesAFirmByNameAndResolvesItsDirectory) {
 
 // Runs the built program; returns its exit code and output.
 int run(const std::string& args, std::string& output) {
-  const char* bin = std::getenv("SKOLVARIN_BIN");
-  std::string dir = bin ? bin : SKOLVARIN_BINARY_DIR "/bin";
-  std::string cmd = dir + "/skolvarin --dzis 2024-06-30 " + args + " 2>&1";
-  output.clear();
-  FILE* p = popen(cmd.c_str(), "r");
-  if (!p) return -1;
-  std::array<char, 512> buf;
-  while (fgets(buf.data(), buf.size(), p)) output += buf.data();
-  int status = pclose(p);
-  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  skolvarin::testing_support::ProgramRun r = skolvarin::testing_support::run_command(
+      skolvarin::testing_support::program() + " --dzis 2024-06-30 " + args + " 2>&1");
+  output = r.out;
+  return r.status;
 }
 
 TEST_F(DataDirectory, CommandsInitAndSprawdzEndToEnd) {

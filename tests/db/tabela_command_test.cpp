@@ -1,27 +1,18 @@
 // End to end: `skolvarin tabela` prints a table written by the engine, Polish
 // letters in UTF-8, as a listing and as CSV; a damaged file exits with 1.
-#include <cstdlib>
-
 #include "tests/db/db_fixture.h"
+#include "tests/support/program_run.h"
 
 namespace {
 
 using dbtest::DbTest;
 
-std::string run(const std::string& command, int& status) {
-  std::string out;
-  FILE* p = popen(command.c_str(), "r");
-  if (!p) return out;
-  char buf[4096];
-  size_t n;
-  while ((n = fread(buf, 1, sizeof buf, p)) > 0) out.append(buf, n);
-  status = pclose(p);
-  return out;
-}
+using skolvarin::testing_support::program;
 
-std::string program() {
-  const char* bin = std::getenv("SKOLVARIN_BIN");
-  return std::string(bin ? bin : SKOLVARIN_BINARY_DIR "/bin") + "/skolvarin";
+std::string run(const std::string& command, int& status) {
+  skolvarin::testing_support::ProgramRun r = skolvarin::testing_support::run_command(command);
+  status = r.status;
+  return r.out;
 }
 
 class TabelaCommand : public DbTest {};

@@ -6,10 +6,12 @@
 #include <cstdio>
 #include <fstream>
 #include <random>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "host/db/expression.h"
+#include "tests/support/program_run.h"
 #include "sample_table.h"
 
 namespace skolvarin::db {
@@ -22,27 +24,13 @@ struct StrCase {
 };
 
 std::vector<std::string> run_oracle(const std::vector<StrCase>& cases) {
-  const std::string in_path = std::string(SKOLVARIN_BINARY_DIR) + "/str_oracle_input.txt";
-  {
-    std::ofstream f(in_path);
-    for (const auto& c : cases) f << c.value << ' ' << c.width << ' ' << c.decimals << '\n';
+  std::vector<std::string> lines;
+  for (const auto& c : cases) {
+    std::ostringstream l;
+    l << c.value << ' ' << c.width << ' ' << c.decimals;
+    lines.push_back(l.str());
   }
-  const std::string cmd =
-      std::string("/usr/bin/python3 ") + SKOLVARIN_SOURCE_DIR + "/tests/expr/str_oracle.py < " + in_path;
-  std::vector<std::string> out;
-  FILE* p = popen(cmd.c_str(), "r");
-  if (!p) return out;
-  std::string line;
-  for (int c; (c = std::fgetc(p)) != EOF;) {
-    if (c == '\n') {
-      out.push_back(line);
-      line.clear();
-    } else {
-      line += static_cast<char>(c);
-    }
-  }
-  pclose(p);
-  return out;
+  return skolvarin::testing_support::run_python_oracle("expr/str_oracle.py", lines);
 }
 
 TEST(ExpressionStrOracle, StrAgreesWithDecimalRounding) {

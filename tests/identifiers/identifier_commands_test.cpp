@@ -1,29 +1,17 @@
 // The "nip" and "pesel" commands of the program: answers and exit codes.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdio>
-#include <cstdlib>
 #include <string>
+
+#include "tests/support/program_run.h"
 
 namespace {
 
-struct Outcome {
-  int status = -1;
-  std::string out;
-};
+using skolvarin::testing_support::ProgramRun;
 
-Outcome run(const std::string& args) {
-  const char* bin = std::getenv("SKOLVARIN_BIN");
-  std::string cmd = std::string(bin ? bin : SKOLVARIN_BINARY_DIR "/bin") + "/skolvarin " + args + " 2>/dev/null";
-  Outcome r;
-  FILE* p = popen(cmd.c_str(), "r");
-  if (!p) return r;
-  char buf[256];
-  while (std::fgets(buf, sizeof buf, p)) r.out += buf;
-  int st = pclose(p);
-  r.status = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
-  return r;
+ProgramRun run(const std::string& args) {
+  return skolvarin::testing_support::run_command(skolvarin::testing_support::program() + " " + args +
+                                                 " 2>/dev/null");
 }
 
 TEST(IdentifierCommands, ExitCodesAndAnswers) {
@@ -43,7 +31,7 @@ TEST(IdentifierCommands, ExitCodesAndAnswers) {
       {"pesel", 2, ""},
   };
   for (const auto& c : cases) {
-    Outcome r = run(c.args);
+    ProgramRun r = run(c.args);
     EXPECT_EQ(r.status, c.status) << c.args;
     EXPECT_EQ(r.out, c.out) << c.args;
   }

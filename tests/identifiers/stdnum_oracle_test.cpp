@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "dictionaries/identifiers.h"
+#include "tests/support/program_run.h"
 
 namespace skolvarin::dictionaries {
 namespace {
@@ -26,25 +27,9 @@ struct Sample {
 };
 
 std::vector<std::string> run_oracle(const std::vector<Sample>& samples) {
-  std::string in_path = std::string(SKOLVARIN_BINARY_DIR) + "/identifiers_oracle_input_" + std::to_string(getpid()) + ".txt";
-  {
-    std::ofstream f(in_path);
-    for (const auto& s : samples) f << (s.is_nip ? "nip\t" : "pesel\t") << s.text << '\n';
-  }
-  std::string cmd = std::string("/usr/bin/python3 ") + SKOLVARIN_SOURCE_DIR +
-                    "/tests/identifiers/stdnum_oracle.py < " + in_path;
-  std::vector<std::string> out;
-  FILE* p = popen(cmd.c_str(), "r");
-  if (!p) return out;
-  char buf[64];
-  while (std::fgets(buf, sizeof buf, p)) {
-    std::string line(buf);
-    if (!line.empty() && line.back() == '\n') line.pop_back();
-    out.push_back(line);
-  }
-  pclose(p);
-  std::remove(in_path.c_str());
-  return out;
+  std::vector<std::string> lines;
+  for (const auto& s : samples) lines.push_back((s.is_nip ? "nip\t" : "pesel\t") + s.text);
+  return skolvarin::testing_support::run_python_oracle("identifiers/stdnum_oracle.py", lines);
 }
 
 std::string digits(std::mt19937_64& rng, int n) {

@@ -3,36 +3,19 @@
 // the program's JSON answer compared with the hand-computed figures of
 // interest_calc_test.cpp.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
 
+#include "tests/support/program_run.h"
+
 namespace {
 
-struct Outcome {
-  int status = -1;
-  std::string out;
-};
+using Outcome = skolvarin::testing_support::ProgramRun;
+using skolvarin::testing_support::program;
 
-Outcome run(const std::string& command) {
-  Outcome r;
-  FILE* p = popen((command + " 2>/dev/null").c_str(), "r");
-  if (!p) return r;
-  char buf[512];
-  while (std::fgets(buf, sizeof buf, p)) r.out += buf;
-  int st = pclose(p);
-  r.status = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
-  return r;
-}
-
-std::string program() {
-  const char* bin = std::getenv("SKOLVARIN_BIN");
-  return std::string(bin ? bin : SKOLVARIN_BINARY_DIR "/bin") + "/skolvarin";
-}
+Outcome run(const std::string& command) { return skolvarin::testing_support::run_command(command + " 2>/dev/null"); }
 
 class OdsetkiCommand : public ::testing::Test {
  protected:

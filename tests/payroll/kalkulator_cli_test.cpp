@@ -2,43 +2,26 @@
 // text output, its refusals, and the parameters of a year read from a data
 // directory that another tool changed.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <map>
 #include <regex>
 #include <string>
 
+#include "tests/support/program_run.h"
+
 namespace {
 
-struct ProgramRun {
-  int status = -1;
-  std::string out;
-};
-
-std::string bin() {
-  const char* b = std::getenv("SKOLVARIN_BIN");
-  return b ? b : std::string(SKOLVARIN_BINARY_DIR) + "/bin";
-}
+using skolvarin::testing_support::ProgramRun;
+using skolvarin::testing_support::program_dir;
 
 // Runs a shell command line; stdout and stderr together.
-ProgramRun sh(const std::string& command) {
-  ProgramRun r;
-  FILE* p = popen((command + " 2>&1").c_str(), "r");
-  if (!p) return r;
-  char buf[4096];
-  size_t n;
-  while ((n = fread(buf, 1, sizeof buf, p)) > 0) r.out.append(buf, n);
-  int st = pclose(p);
-  r.status = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
-  return r;
-}
+ProgramRun sh(const std::string& command) { return skolvarin::testing_support::run_command(command + " 2>&1"); }
 
 // The calculator without a data directory: defaults only.
 ProgramRun calc(const std::string& args) {
-  return sh("SKOLVARIN_DATA=/nonexistent/skolvarin-test " + bin() + "/skolvarin kalkulator " + args);
+  return sh("SKOLVARIN_DATA=/nonexistent/skolvarin-test " + program_dir() + "/skolvarin kalkulator " + args);
 }
 
 std::map<std::string, double> json(const std::string& text) {
@@ -122,7 +105,7 @@ TEST(KalkulatorCommand, BadInputExits2WithAPolishMessage) {
     EXPECT_EQ(r.status, 2) << c.args << "\n" << r.out;
     EXPECT_NE(r.out.find(c.message), std::string::npos) << c.args << "\n" << r.out;
   }
-  ProgramRun r = sh(bin() + "/skolvarin kalkulator --data /nonexistent/skolvarin-test --brutto 100");
+  ProgramRun r = sh(program_dir() + "/skolvarin kalkulator --data /nonexistent/skolvarin-test --brutto 100");
   EXPECT_EQ(r.status, 2) << r.out;
 }
 
@@ -130,7 +113,7 @@ TEST(KalkulatorCommand, ParametersOfTheYearFromTheDataDirectory) {
   char dir_template[] = "/tmp/skolvarin-kalk-XXXXXX";
   ASSERT_NE(mkdtemp(dir_template), nullptr);
   const std::string dir = dir_template;
-  const std::string prog = bin() + "/skolvarin --data " + dir + " --dzis 2020-06-15 ";
+  const std::string prog = program_dir() + "/skolvarin --data " + dir + " --dzis 2020-06-15 ";
   ASSERT_EQ(sh(prog + "init").status, 0);
   // Without the year's parameters: the defaults (18 %, 111.25, 46.33).
   ProgramRun r = sh(prog + "kalkulator --rok 2020 --brutto 2600 --json");

@@ -18,34 +18,13 @@
 #include <vector>
 
 #include "host/core/amount_words.h"
+#include "tests/support/program_run.h"
 
 namespace skolvarin {
 namespace {
 
 std::vector<std::string> run_oracle(const std::vector<std::string>& inputs) {
-  std::string in_path = std::string(SKOLVARIN_BINARY_DIR) + "/words_oracle_input_" + std::to_string(getpid()) + ".txt";
-  {
-    std::ofstream f(in_path);
-    for (const auto& s : inputs) f << s << '\n';
-  }
-  std::string cmd = std::string("/usr/bin/python3 ") + SKOLVARIN_SOURCE_DIR +
-                    "/tests/words/num2words_oracle.py < " + in_path;
-  std::vector<std::string> out;
-  FILE* p = popen(cmd.c_str(), "r");
-  if (!p) return out;
-  std::string line;
-  int c;
-  while ((c = std::fgetc(p)) != EOF) {
-    if (c == '\n') {
-      out.push_back(line);
-      line.clear();
-    } else {
-      line += static_cast<char>(c);
-    }
-  }
-  pclose(p);
-  std::remove(in_path.c_str());
-  return out;
+  return testing_support::run_python_oracle("words/num2words_oracle.py", inputs);
 }
 
 int fix_oracle_spelling(std::string& s) {
