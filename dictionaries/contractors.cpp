@@ -6,6 +6,7 @@
 // code must be filled and unique; typing the tax number sets the VAT flag.
 // In the list F2 shows the whole card, F3 to F6 toggle the marks A to D, F7
 // the status and F8 the VAT flag, each written at once.
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -148,6 +149,10 @@ int search_item(int code) {
   return browse_szukaj("Szukaj kodu nazwy -", f4len(t.field("KOD")), t.tag(2));
 }
 
+// The type fields show their names ("3. DOST/NAB") for the digit kept.
+std::string type_shown(const std::string& text) { return contractor_type_name(std::atoi(text.c_str())); }
+std::string expense_shown(const std::string& text) { return expense_type_name(std::atoi(text.c_str())); }
+
 int one_of(EditControl* c, const char* allowed, const char* message) {
   std::string v = upper(c->buffer);
   char ch = v.empty() ? ' ' : v[0];
@@ -164,8 +169,11 @@ void define_form(RegisterFrame& f, data::TableHandles& t) {
     FIELD4* field = t.field(p.field);
     bool first_page = p.row < kFirstPageRows;
     int row = first_page ? p.row : p.row + kFirstPageRows;
-    if (first_page) DefineTextCtrl(&f.texts, p.row + kFirstPageRows, p.col, field, 0);
     std::string_view name = p.field;
+    if (first_page) {
+      TextControl* text = DefineTextCtrl(&f.texts, p.row + kFirstPageRows, p.col, field, 0);
+      if (name == "TYP") text->show = type_shown;
+    }
     int flags = (name == "KOD" || name == "STA" || name == "TYC" || name == "NIP") ? EDIT_UPPER : 0;
     if (name == "TYC") flags |= EDIT_REPLACE;
     EditControl* c = DefineEditCtrl(&f.edits, row, p.col, field, flags);
@@ -184,9 +192,11 @@ void define_form(RegisterFrame& f, data::TableHandles& t) {
     } else if (name == "TYP") {
       c->chooser = lista_wyboru(list_of(kContractorTypes, 1));
       c->chooser_mode = 1;
+      c->show = type_shown;
     } else if (name == "TKO") {
       c->chooser = lista_wyboru(list_of(kExpenseTypes, 0));
       c->chooser_mode = 1;
+      c->show = expense_shown;
     } else if (name == "KRA") {
       c->chooser = choose_country;
     } else if (name == "STA") {

@@ -104,6 +104,9 @@ struct TextControl {
   FIELD4* field = nullptr;
   int flags = 0;
   std::string picture;     // as for edit controls; empty: the field's text
+  // Text shown instead of the field's (e.g. a type's name for its digit);
+  // given the field's text as lists show it.
+  std::function<std::string(const std::string& text)> show;
 };
 struct TextCtrlDefinition {
   std::vector<TextControl> controls;
@@ -140,6 +143,10 @@ struct EditControl {
   int chooser_mode = 0;      // 1: the field is filled only through its chooser
   ValidFunction valid;       // run when the cursor leaves the field forwards and on F2
   std::string picture;
+  // Text shown instead of the edited one (e.g. a type's name for its
+  // digit), given the edited text; meant for a field filled only through
+  // its chooser (chooser_mode 1).
+  std::function<std::string(const std::string& text)> show;
   // Set by the host while the form runs:
   std::string buffer;        // the value as edited (UTF-8, padded to len)
   int len = 0;               // width of the value in characters

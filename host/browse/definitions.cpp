@@ -30,7 +30,7 @@ int ResetTextCtrlDefinition(TextCtrlDefinition* def) {
 
 TextControl* DefineTextCtrl(TextCtrlDefinition* def, int row, int col, FIELD4* field, int flags) {
   if (!def) return nullptr;
-  def->controls.push_back(TextControl{row, col, field, flags, {}});
+  def->controls.push_back(TextControl{row, col, field, flags, {}, {}});
   return &def->controls.back();
 }
 

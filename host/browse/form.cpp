@@ -162,7 +162,8 @@ class FormRun {
         if (((rows2_ > 0 && t.row >= rows1_) ? 1 : 0) != page_) continue;
         std::string v;
         if (t.field) {
-          if (t.picture.empty()) v = field_display(t.field);
+          if (t.show) v = t.show(field_display(t.field));
+          else if (t.picture.empty()) v = field_display(t.field);
           else {
             Picture p(t.picture, static_cast<char>(f4type(t.field)), f4len(t.field), f4decimals(t.field));
             v = print::u32_to_utf8(p.shown(f4str(t.field)));
@@ -175,7 +176,7 @@ class FormRun {
       if (page_of(c) != page_) continue;
       int role = static_cast<int>(i) == cur_ && !read_only_ ? 1 : 5;
       if (c->flags & EDIT_SHOW_ONLY) role = 0;
-      put_text(row_on_page(c->row), c->col, lines_[i].utf8(), role);
+      put_text(row_on_page(c->row), c->col, c->show ? c->show(lines_[i].utf8()) : lines_[i].utf8(), role);
     }
     if (!read_only_ && cur_ >= 0 && page_of(controls_[static_cast<size_t>(cur_)]) == page_) {
       const EditControl* c = controls_[static_cast<size_t>(cur_)];

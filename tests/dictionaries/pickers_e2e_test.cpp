@@ -140,3 +140,27 @@ TEST(DictionaryKeyScripts, ScriptEndingInAChangedFormEndsTheRunWithoutSaving) {
   EXPECT_EQ(recs[0].at("NA1"), "Kowalski");
   EXPECT_EQ(dir.records("W3KURS.DBF").size(), rates.size());
 }
+
+TEST(DictionaryPickers, ContractorTypesShownAndChosenByName) {
+  DataDir dir("typy");
+  ASSERT_TRUE(dir.ok()) << dir.init_output();
+  auto run = dir.keys(
+      "ok"
+      "d<dump>"                                                                // 0: a new contractor
+      "kow<Enter><Enter><Enter><Enter><Enter><Enter><Enter><Enter><Enter><Enter>"  // on to the type
+      "<F4><dump><Home><Enter><dump>"                                          // 1: the list, 2: chosen
+      "<PgDn><Enter><Enter><Enter><Enter><Enter><Enter><Enter><Enter><Enter>"  // on to the expense type
+      "<F4><Down><Down><Enter><dump><F2>"                                      // 3: page two
+      "<Esc><Esc><Esc>");
+  EXPECT_EQ(run.exit_code, 0);
+  ASSERT_EQ(run.screens.size(), 4u) << run.all();
+  EXPECT_TRUE(has_row(run.screens[0], "typ.....3. DOST/NAB")) << dump(run.screens[0]);
+  EXPECT_TRUE(has_row(run.screens[1], "5. ODBIORCA")) << dump(run.screens[1]);
+  EXPECT_TRUE(has_row(run.screens[2], "typ.....1. DOSTAWCA")) << dump(run.screens[2]);
+  EXPECT_TRUE(has_row(run.screens[3], "typ kosztu....3. KOSZT REKLAMY")) << dump(run.screens[3]);
+  EXPECT_TRUE(has_row(run.screens[3], "typ.....1. DOSTAWCA")) << dump(run.screens[3]);  // page one's, shown
+  auto recs = dir.records("W3KHNT.DBF");
+  ASSERT_EQ(recs.size(), 1u);
+  EXPECT_EQ(recs[0].at("TYP"), "1");
+  EXPECT_EQ(recs[0].at("TKO"), "3");
+}
