@@ -180,14 +180,9 @@ int run(const CommandLine& cl) {
                 r.days, tax_shown, statutory_shown, R(amount, 2), alarms.c_str());
     return 0;
   }
-  auto dmy = [](const Date& d) {
-    char b[16];
-    std::snprintf(b, sizeof b, "%02d-%02d-%04d", d.day, d.month, d.year);
-    return std::string(b);
-  };
   std::printf("OBLICZENIE ODSETEK\n");
-  std::printf("Termin wpłaty - %s\n", dmy(due).c_str());
-  std::printf("Data wpłaty   - %s\n", dmy(payment).c_str());
+  std::printf("Termin wpłaty - %s\n", to_shown(due).c_str());
+  std::printf("Data wpłaty   - %s\n", to_shown(payment).c_str());
   std::printf("Kwota zaległa - %11.2f\n", R(amount, 2));
   std::printf("Ilość dni zaległości - %5d\n", r.days);
   std::printf("ODSETKI OD ZALEGŁOŚCI PODATKOWYCH\n");

@@ -115,6 +115,13 @@ std::string to_iso(const Date& d) {
   return buf;
 }
 
+std::string to_shown(const Date& d) {
+  if (d.empty()) return "";
+  char buf[16];
+  std::snprintf(buf, sizeof buf, "%02d-%02d-%04d", d.day, d.month, d.year);
+  return buf;
+}
+
 bool from_iso(std::string_view s, Date& out) {
   if (s.size() != 10 || s[4] != '-' || s[7] != '-') return false;
   Date d;

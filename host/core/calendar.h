@@ -42,6 +42,8 @@ bool from_dbf(std::string_view s, Date& out);
 // "YYYY-MM-DD" form used on command lines and in XML.
 std::string to_iso(const Date& d);
 bool from_iso(std::string_view s, Date& out);
+// "DD-MM-YYYY", as screens and printouts show a date; a blank date gives "".
+std::string to_shown(const Date& d);
 
 
 }  // namespace skolvarin

@@ -11,6 +11,7 @@
 
 #include "host/api/screen_api.h"
 #include "host/core/amount_words.h"
+#include "host/core/calendar.h"
 #include "host/core/rounding.h"
 #include "host/db/db_handles.h"
 #include "host/print/print_output.h"
@@ -52,11 +53,7 @@ std::string field_text(FIELD4* f) {
   if (!f) return {};
   switch (f4type(f)) {
     case 'D': {
-      HostDate d = f4date(f);
-      if (d.empty()) return {};
-      char buf[16];
-      std::snprintf(buf, sizeof buf, "%02d-%02d-%04d", d.day, d.month, d.year);
-      return buf;
+      return to_shown(f4date(f));
     }
     case 'N': {
       if (text::trim(f4str(f)).empty()) return {};
@@ -91,10 +88,7 @@ std::vector<const TabuColumn*> ordered(const TabuDefinition& def) {
 }
 
 std::string date_text(const HostContext* ctx) {
-  if (!ctx || ctx->today.empty()) return {};
-  char buf[16];
-  std::snprintf(buf, sizeof buf, "%02d-%02d-%04d", ctx->today.day, ctx->today.month, ctx->today.year);
-  return buf;
+  return ctx ? to_shown(ctx->today) : std::string();
 }
 
 int publish(bool archive_only) {

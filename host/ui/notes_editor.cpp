@@ -19,6 +19,7 @@
 #include "host/api/context.h"
 #include "host/api/print_api.h"
 #include "host/api/screen_api.h"
+#include "host/core/calendar.h"
 #include "host/text/utf8.h"
 
 namespace {
@@ -35,8 +36,6 @@ std::string utf8_of(int cp) {
 constexpr int kPrintedLinesPerPage = 60;
 constexpr int kPrintWidth = 78;
 
-std::string two_digits(int n) { return (n < 10 ? "0" : "") + std::to_string(n); }
-
 // The printout of a note: on every page the firm's name, the note's name
 // with the date of the print and the page number, a rule, then up to
 // kPrintedLinesPerPage lines of the note; pages are separated by '\f'.
@@ -45,7 +44,7 @@ std::string note_printout(const std::vector<std::string>& lines, const std::stri
   size_t used = lines.size();
   while (used > 0 && lines[used - 1].empty()) --used;
   const size_t pages = used == 0 ? 1 : (used + kPrintedLinesPerPage - 1) / kPrintedLinesPerPage;
-  std::string date = two_digits(today.day) + "-" + two_digits(today.month) + "-" + std::to_string(today.year);
+  std::string date = skolvarin::to_shown(today);
   std::string rule;
   for (int i = 0; i < kPrintWidth; ++i) rule += "─";
   std::string out;

@@ -64,6 +64,9 @@ TEST(Calendar, DbaseAndIsoForms) {
   EXPECT_TRUE(from_iso("2026-12-05", d));
   EXPECT_EQ(to_iso(d), "2026-12-05");
   EXPECT_FALSE(from_iso("2026-02-30", d));
+  EXPECT_EQ(to_shown(Date{2024, 3, 5}), "05-03-2024");
+  EXPECT_EQ(to_shown(Date{987, 12, 31}), "31-12-0987");
+  EXPECT_EQ(to_shown(Date{}), "");
 }
 
 }  // namespace
