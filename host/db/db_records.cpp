@@ -302,23 +302,18 @@ int d4write(DATA4* data, long rec) {
   return succeed(data->ctx);
 }
 
-int d4delete(DATA4* data) {
+// The deletion flag is the record's first byte: '*' deleted, ' ' not.
+static int set_deletion_flag(DATA4* data, char flag) {
   if (!data) return e4param;
-  if (data->record[0] != '*') {
-    data->record[0] = '*';
+  if (data->record[0] != flag) {
+    data->record[0] = flag;
     data->changed = true;
   }
   return succeed(data->ctx);
 }
 
-int d4recall(DATA4* data) {
-  if (!data) return e4param;
-  if (data->record[0] != ' ') {
-    data->record[0] = ' ';
-    data->changed = true;
-  }
-  return succeed(data->ctx);
-}
+int d4delete(DATA4* data) { return set_deletion_flag(data, '*'); }
+int d4recall(DATA4* data) { return set_deletion_flag(data, ' '); }
 
 int d4deleted(DATA4* data) { return data && data->record[0] == '*' ? 1 : 0; }
 
