@@ -15,27 +15,21 @@
 #include <thread>
 #include <vector>
 
+#include "tests/support/files.h"
+#include "tests/support/program_run.h"
+
 namespace {
 
-std::string bin_dir() {
-  const char* b = std::getenv("SKOLVARIN_BIN");
-  return b ? b : SKOLVARIN_BINARY_DIR "/bin";
-}
+std::string bin_dir() { return skolvarin::testing_support::program_dir(); }
 std::string skolvarin() { return bin_dir() + "/skolvarin"; }
 std::string probe() { return bin_dir() + "/libprobe_module.so"; }
 
 std::string temp_dir() {
-  char tmpl[] = "/tmp/skolvarin-e2e-XXXXXX";
-  const char* d = mkdtemp(tmpl);
-  return d ? d : "/tmp";
+  const std::string d = skolvarin::testing_support::make_temp_dir("skolvarin-e2e");
+  return d.empty() ? "/tmp" : d;
 }
 
-std::string read_file(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream ss;
-  ss << in.rdbuf();
-  return ss.str();
-}
+using skolvarin::testing_support::read_file;
 
 void write_file(const std::string& path, const std::string& text) {
   std::ofstream out(path, std::ios::binary);

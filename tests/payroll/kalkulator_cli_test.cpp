@@ -2,13 +2,13 @@
 // text output, its refusals, and the parameters of a year read from a data
 // directory that another tool changed.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cstdlib>
 #include <map>
 #include <regex>
 #include <string>
 
+#include "tests/support/files.h"
 #include "tests/support/program_run.h"
 
 namespace {
@@ -110,9 +110,8 @@ TEST(KalkulatorCommand, BadInputExits2WithAPolishMessage) {
 }
 
 TEST(KalkulatorCommand, ParametersOfTheYearFromTheDataDirectory) {
-  char dir_template[] = "/tmp/skolvarin-kalk-XXXXXX";
-  ASSERT_NE(mkdtemp(dir_template), nullptr);
-  const std::string dir = dir_template;
+  const std::string dir = skolvarin::testing_support::make_temp_dir("skolvarin-kalk");
+  ASSERT_FALSE(dir.empty());
   const std::string prog = program_dir() + "/skolvarin --data " + dir + " --dzis 2020-06-15 ";
   ASSERT_EQ(sh(prog + "init").status, 0);
   // Without the year's parameters: the defaults (18 %, 111.25, 46.33).

@@ -4,34 +4,24 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <array>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
-#include <memory>
 #include <sstream>
 
 #include "host/print/pdf_writer.h"
 #include "host/print/print_output.h"
 #include "host/print/table_print.h"
+#include "tests/support/files.h"
+#include "tests/support/program_run.h"
 
 namespace skolvarin::print {
 namespace {
 
-std::string temp_dir() {
-  char tmpl[] = "/tmp/skolvarin-print-XXXXXX";
-  return std::string(mkdtemp(tmpl)) + "/";
-}
+std::string temp_dir() { return testing_support::make_temp_dir("skolvarin-print") + "/"; }
 
-std::string run(const std::string& cmd) {
-  std::string out;
-  std::unique_ptr<FILE, int (*)(FILE*)> p(popen(cmd.c_str(), "r"), pclose);
-  if (!p) return out;
-  std::array<char, 4096> buf;
-  size_t n;
-  while ((n = fread(buf.data(), 1, buf.size(), p.get())) > 0) out.append(buf.data(), n);
-  return out;
-}
+// What a command line writes on stdout.
+std::string run(const std::string& cmd) { return testing_support::run_command(cmd).out; }
 
 TEST(PdfOutput, LayoutFollowsTheWidth) {
   PdfLayout narrow = pdf_layout_for(80);

@@ -11,6 +11,7 @@
 #include "host/core/errors.h"
 #include "host/ui/message_catalog.h"
 #include "resources/module_resources.h"
+#include "tests/support/files.h"
 #include "tests/ui/ui_fixture.h"
 
 namespace {
@@ -272,8 +273,8 @@ TEST(Messages, TheModulesBuiltInTableReadsWhole) {
 namespace {
 
 TEST(Messages, LogLinesGoToTheRunsCommonDirectory) {
-  char tmpl[] = "/tmp/skolvarin-log-XXXXXX";
-  std::string dir = mkdtemp(tmpl);
+  const std::string dir = skolvarin::testing_support::make_temp_dir("skolvarin-log");
+  ASSERT_FALSE(dir.empty());
   HostContext ctx;
   ctx.common_dir = dir + "/";
   ctx.data_root = "/dane/";
@@ -284,10 +285,7 @@ TEST(Messages, LogLinesGoToTheRunsCommonDirectory) {
   EXPECT_STREQ(EnvFindString("A:"), "/dane/eksport/");
   EXPECT_STREQ(EnvFindString("B:"), "");
   skolvarin::host::set_run_context(nullptr);
-  std::ifstream in(dir + "/skolvarin.log");
-  std::stringstream ss;
-  ss << in.rdbuf();
-  EXPECT_EQ(ss.str(),
+  EXPECT_EQ(skolvarin::testing_support::read_file(dir + "/skolvarin.log"),
             "2024-05-10 Firma KOWALSKI SP. Z O.O. nie ma podanego katalogu danych\n"
             "2024-05-10 Zmiana firmy: katalog /dane/firmy/KOWAL/\n");
 }

@@ -9,21 +9,14 @@
 #include "host/api/xml_api.h"
 #include "host/xml/xml_validate.h"
 #include "host/xml/xml_writer.h"
+#include "tests/support/files.h"
 
 namespace skolvarin::xml {
 namespace {
 
-std::string temp_dir() {
-  char tmpl[] = "/tmp/skolvarin-xml-XXXXXX";
-  return std::string(mkdtemp(tmpl)) + "/";
-}
+std::string temp_dir() { return testing_support::make_temp_dir("skolvarin-xml") + "/"; }
 
-std::string slurp(const std::string& path) {
-  std::ifstream in(path);
-  std::stringstream ss;
-  ss << in.rdbuf();
-  return ss.str();
-}
+using testing_support::read_file;
 
 bool exists(const std::string& path) {
   struct stat st {};
@@ -60,7 +53,7 @@ TEST(XmlCalls, LevelledCallsWriteAWellFormedEscapedFile) {
   EXPECT_EQ(XmlElement(h, 0, 0, "KEDU"), 0);
   EXPECT_EQ(XmlClose(h), 0);
 
-  std::string text = slurp(path);
+  std::string text = read_file(path);
   EXPECT_EQ(text.rfind("<?xml version=\"1.0\" encoding=\"UTF-8\"?>", 0), 0u) << text;
   EXPECT_NE(text.find("Łódź &amp; Gdańsk &lt;sp. z o.o.&gt;"), std::string::npos) << text;
   EXPECT_NE(text.find("<ZUSDRA id_dokumentu=\"1\"/>"), std::string::npos) << text;
