@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "app/amount_argument.h"
 #include "app/command.h"
 #include "data/catalogue.h"
 #include "data/data_directory.h"
@@ -40,23 +41,13 @@ int bad_input(const std::string& text) {
 
 // An amount as a bookkeeper types it: digits, one decimal point or comma,
 // at most two decimals.
-bool parse_amount(std::string text, double& out) {
-  for (char& c : text)
-    if (c == ',') c = '.';
-  if (text.empty() || text.size() > 14) return false;
-  int dots = 0, decimals = 0;
-  for (char c : text) {
-    if (c == '.') {
-      ++dots;
-    } else if (c < '0' || c > '9') {
-      return false;
-    } else if (dots) {
-      ++decimals;
-    }
-  }
-  if (dots > 1 || decimals > 2 || text == ".") return false;
-  out = std::strtod(text.c_str(), nullptr);
-  return out < 1e9;
+bool parse_amount(const std::string& text, double& out) {
+  double value = 0;
+  if (!parse_amount_argument(text, AmountRules{.blanks = false, .negative = false, .max_length = 14}, value) ||
+      value >= 1e9)
+    return false;
+  out = value;
+  return true;
 }
 
 const char* refusal_text(int message) {

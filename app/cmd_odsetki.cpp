@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "app/amount_argument.h"
 #include "app/command.h"
 #include "data/data_directory.h"
 #include "host/api/db_api.h"
@@ -23,26 +24,9 @@
 namespace skolvarin::app {
 namespace {
 
+// Blanks between digits are ignored; at most 11 characters without them.
 bool parse_amount(const std::string& text, double& out) {
-  std::string s;
-  bool point = false, digit = false;
-  int decimals = 0;
-  for (char c : text) {
-    if (c == ' ') continue;
-    if (c >= '0' && c <= '9') {
-      s += c;
-      digit = true;
-      if (point && ++decimals > 2) return false;
-    } else if ((c == ',' || c == '.') && !point) {
-      s += '.';
-      point = true;
-    } else {
-      return false;
-    }
-  }
-  if (!digit || s.size() > 11) return false;
-  out = std::strtod(s.c_str(), nullptr);
-  return std::isfinite(out);
+  return parse_amount_argument(text, AmountRules{.blanks = true, .negative = false, .max_length = 11}, out);
 }
 
 bool read_date_option(const CommandLine& cl, const char* name, const char* label, Date& out) {

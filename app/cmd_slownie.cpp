@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "app/amount_argument.h"
 #include "app/command.h"
 #include "host/core/amount_words.h"
 #include "host/core/rounding.h"
@@ -15,28 +16,7 @@ namespace {
 // "1234,56", "1234.56", "-7", "1 234,5": digits with at most one decimal
 // separator and at most two decimals; blanks between digits are ignored.
 bool parse_amount(const std::string& text, double& out) {
-  std::string s;
-  bool point = false, digit = false;
-  int decimals = 0;
-  for (size_t i = 0; i < text.size(); ++i) {
-    char c = text[i];
-    if (c == ' ') continue;
-    if (c == '-' && s.empty()) {
-      s += c;
-    } else if (c >= '0' && c <= '9') {
-      s += c;
-      digit = true;
-      if (point && ++decimals > 2) return false;
-    } else if ((c == ',' || c == '.') && !point) {
-      s += '.';
-      point = true;
-    } else {
-      return false;
-    }
-  }
-  if (!digit) return false;
-  out = std::strtod(s.c_str(), nullptr);
-  return std::isfinite(out);
+  return parse_amount_argument(text, AmountRules{.blanks = true, .negative = true}, out);
 }
 
 int run(const CommandLine& cl) {
