@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "data/catalogue.h"
+#include "data/field_text.h"
 #include "data/module_state.h"
 #include "data/opener.h"
 #include "host/api/db_api.h"
@@ -73,24 +74,6 @@ namespace {
 
 constexpr int kGroup = 1;  // K1 and K2 of every group
 
-// The first `n` characters of UTF-8 text.
-std::string cut_chars(const std::string& s, int n) {
-  size_t i = 0;
-  int count = 0;
-  while (i < s.size() && count < n) {
-    unsigned char c = static_cast<unsigned char>(s[i]);
-    size_t len = c < 0x80 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
-    i += len;
-    ++count;
-  }
-  return s.substr(0, std::min(i, s.size()));
-}
-
-std::string rtrim(std::string s) {
-  while (!s.empty() && s.back() == ' ') s.pop_back();
-  return s;
-}
-
 void apply_default(const SettingKey& k) {
   switch (k.type) {
     case SettingType::Flag: *std::get<char*>(k.destination) = k.default_flag; break;
@@ -137,7 +120,7 @@ void load_value(const Fields& f, const SettingKey& k) {
       break;
     }
     case SettingType::Text:
-      *std::get<std::string*>(k.destination) = cut_chars(rtrim(f4ptr(f.ch)), k.length);
+      *std::get<std::string*>(k.destination) = cut_chars(trim_right_blanks(f4ptr(f.ch)), k.length);
       break;
     case SettingType::Integer: *std::get<int*>(k.destination) = f4int(f.in); break;
     case SettingType::Double: *std::get<double*>(k.destination) = f4double(f.dbl); break;

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "data/data_directory.h"
+#include "data/field_text.h"
 #include "data/firm_data_table.h"
 #include "data/module_state.h"
 #include "data/openers.h"
@@ -19,26 +20,6 @@ constexpr int kAllFirmsRight = 2;
 constexpr int kLogNoDirectory = 145;
 constexpr int kLogDirectoryRefused = 130;
 constexpr int kLogDirectoryChanged = 194;
-
-std::string_view trim(std::string_view s) {
-  while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
-  while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
-  return s;
-}
-
-// The first `chars` characters of UTF-8 text.
-std::string cut_chars(std::string_view s, int chars) {
-  size_t i = 0;
-  int n = 0;
-  while (i < s.size()) {
-    if ((static_cast<unsigned char>(s[i]) & 0xC0) != 0x80) {
-      if (n == chars) break;
-      ++n;
-    }
-    ++i;
-  }
-  return std::string(s.substr(0, i));
-}
 
 // The firm's place as the host context keeps it; put back when the change
 // of firm does not happen.
@@ -146,7 +127,7 @@ void show_title(HostContext* ctx) {
 }  // namespace
 
 std::string firm_directory_from_kat(std::string_view kat) {
-  std::string dir(trim(kat));
+  std::string dir(data::trim_blanks(kat));
   for (char& c : dir)
     if (c == '\\') c = '/';
   if (!dir.empty() && dir.back() != '/') dir += '/';
@@ -168,13 +149,13 @@ void split_firm_path(const std::string& dir, std::string& drive, std::string& pa
 }
 
 std::string firm_title(std::string_view name1, std::string_view name2, int width) {
-  std::string joined = std::string(trim(name1));
-  std::string_view second = trim(name2);
+  std::string joined = std::string(data::trim_blanks(name1));
+  std::string_view second = data::trim_blanks(name2);
   if (!second.empty()) {
     if (!joined.empty()) joined += ' ';
     joined += second;
   }
-  return cut_chars(joined, width < 0 ? 0 : width);
+  return data::cut_chars(joined, width < 0 ? 0 : width);
 }
 
 std::string catalogue_key(std::string_view name) {
