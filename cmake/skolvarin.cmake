@@ -10,8 +10,11 @@
 # skolvarin_host or kartoteki.
 
 
-# Sources that do not exist (yet) are left out with a warning, so that one
-# unfinished folder cannot stop the whole tree from configuring.
+# A source that does not exist stops the configure.  While several people
+# work in one tree, -DSKOLVARIN_TOLERATE_MISSING=ON leaves such sources (and
+# tests that need them) out with a warning instead, so that one unfinished
+# folder cannot stop everybody's build; CI never sets it.
+option(SKOLVARIN_TOLERATE_MISSING "Leave out missing sources with a warning" OFF)
 function(_skolvarin_existing out)
   set(result "")
   foreach(src IN LISTS ARGN)
@@ -24,8 +27,10 @@ function(_skolvarin_existing out)
     string(FIND "${path}" "${CMAKE_BINARY_DIR}/" in_build)
     if(EXISTS ${path} OR in_build EQUAL 0)
       list(APPEND result ${src})
-    else()
+    elseif(SKOLVARIN_TOLERATE_MISSING)
       message(WARNING "skolvarin: missing source ${path}")
+    else()
+      message(FATAL_ERROR "skolvarin: missing source ${path}")
     endif()
   endforeach()
   set(${out} ${result} PARENT_SCOPE)
