@@ -2,6 +2,7 @@
 
 #include "host/api/screen_api.h"
 #include "host/print/page_template.h"
+#include "host/text/mazovia.h"
 
 namespace skolvarin::browse {
 
@@ -9,21 +10,6 @@ namespace k = skolvarin::keys;
 
 namespace {
 
-char32_t to_upper(char32_t c) {
-  if (c >= U'a' && c <= U'z') return c - 32;
-  switch (c) {
-    case U'ą': return U'Ą';
-    case U'ć': return U'Ć';
-    case U'ę': return U'Ę';
-    case U'ł': return U'Ł';
-    case U'ń': return U'Ń';
-    case U'ó': return U'Ó';
-    case U'ś': return U'Ś';
-    case U'ź': return U'Ź';
-    case U'ż': return U'Ż';
-    default: return c;
-  }
-}
 
 bool text_key(int key) {
   if (key < 32 || key == 127) return false;
@@ -141,7 +127,7 @@ bool EditLine::key(int key) {
   }
   if (!text_key(key)) return false;
   char32_t ch = static_cast<char32_t>(key);
-  if (upper_) ch = to_upper(ch);
+  if (upper_) ch = text::upper_char(ch);
   if (replace_first_) {
     std::u32string blank = picture_.blank();
     text_ = blank;

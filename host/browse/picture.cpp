@@ -5,6 +5,7 @@
 
 #include "host/core/calendar.h"
 #include "host/print/page_template.h"
+#include "host/text/mazovia.h"
 
 namespace skolvarin::browse {
 
@@ -15,21 +16,6 @@ using print::utf8_to_u32;
 
 bool digit(char32_t c) { return c >= U'0' && c <= U'9'; }
 
-char32_t upper(char32_t c) {
-  if (c >= U'a' && c <= U'z') return c - 32;
-  switch (c) {
-    case U'ą': return U'Ą';
-    case U'ć': return U'Ć';
-    case U'ę': return U'Ę';
-    case U'ł': return U'Ł';
-    case U'ń': return U'Ń';
-    case U'ó': return U'Ó';
-    case U'ś': return U'Ś';
-    case U'ź': return U'Ź';
-    case U'ż': return U'Ż';
-    default: return c;
-  }
-}
 
 bool letter(char32_t c) {
   return (c >= U'A' && c <= U'Z') || (c >= U'a' && c <= U'z') || (c >= 0xC0 && c < 0x250);
@@ -128,7 +114,7 @@ char32_t Picture::accept(int pos, char32_t ch) const {
     case PictureKind::Free:
       return ch;
     case PictureKind::Logical: {
-      char32_t u = upper(ch);
+      char32_t u = text::upper_char(ch);
       return (u == U'T' || u == U'N' || u == U'Y' || u == U'F' || u == U' ') ? u : 0;
     }
     case PictureKind::Number:
@@ -141,7 +127,7 @@ char32_t Picture::accept(int pos, char32_t ch) const {
       char32_t m = mask_[static_cast<size_t>(pos)];
       if (m == U'9') return (digit(ch) || ch == U' ') ? ch : 0;
       if (m == U'A') return (letter(ch) || ch == U' ') ? ch : 0;
-      if (m == U'!') return upper(ch);
+      if (m == U'!') return text::upper_char(ch);
       if (m == U'X') return ch;
       return 0;
     }

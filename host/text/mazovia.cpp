@@ -149,6 +149,8 @@ std::string_view trim(std::string_view text) { return trim_left(trim_right(text)
 
 std::string utf8_upper(std::string_view utf8) { return map_utf8(utf8, upper_code_point); }
 std::string utf8_lower(std::string_view utf8) { return map_utf8(utf8, lower_code_point); }
+char32_t upper_char(char32_t c) { return upper_code_point(c); }
+char32_t lower_char(char32_t c) { return lower_code_point(c); }
 
 unsigned char mazovia_upper(unsigned char byte) { return tables().upper[byte]; }
 unsigned char mazovia_lower(unsigned char byte) { return tables().lower[byte]; }

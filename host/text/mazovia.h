@@ -45,6 +45,9 @@ std::string_view trim(std::string_view text);
 // Upper / lower case of ASCII, the Polish letters and the Latin-1 letters.
 std::string utf8_upper(std::string_view utf8);
 std::string utf8_lower(std::string_view utf8);
+// The same for one character.
+char32_t upper_char(char32_t c);
+char32_t lower_char(char32_t c);
 
 // Upper / lower case of one Mazovia byte: ASCII, the Polish letters and the
 // few code page 437 letters whose pair is also in the code page (ä ö ü ç).

@@ -19,6 +19,19 @@ namespace browsetest {
 
 namespace fs = std::filesystem;
 
+inline bool contains(const std::string& text, const std::string& what) {
+  return text.find(what) != std::string::npos;
+}
+
+// True when a live record of the test table has this code.
+inline bool find(Table& t, const char* kod) {
+  for (long r = 1; r <= d4reccount(t.data); ++r) {
+    d4go(t.data, r);
+    if (!d4deleted(t.data) && f4trim(t.kod) == kod) return true;
+  }
+  return false;
+}
+
 class BrowseTest : public ::testing::Test {
  protected:
   void SetUp() override {

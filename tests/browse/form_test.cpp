@@ -13,16 +13,6 @@
 namespace browsetest {
 namespace {
 
-bool contains(const std::string& text, const std::string& what) { return text.find(what) != std::string::npos; }
-
-bool find(Table& t, const char* kod) {
-  for (long r = 1; r <= d4reccount(t.data); ++r) {
-    d4go(t.data, r);
-    if (!d4deleted(t.data) && f4trim(t.kod) == kod) return true;
-  }
-  return false;
-}
-
 std::string file_bytes(const fs::path& p) {
   std::ifstream in(p, std::ios::binary);
   std::stringstream ss;

@@ -10,8 +10,6 @@
 namespace browsetest {
 namespace {
 
-bool contains(const std::string& text, const std::string& what) { return text.find(what) != std::string::npos; }
-
 std::string code(int i) {
   char buf[16];
   std::snprintf(buf, sizeof buf, "A%02d", i);

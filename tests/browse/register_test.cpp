@@ -16,16 +16,6 @@ namespace {
 std::string trimmed(FIELD4* f) { return f4trim(f); }
 
 // Finds the record with code `kod` (live records only); false when none.
-bool find(Table& t, const char* kod) {
-  for (long r = 1; r <= d4reccount(t.data); ++r) {
-    d4go(t.data, r);
-    if (!d4deleted(t.data) && trimmed(t.kod) == kod) return true;
-  }
-  return false;
-}
-
-bool contains(const std::string& text, const std::string& what) { return text.find(what) != std::string::npos; }
-
 TEST_F(BrowseTest, AddingARecordStoresItsValuesAndStamp) {
   type("<Ins>eur<Enter>Euro<Enter><Enter>4,3215<Enter><dump><F2><dump><Esc>");
   run_register(&ctx, t);

@@ -8,14 +8,6 @@
 namespace browsetest {
 namespace {
 
-bool find(Table& t, const char* kod) {
-  for (long r = 1; r <= d4reccount(t.data); ++r) {
-    d4go(t.data, r);
-    if (!d4deleted(t.data) && f4trim(t.kod) == kod) return true;
-  }
-  return false;
-}
-
 struct Expected {
   const char* naz;
   const char* dat;
