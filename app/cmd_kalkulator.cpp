@@ -20,7 +20,7 @@
 #include "data/opener.h"
 #include "data/settings.h"
 #include "host/api/db_api.h"
-#include "host/core/rounding.h"
+#include "host/api/rounding.h"
 #include "host/text/utf8.h"
 #include "payroll/calculator.h"
 #include "payroll/messages.h"

@@ -17,8 +17,8 @@
 #include "app/command.h"
 #include "data/data_directory.h"
 #include "host/api/db_api.h"
-#include "host/core/calendar.h"
-#include "host/core/rounding.h"
+#include "host/api/calendar.h"
+#include "host/api/rounding.h"
 #include "interest/interest_calc.h"
 
 namespace skolvarin::app {

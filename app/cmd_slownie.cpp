@@ -8,7 +8,7 @@
 #include "app/amount_argument.h"
 #include "app/command.h"
 #include "host/core/amount_words.h"
-#include "host/core/rounding.h"
+#include "host/api/rounding.h"
 
 namespace skolvarin::app {
 namespace {

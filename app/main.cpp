@@ -10,7 +10,7 @@
 
 #include "app/command.h"
 #include "app/data_dir.h"
-#include "host/core/calendar.h"
+#include "host/api/calendar.h"
 
 namespace skolvarin::app {
 

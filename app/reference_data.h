@@ -18,7 +18,7 @@
 #include <string_view>
 #include <vector>
 
-#include "host/core/calendar.h"
+#include "host/api/calendar.h"
 
 namespace skolvarin::app::reference {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "host/core/rounding.h"
+#include "host/api/rounding.h"
 
 namespace skolvarin::assets {
 

@@ -19,7 +19,7 @@
 #include <span>
 #include <string>
 
-#include "host/core/calendar.h"
+#include "host/api/calendar.h"
 
 namespace skolvarin::assets {
 

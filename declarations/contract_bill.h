@@ -23,7 +23,7 @@
 #include <string_view>
 #include <vector>
 
-#include "host/core/calendar.h"
+#include "host/api/calendar.h"
 #include "payroll/tax_scale.h"
 
 namespace skolvarin::declarations {

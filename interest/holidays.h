@@ -12,7 +12,7 @@
 
 #include <vector>
 
-#include "host/core/calendar.h"
+#include "host/api/calendar.h"
 
 namespace skolvarin::interest {
 

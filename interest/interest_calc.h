@@ -24,7 +24,7 @@
 #include <span>
 #include <vector>
 
-#include "host/core/calendar.h"
+#include "host/api/calendar.h"
 
 namespace skolvarin::interest {
 

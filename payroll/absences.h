@@ -11,7 +11,7 @@
 #include <string>
 #include <string_view>
 
-#include "host/core/calendar.h"
+#include "host/api/calendar.h"
 #include "payroll/parameters.h"
 
 namespace skolvarin::payroll {

@@ -13,7 +13,7 @@
 #include <string_view>
 #include <vector>
 
-#include "host/core/calendar.h"
+#include "host/api/calendar.h"
 #include "payroll/absences.h"
 #include "payroll/parameters.h"
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "host/core/rounding.h"
+#include "host/api/rounding.h"
 #include "payroll/messages.h"
 
 namespace skolvarin::payroll {

@@ -1,6 +1,6 @@
 #include "payroll/component_sums.h"
 
-#include "host/core/rounding.h"
+#include "host/api/rounding.h"
 #include "payroll/component_catalogue.h"
 
 namespace skolvarin::payroll {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "host/core/rounding.h"
+#include "host/api/rounding.h"
 #include "payroll/messages.h"
 
 namespace skolvarin::payroll {

@@ -20,7 +20,7 @@
 #include <string_view>
 #include <vector>
 
-#include "host/core/calendar.h"
+#include "host/api/calendar.h"
 #include "payroll/component_sums.h"
 #include "payroll/parameters.h"
 #include "payroll/tax_scale.h"

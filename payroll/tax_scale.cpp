@@ -1,6 +1,6 @@
 #include "payroll/tax_scale.h"
 
-#include "host/core/rounding.h"
+#include "host/api/rounding.h"
 #include "payroll/messages.h"
 
 namespace skolvarin::payroll {

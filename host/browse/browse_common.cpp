@@ -5,7 +5,7 @@
 #include "host/browse/edit_line.h"
 #include <algorithm>
 
-#include "host/core/calendar.h"
+#include "host/api/calendar.h"
 #include "host/print/page_template.h"
 #include "host/text/mazovia.h"
 #include "host/ui/message_box.h"

@@ -11,7 +11,7 @@
 #include "host/browse/browse_internal.h"
 #include "host/browse/edit_line.h"
 #include "host/db/db_handles.h"
-#include "host/core/calendar.h"
+#include "host/api/calendar.h"
 #include "host/print/page_template.h"
 #include "host/text/mazovia.h"
 

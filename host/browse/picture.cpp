@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "host/core/calendar.h"
+#include "host/api/calendar.h"
 #include "host/print/page_template.h"
 #include "host/text/mazovia.h"
 

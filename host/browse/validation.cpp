@@ -4,7 +4,7 @@
 
 #include "host/browse/browse_internal.h"
 #include "host/browse/picture.h"
-#include "host/core/calendar.h"
+#include "host/api/calendar.h"
 #include "host/print/page_template.h"
 #include "host/text/mazovia.h"
 

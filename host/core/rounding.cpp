@@ -1,4 +1,4 @@
-#include "host/core/rounding.h"
+#include "host/api/rounding.h"
 
 #include <cmath>
 #include <cstdio>

@@ -3,8 +3,8 @@
 #include <cstdio>
 #include <cstring>
 
-#include "host/core/calendar.h"
-#include "host/core/rounding.h"
+#include "host/api/calendar.h"
+#include "host/api/rounding.h"
 #include "host/db/db_handles.h"
 #include "host/db/field_value.h"
 #include "host/text/mazovia.h"

@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "host/core/calendar.h"
+#include "host/api/calendar.h"
 #include "host/db/db_handles.h"
 
 using namespace skolvarin::db;

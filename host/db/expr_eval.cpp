@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "host/core/rounding.h"
+#include "host/api/rounding.h"
 #include "host/db/expr_program.h"
 #include "host/text/collation.h"
 #include "host/text/mazovia.h"

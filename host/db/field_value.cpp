@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "host/core/rounding.h"
+#include "host/api/rounding.h"
 #include "host/text/mazovia.h"
 
 namespace skolvarin::db {

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "host/core/rounding.h"
+#include "host/api/rounding.h"
 #include "host/text/utf8.h"
 
 namespace skolvarin::print {

@@ -11,8 +11,8 @@
 
 #include "host/api/screen_api.h"
 #include "host/core/amount_words.h"
-#include "host/core/calendar.h"
-#include "host/core/rounding.h"
+#include "host/api/calendar.h"
+#include "host/api/rounding.h"
 #include "host/db/db_handles.h"
 #include "host/print/print_output.h"
 #include "host/text/mazovia.h"

@@ -19,7 +19,7 @@
 #include "host/api/context.h"
 #include "host/api/print_api.h"
 #include "host/api/screen_api.h"
-#include "host/core/calendar.h"
+#include "host/api/calendar.h"
 #include "host/text/utf8.h"
 
 namespace {

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "host/core/rounding.h"
+#include "host/api/rounding.h"
 
 namespace skolvarin::declarations {
 namespace {

@@ -1,4 +1,4 @@
-#include "host/core/calendar.h"
+#include "host/api/calendar.h"
 
 #include <gtest/gtest.h>
 

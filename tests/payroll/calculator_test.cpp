@@ -6,7 +6,7 @@
 
 #include <cmath>
 
-#include "host/core/rounding.h"
+#include "host/api/rounding.h"
 #include "payroll/messages.h"
 
 namespace skolvarin::payroll {

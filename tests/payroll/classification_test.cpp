@@ -2,7 +2,7 @@
 // components into the 15 component sums.
 #include <gtest/gtest.h>
 
-#include "host/core/rounding.h"
+#include "host/api/rounding.h"
 #include "payroll/component_catalogue.h"
 #include "payroll/component_sums.h"
 
