@@ -175,7 +175,7 @@ int run_ekran(const CommandLine& cl) {
 }
 
 const CommandRegistrar kEkran("ekran", "program pełnoekranowy (domyślnie); --keys SKRYPT --screen PLIK bez terminala",
-                              run_ekran);
+                              run_ekran, "--keys= --screen=");
 
 }  // namespace
 }  // namespace skolvarin::app

@@ -19,11 +19,6 @@ int cmd_init(const CommandLine& cl) {
     std::fprintf(stderr, "skolvarin init: nieoczekiwany argument: %s\n", a.c_str());
     return 2;
   }
-  for (const auto& a : cl.args)
-    if (a.size() > 2 && a.compare(0, 2, "--") == 0) {
-      std::fprintf(stderr, "skolvarin init: nieznana opcja: %s\n", a.c_str());
-      return 2;
-    }
   HostContext ctx;
   ctx.today = cl.today;
   data::reset_state();

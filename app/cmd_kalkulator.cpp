@@ -208,20 +208,7 @@ void print_json(const payroll::Breakdown& b) {
 }
 
 int cmd_kalkulator(const CommandLine& cl) {
-  const std::vector<std::string> valued = {"--rok", "--rodzaj", "--brutto", "--netto", "--koszt", "--data", "--dzis"};
-  for (size_t i = 0; i < cl.args.size(); ++i) {
-    const std::string& a = cl.args[i];
-    bool takes_value = false;
-    for (const auto& v : valued)
-      if (a == v) takes_value = true;
-    if (takes_value) {
-      if (i + 1 >= cl.args.size()) return bad_input("brak wartości opcji " + a);
-      ++i;
-    } else if (a != "--json") {
-      return bad_input("nieznana opcja: " + a);
-    }
-  }
-
+  if (!cl.words.empty()) return bad_input("nieoczekiwany argument: " + cl.words[0]);
   int year = cl.today.year;
   std::string text;
   if (cl.value_of("--rok", text)) {
@@ -277,7 +264,7 @@ int cmd_kalkulator(const CommandLine& cl) {
 const CommandRegistrar registrar(
     "kalkulator",
     "kalkulator płacowy: --brutto X | --netto X | --koszt X [--rok R] [--rodzaj placa|zlecenie|dzielo] [--json]",
-    cmd_kalkulator);
+    cmd_kalkulator, "--rodzaj= --brutto= --netto= --koszt= --json");
 
 }  // namespace
 }  // namespace skolvarin::app

@@ -62,9 +62,9 @@ int run(const IdentifierCommand& id, const CommandLine& cl) {
 const IdentifierCommand kNip{"nip", "NIP", "nip", "526-104-08-28", dictionaries::check_nip};
 const IdentifierCommand kPesel{"pesel", "PESEL", "pesel", "44051401359", dictionaries::check_pesel};
 
-CommandRegistrar nip_reg("nip", "sprawdzenie numeru NIP", [](const CommandLine& cl) { return run(kNip, cl); });
+CommandRegistrar nip_reg("nip", "sprawdzenie numeru NIP", [](const CommandLine& cl) { return run(kNip, cl); }, "--json");
 CommandRegistrar pesel_reg("pesel", "sprawdzenie numeru PESEL",
-                           [](const CommandLine& cl) { return run(kPesel, cl); });
+                           [](const CommandLine& cl) { return run(kPesel, cl); }, "--json");
 
 }  // namespace
 }  // namespace skolvarin::app

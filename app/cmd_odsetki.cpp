@@ -180,7 +180,7 @@ int run(const CommandLine& cl) {
 
 const CommandRegistrar reg("odsetki",
                            "odsetki od zaległości: --termin RRRR-MM-DD --zaplata RRRR-MM-DD --kwota X",
-                           run);
+                           run, "--termin= --zaplata= --kwota= --json");
 
 }  // namespace
 }  // namespace skolvarin::app

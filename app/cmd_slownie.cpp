@@ -46,7 +46,7 @@ int run(const CommandLine& cl) {
   return 0;
 }
 
-CommandRegistrar reg("slownie", "kwota słownie (np. slownie 1234,56)", run);
+CommandRegistrar reg("slownie", "kwota słownie (np. slownie 1234,56)", run, "--json");
 
 }  // namespace
 }  // namespace skolvarin::app

@@ -150,26 +150,11 @@ bool create_missing(HostContext& ctx, const CatalogueEntry& entry, int year, std
 }
 
 int cmd_sprawdz(const CommandLine& cl) {
-  std::string year_text;
-  int year = 0;
-  if (cl.value_of("--rok", year_text)) {
-    char* end = nullptr;
-    long y = std::strtol(year_text.c_str(), &end, 10);
-    if (!end || *end || y < 1900 || y > 2099) {
-      std::fprintf(stderr, "skolvarin sprawdz: błędny rok w --rok: %s (oczekiwano RRRR)\n", year_text.c_str());
-      return 2;
-    }
-    year = static_cast<int>(y);
-  }
-  for (const auto& a : cl.positional({"--rok"})) {
+  int year = cl.year;
+  for (const auto& a : cl.words) {
     std::fprintf(stderr, "skolvarin sprawdz: nieoczekiwany argument: %s\n", a.c_str());
     return 2;
   }
-  for (const auto& a : cl.args)
-    if (a.size() > 2 && a.compare(0, 2, "--") == 0 && a != "--rok" && a != "--utworz") {
-      std::fprintf(stderr, "skolvarin sprawdz: nieznana opcja: %s\n", a.c_str());
-      return 2;
-    }
 
   HostContext ctx;
   ctx.today = cl.today;
@@ -240,7 +225,7 @@ int cmd_sprawdz(const CommandLine& cl) {
 
 const CommandRegistrar registrar("sprawdz",
                                  "sprawdza tabele katalogu danych (--utworz tworzy brakujące, --rok RRRR)",
-                                 cmd_sprawdz);
+                                 cmd_sprawdz, "--utworz");
 
 }  // namespace
 

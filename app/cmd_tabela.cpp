@@ -77,7 +77,7 @@ int tabela(const CommandLine& cl) {
   return rc == 0 ? 0 : 1;
 }
 
-CommandRegistrar reg("tabela", "struktura i rekordy tabeli DBF (UTF-8; --csv)", tabela);
+CommandRegistrar reg("tabela", "struktura i rekordy tabeli DBF (UTF-8; --csv)", tabela, "--csv");
 
 }  // namespace
 }  // namespace skolvarin::app

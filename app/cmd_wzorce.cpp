@@ -20,19 +20,6 @@ int cmd_wzorce(const CommandLine& cl) {
     std::fprintf(stderr, "skolvarin wzorce: nieoczekiwany argument: %s\n", a.c_str());
     return 2;
   }
-  for (size_t i = 0; i < cl.args.size(); ++i) {
-    const std::string& a = cl.args[i];
-    if (a == "--zrodla") {
-      ++i;
-      if (i >= cl.args.size()) {
-        std::fprintf(stderr, "skolvarin wzorce: --zrodla wymaga katalogu\n");
-        return 2;
-      }
-    } else if (a.size() > 2 && a.compare(0, 2, "--") == 0) {
-      std::fprintf(stderr, "skolvarin wzorce: nieznana opcja: %s\n", a.c_str());
-      return 2;
-    }
-  }
   std::string source;
   if (!cl.value_of("--zrodla", source)) source = default_reference_dir();
   if (source.empty()) {
@@ -75,7 +62,7 @@ int cmd_wzorce(const CommandLine& cl) {
 }
 
 const CommandRegistrar registrar("wzorce", "uzupełnia tabele wzorcowe w katalogu wspólnym (--zrodla KATALOG)",
-                                 cmd_wzorce);
+                                 cmd_wzorce, "--zrodla=");
 
 }  // namespace
 

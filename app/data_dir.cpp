@@ -1,6 +1,7 @@
 #include "app/data_dir.h"
 
 #include <cstdlib>
+#include <filesystem>
 
 namespace skolvarin::app {
 
@@ -16,7 +17,14 @@ std::string default_data_dir() {
     dir = "./skolvarin-dane";
   }
   if (dir.back() != '/') dir += '/';
-  return dir;
+  return absolute_path(dir);
+}
+
+std::string absolute_path(const std::string& path) {
+  if (path.empty() || path[0] == '/') return path;
+  std::error_code ec;
+  auto abs = std::filesystem::absolute(path, ec);
+  return ec ? path : abs.string();
 }
 
 }  // namespace skolvarin::app

@@ -7,4 +7,8 @@
 
 namespace skolvarin::app {
 std::string default_data_dir();
+
+// `path` made absolute against the current directory (unchanged when it
+// already is), so a relative --data names the same directory everywhere.
+std::string absolute_path(const std::string& path);
 }

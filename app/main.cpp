@@ -18,15 +18,90 @@ namespace {
 struct Entry {
   const char* summary;
   CommandFn fn;
+  std::vector<OptionSpec> options;
 };
 std::map<std::string, Entry>& registry() {
   static std::map<std::string, Entry> r;
   return r;
 }
+
+bool is_option(const std::string& a) { return a.size() > 2 && a.compare(0, 2, "--") == 0; }
+
+// Valued options that may stand before the command word: their value is
+// never taken for the command.
+bool valued_before_command(const std::string& a) {
+  return a == "--rok" || a == "--firma" || a == "--keys" || a == "--screen";
+}
+
+// Options every command takes; --data and --dzis are consumed by main.
+const std::vector<OptionSpec>& shared_options() {
+  static const std::vector<OptionSpec> s = {{"--rok", true}, {"--firma", true}};
+  return s;
+}
 }  // namespace
 
-CommandRegistrar::CommandRegistrar(const char* name, const char* summary, CommandFn fn) {
-  registry()[name] = Entry{summary, fn};
+CommandRegistrar::CommandRegistrar(const char* name, const char* summary, CommandFn fn, const char* options) {
+  registry()[name] = Entry{summary, fn, parse_option_specs(options)};
+}
+
+std::vector<OptionSpec> parse_option_specs(const char* options) {
+  std::vector<OptionSpec> out;
+  std::string text = options ? options : "";
+  size_t i = 0;
+  while (i < text.size()) {
+    while (i < text.size() && text[i] == ' ') ++i;
+    size_t j = i;
+    while (j < text.size() && text[j] != ' ') ++j;
+    if (j > i) {
+      std::string word = text.substr(i, j - i);
+      bool valued = word.back() == '=';
+      if (valued) word.pop_back();
+      out.push_back(OptionSpec{word, valued});
+    }
+    i = j;
+  }
+  return out;
+}
+
+bool split_arguments(const std::vector<OptionSpec>& specs, CommandLine& cl, std::string& error) {
+  cl.words.clear();
+  auto find = [&](const std::string& a) -> const OptionSpec* {
+    for (const auto& s : specs)
+      if (s.name == a) return &s;
+    for (const auto& s : shared_options())
+      if (s.name == a) return &s;
+    return nullptr;
+  };
+  for (size_t i = 0; i < cl.args.size(); ++i) {
+    const std::string& a = cl.args[i];
+    if (!is_option(a)) {
+      cl.words.push_back(a);
+      continue;
+    }
+    const OptionSpec* spec = find(a);
+    if (!spec) {
+      error = "nieznana opcja: " + a;
+      return false;
+    }
+    if (!spec->takes_value) continue;
+    if (i + 1 >= cl.args.size() || is_option(cl.args[i + 1])) {
+      error = "brak wartości opcji " + a;
+      return false;
+    }
+    const std::string& value = cl.args[++i];
+    if (a == "--rok") {
+      char* end = nullptr;
+      long y = std::strtol(value.c_str(), &end, 10);
+      if (value.empty() || !end || *end || y < 1900 || y > 2099) {
+        error = "błędny rok w --rok: " + value + " (oczekiwano RRRR)";
+        return false;
+      }
+      cl.year = static_cast<int>(y);
+    } else if (a == "--firma") {
+      cl.firm = value;
+    }
+  }
+  return true;
 }
 
 bool CommandLine::has_flag(const std::string& name) const {
@@ -44,29 +119,22 @@ bool CommandLine::value_of(const std::string& name, std::string& out) const {
   return false;
 }
 
-std::vector<std::string> CommandLine::positional(const std::vector<std::string>& valued) const {
-  std::vector<std::string> out;
-  for (size_t i = 0; i < args.size(); ++i) {
-    const std::string& a = args[i];
-    bool takes_value = false;
-    for (const auto& v : valued)
-      if (a == v) takes_value = true;
-    if (takes_value) {
-      ++i;
-      continue;
-    }
-    if (a.size() > 2 && a.compare(0, 2, "--") == 0) continue;
-    out.push_back(a);
-  }
-  return out;
-}
+std::vector<std::string> CommandLine::positional(const std::vector<std::string>&) const { return words; }
 
 static void usage() {
   std::fprintf(stderr,
-               "użycie: skolvarin [--data KATALOG] [--dzis RRRR-MM-DD] [POLECENIE ...]\n"
+               "użycie: skolvarin [--data KATALOG] [--dzis RRRR-MM-DD] [--rok RRRR] [--firma KATALOG] "
+               "[POLECENIE ...]\n"
                "bez polecenia: program pełnoekranowy na katalogu danych\n"
                "polecenia:\n");
   for (const auto& [name, e] : registry()) std::fprintf(stderr, "  %-12s %s\n", name.c_str(), e.summary);
+}
+
+static void command_usage(const std::string& name, const Entry& e) {
+  std::string opts;
+  for (const auto& o : e.options) opts += " [" + o.name + (o.takes_value ? " X]" : "]");
+  std::fprintf(stderr, "użycie: skolvarin %s [--data KATALOG] [--dzis RRRR-MM-DD]%s\n  %s\n", name.c_str(),
+               opts.c_str(), e.summary);
 }
 
 }  // namespace skolvarin::app
@@ -78,18 +146,19 @@ int main(int argc, char** argv) {
   std::vector<std::string> rest;
   for (int i = 1; i < argc; ++i) {
     std::string a = argv[i];
-    if (a == "--data" && i + 1 < argc) {
-      cl.data_dir = argv[++i];
-      cl.data_given = true;
-    } else if (a == "--dzis" && i + 1 < argc) {
-      if (!skolvarin::from_iso(argv[++i], cl.today)) {
-        std::fprintf(stderr, "skolvarin: błędna data w --dzis: %s (oczekiwano RRRR-MM-DD)\n", argv[i]);
+    if (a == "--data" || a == "--dzis") {
+      if (i + 1 >= argc || argv[i + 1][0] == '\0' || std::strncmp(argv[i + 1], "--", 2) == 0) {
+        std::fprintf(stderr, "skolvarin: brak wartości opcji %s\n", a.c_str());
         return 2;
       }
-    } else if ((a == "--keys" || a == "--screen") && i + 1 < argc) {
-      // Options of the headless run take a value that is never a command.
-      rest.push_back(a);
-      rest.push_back(argv[++i]);
+      std::string value = argv[++i];
+      if (a == "--data") {
+        cl.data_dir = absolute_path(value);
+        cl.data_given = true;
+      } else if (!skolvarin::from_iso(value, cl.today)) {
+        std::fprintf(stderr, "skolvarin: błędna data w --dzis: %s (oczekiwano RRRR-MM-DD)\n", value.c_str());
+        return 2;
+      }
     } else if (a == "--help" || a == "-h") {
       usage();
       return 0;
@@ -97,6 +166,8 @@ int main(int argc, char** argv) {
       command = a;
     } else {
       rest.push_back(a);
+      // An option's value is never the command word.
+      if (command.empty() && valued_before_command(a) && i + 1 < argc) rest.push_back(argv[++i]);
     }
   }
   if (cl.today.empty()) {
@@ -114,6 +185,12 @@ int main(int argc, char** argv) {
   if (it == reg.end()) {
     std::fprintf(stderr, "skolvarin: nieznane polecenie: %s\n", command.c_str());
     usage();
+    return 2;
+  }
+  std::string error;
+  if (!split_arguments(it->second.options, cl, error)) {
+    std::fprintf(stderr, "skolvarin %s: %s\n", command.c_str(), error.c_str());
+    command_usage(command, it->second);
     return 2;
   }
   return it->second.fn(cl);
