@@ -44,17 +44,17 @@ std::string_view unpack_field_name(std::uint32_t packed, char (&buffer)[5]) {
   return std::string_view(buffer, n);
 }
 
-bool unpack_field_spec(std::uint32_t spec, skolvarin::db::FieldType& type, int& width, int& decimals) {
+bool unpack_field_format(std::uint32_t format, skolvarin::db::FieldType& type, int& width, int& decimals) {
   using skolvarin::db::FieldType;
-  switch (spec & 0xF) {
+  switch (format & 0xF) {
     case 1: type = FieldType::Numeric; break;
     case 2: type = FieldType::Character; break;
     case 3: type = FieldType::Date; break;
     case 4: type = FieldType::Logical; break;
     default: return false;
   }
-  decimals = static_cast<int>((spec >> 4) & 0xF);
-  width = static_cast<int>(spec >> 8);
+  decimals = static_cast<int>((format >> 4) & 0xF);
+  width = static_cast<int>(format >> 8);
   return width > 0 || type == FieldType::Logical;
 }
 

@@ -18,7 +18,7 @@
 #include <span>
 #include <string_view>
 
-#include "host/db/record_view.h"
+#include "host/api/field_type.h"
 
 namespace skolvarin::data {
 
@@ -59,7 +59,7 @@ const Layout* find_layout(std::string_view file);
 
 // Field definition as passed to the host's DefineField: the name packed
 // into 32 bits (first letter in the highest byte, unused low bytes 0) and
-// the field spec word (width << 8) + (decimals << 4) + type code, with the
+// the field format word (width << 8) + (decimals << 4) + type code, with the
 // type codes 1 numeric, 2 character, 3 date, 4 logical.
 constexpr std::uint32_t pack_field_name(std::string_view name) {
   std::uint32_t packed = 0;
@@ -80,14 +80,14 @@ constexpr int field_type_code(skolvarin::db::FieldType t) {
   return 0;
 }
 
-constexpr std::uint32_t field_spec(const FieldDef& f) {
+constexpr std::uint32_t field_format(const FieldDef& f) {
   return (static_cast<std::uint32_t>(f.width) << 8) + (static_cast<std::uint32_t>(f.decimals) << 4) +
          static_cast<std::uint32_t>(field_type_code(f.type));
 }
 
 // Inverse of the two encodings above (for the host side and for checks).
 std::string_view unpack_field_name(std::uint32_t packed, char (&buffer)[5]);
-bool unpack_field_spec(std::uint32_t spec, skolvarin::db::FieldType& type, int& width, int& decimals);
+bool unpack_field_format(std::uint32_t format, skolvarin::db::FieldType& type, int& width, int& decimals);
 
 // The layout tables of the three groups (defined in layouts_*.cpp).
 extern const Layout kPayrollLayouts[];

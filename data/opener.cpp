@@ -27,7 +27,7 @@ int define_layout(HostContext* ctx, const Layout& layout) {
   int rc = AllocDbfDefinition(ctx);
   if (rc != 0) return rc;
   for (const auto& f : layout.fields) {
-    rc = DefineField(ctx, pack_field_name(f.name), static_cast<int>(field_spec(f)));
+    rc = DefineField(ctx, pack_field_name(f.name), static_cast<int>(field_format(f)));
     if (rc != 0) return rc;
   }
   for (const auto& t : layout.tags) {

@@ -1,6 +1,7 @@
 #include "dictionaries/dictionary_rules.h"
 
 #include "dictionaries/identifiers.h"
+#include "host/api/text_api.h"
 
 namespace skolvarin::dictionaries {
 
@@ -15,36 +16,6 @@ std::string_view trim(std::string_view s) {
 
 bool is_digit(char c) { return c >= '0' && c <= '9'; }
 
-// Upper case of the ASCII letters and the Polish ones (UTF-8, two bytes).
-std::string upper_utf8(std::string_view s) {
-  std::string out;
-  for (size_t i = 0; i < s.size(); ++i) {
-    unsigned char c = s[i];
-    if (c >= 'a' && c <= 'z') {
-      out += static_cast<char>(c - 32);
-    } else if ((c == 0xC3 || c == 0xC4 || c == 0xC5) && i + 1 < s.size()) {
-      unsigned cp = ((c & 0x1F) << 6) | (static_cast<unsigned char>(s[i + 1]) & 0x3F);
-      switch (cp) {
-        case 0x105: cp = 0x104; break;  // ą
-        case 0x107: cp = 0x106; break;  // ć
-        case 0x119: cp = 0x118; break;  // ę
-        case 0x142: cp = 0x141; break;  // ł
-        case 0x144: cp = 0x143; break;  // ń
-        case 0xF3: cp = 0xD3; break;    // ó
-        case 0x15B: cp = 0x15A; break;  // ś
-        case 0x17A: cp = 0x179; break;  // ź
-        case 0x17C: cp = 0x17B; break;  // ż
-        default: break;
-      }
-      out += static_cast<char>(0xC0 | (cp >> 6));
-      out += static_cast<char>(0x80 | (cp & 0x3F));
-      ++i;
-    } else {
-      out += static_cast<char>(c);
-    }
-  }
-  return out;
-}
 
 }  // namespace
 
@@ -102,7 +73,7 @@ CurrencyCheck classify_currency(std::string_view code) {
 }
 
 std::string search_text(std::string_view typed, int width) {
-  std::string up = upper_utf8(typed);
+  std::string up = text::utf8_upper(typed);
   std::string out;
   int n = 0;
   for (size_t i = 0; i < up.size() && n < width; ++n) {

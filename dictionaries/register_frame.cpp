@@ -1,5 +1,6 @@
 #include "dictionaries/register_frame.h"
 
+#include "host/api/text_api.h"
 #include "resources/module_resources.h"
 
 namespace skolvarin::dictionaries {
@@ -44,29 +45,7 @@ data::TableHandles& table(std::string_view file) { return data::handles(file); }
 
 TemplateIdFunction template_id(int id) { return resources::resource_id_function(id); }
 
-std::string upper(std::string_view s) {
-  std::string out;
-  for (size_t i = 0; i < s.size(); ++i) {
-    unsigned char c = s[i];
-    if (c >= 'a' && c <= 'z') {
-      out += static_cast<char>(c - 32);
-    } else if ((c == 0xC3 || c == 0xC4 || c == 0xC5) && i + 1 < s.size()) {
-      unsigned cp = ((c & 0x1Fu) << 6) | (static_cast<unsigned char>(s[i + 1]) & 0x3Fu);
-      switch (cp) {
-        case 0x105: case 0x107: case 0x119: case 0x142: case 0x144:
-        case 0x15B: case 0x17A: case 0x17C: cp -= 1; break;  // ą ć ę ł ń ś ź ż
-        case 0xF3: cp = 0xD3; break;                          // ó
-        default: break;
-      }
-      out += static_cast<char>(0xC0 | (cp >> 6));
-      out += static_cast<char>(0x80 | (cp & 0x3F));
-      ++i;
-    } else {
-      out += static_cast<char>(c);
-    }
-  }
-  return out;
-}
+std::string upper(std::string_view s) { return text::utf8_upper(s); }
 
 std::string padded(FIELD4* field) { return field ? std::string(f4str(field)) : std::string(); }
 

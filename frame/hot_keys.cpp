@@ -2,7 +2,7 @@
 
 #include "data/module_state.h"
 #include "frame/change_firm.h"
-#include "frame/host_notes.h"
+#include "host/api/print_api.h"
 
 namespace skolvarin::frame {
 

@@ -50,14 +50,12 @@
 
 #include "host/api/context.h"
 #include "host/api/db_api.h"
+#include "host/api/print_api.h"
 #include "host/api/screen_api.h"
 
 struct BROWSE;
 struct EditControl;
 
-// A template id function: takes nothing and returns the resource id of a
-// screen form or print page (the module has one per resource).
-using TemplateIdFunction = int (*)();
 
 // A chooser (F4 on a field, or a filter's picker): may show a list or a
 // window and put the chosen value into ctrl->buffer.  Returns 0 when a value
@@ -161,27 +159,6 @@ int ResetEditCtrlDefinition(EditCtrlDefinition* def);
 // page's row count belong to the second page (row - first page rows).  The
 // pointer stays valid until the definition is reset or destroyed.
 EditControl* DefineEditCtrl(EditCtrlDefinition* def, int row, int col, FIELD4* field, int flags);
-
-// Print columns of the printed list (prn_tab_rap, browse_drukuj).
-inline constexpr int TABU_SUM = 1;          // the column is totalled (with carry-over per page)
-inline constexpr int TABU_RIGHT = 2;        // right-aligned (numbers are right-aligned anyway)
-inline constexpr int TABU_FIELD_WIDTH = 4;  // as wide as the field (or the header's longer line)
-struct TabuColumn {
-  std::string header;        // '\n' or '|' splits it over the two header lines;
-                             // a header wider than the column is wrapped at a blank
-  int flags = 0;
-  FIELD4* field = nullptr;
-  int attributes = TABU_FIELD_WIDTH;
-  int order = 0;             // position in the print (ascending; 0: definition order)
-  int width = 0;             // characters when not TABU_FIELD_WIDTH
-  std::function<std::string()> show;  // text instead of the field's (record loaded)
-};
-struct TabuDefinition {
-  std::vector<TabuColumn> columns;
-};
-int ResetTabuDefinition(TabuDefinition* def);
-TabuColumn* DefineTabuColumn(TabuDefinition* def, const char* header, int flags, FIELD4* field,
-                             int attributes, int order);
 
 // ================================================================ filters
 

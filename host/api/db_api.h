@@ -80,7 +80,7 @@ inline constexpr int e4unlock = -120;  // write_and_unlock without a lock
 // Tag flag of DefineTag_: descending order.
 inline constexpr int r4descending = 10;
 
-// Field type codes of DefineField's spec.
+// Field type codes of DefineField's format word.
 inline constexpr int f4type_numeric = 1, f4type_character = 2, f4type_date = 3, f4type_logical = 4;
 
 // ---------------------------------------------------------------- handles
@@ -104,12 +104,12 @@ constexpr std::uint32_t PackFieldName(const char* name) {
 }
 // Starts a new definition for ctx (drops an unreleased earlier one).
 int AllocDbfDefinition(HostContext* ctx);
-// Adds a field: packed name (see PackFieldName) and spec
+// Adds a field: packed name (see PackFieldName) and format word
 // (width << 8) + (decimals << 4) + type code (1 N, 2 C, 3 D, 4 L).
 // A logical field of width 0 is stored with width 1.  Returns 0, or e4param
 // for a bad name, type or width (C 1..254, N 1..19 with decimals < width-1
 // when there are decimals, D is always 8).
-int DefineField(HostContext* ctx, std::uint32_t packed_name, int spec);
+int DefineField(HostContext* ctx, std::uint32_t packed_name, int format);
 // Adds a plain ascending tag with a dBASE key expression ("UPPER(NAZ)").
 // The expression is checked at open time.
 int DefineTag(HostContext* ctx, const char* expression);

@@ -23,12 +23,39 @@
 // throws.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
-#include "host/api/browse_api.h"
 #include "host/api/context.h"
 #include "host/api/db_api.h"
+
+// A template id function: takes nothing and returns the resource id of a
+// screen form or print page (the module has one per resource).
+using TemplateIdFunction = int (*)();
+
+// ================================================================ printed list columns
+
+// Print columns of the printed list (prn_tab_rap, browse_drukuj).
+inline constexpr int TABU_SUM = 1;          // the column is totalled (with carry-over per page)
+inline constexpr int TABU_RIGHT = 2;        // right-aligned (numbers are right-aligned anyway)
+inline constexpr int TABU_FIELD_WIDTH = 4;  // as wide as the field (or the header's longer line)
+struct TabuColumn {
+  std::string header;        // '\n' or '|' splits it over the two header lines;
+                             // a header wider than the column is wrapped at a blank
+  int flags = 0;
+  FIELD4* field = nullptr;
+  int attributes = TABU_FIELD_WIDTH;
+  int order = 0;             // position in the print (ascending; 0: definition order)
+  int width = 0;             // characters when not TABU_FIELD_WIDTH
+  std::function<std::string()> show;  // text instead of the field's (record loaded)
+};
+struct TabuDefinition {
+  std::vector<TabuColumn> columns;
+};
+int ResetTabuDefinition(TabuDefinition* def);
+TabuColumn* DefineTabuColumn(TabuDefinition* def, const char* header, int flags, FIELD4* field,
+                             int attributes, int order);
 
 // ================================================================ the printout
 
@@ -142,3 +169,15 @@ int slownie_3(double amount, char* out, int size);
 // `b` from (row, col) downwards, at most `max_lines` rows.  Returns the
 // number of rows written.
 int pisz_slownie(PrintBuffer* b, int row, int col, double amount, int width, int max_lines);
+
+// ================================================================ notes
+
+// The notes editor (Shift+F2): a full-screen editor on the note of one
+// module and working year, kept in the current firm's directory; F2 saves
+// it, F9 prints it (the preview, where F2 writes the PDF and text files into
+// the firm's print folder).  `title` is shown in the frame ("kartoteki",
+// "płace"), `prefix` names the note's file with the year ("KAN" and 2024:
+// KAN2024.TXT), `topic` is the editor's help topic.  Returns 0, or -1 when
+// the note could not be read or written (the user has been told).
+int edytuj_i_drukuj_notes(HostContext* ctx, const char* title, const char* prefix, int topic,
+                          int year);

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "host/text/utf8.h"
 #include "host/api/print_api.h"
 #include "host/browse/browse_internal.h"
 #include "host/browse/picture.h"
@@ -223,7 +224,7 @@ void draw_panel(BROWSE* b) {
       if (t.picture.empty()) v = field_display(t.field);
       else {
         Picture pic(t.picture, static_cast<char>(f4type(t.field)), f4len(t.field), f4decimals(t.field));
-        v = print::u32_to_utf8(pic.shown(f4str(t.field)));
+        v = text::utf8_encode(pic.shown(f4str(t.field)));
       }
       put_text(r, t.col, v, 5);
     }
@@ -266,7 +267,7 @@ void draw(BROWSE* b) {
         int r = b->row_attr(b);
         if (r >= 0) role = r;
       }
-      std::string full = std::string(mark ? print::u32_to_utf8(std::u32string(1, static_cast<char32_t>(mark))) : " ") + line;
+      std::string full = std::string(mark ? text::utf8_encode(std::u32string(1, static_cast<char32_t>(mark))) : " ") + line;
       put_text(1 + row, 0, text::utf8_pad_right(full, static_cast<size_t>(inner)), role);
       if (++row >= s.data_rows) break;
       if (x4skip(&s.scan, 1) != r4success) break;

@@ -1,6 +1,7 @@
 #include <cstdio>
 #include <ctime>
 
+#include "host/text/utf8.h"
 #include "host/browse/browse_internal.h"
 #include "host/browse/edit_line.h"
 #include <algorithm>
@@ -133,7 +134,7 @@ void put_text(int row, int col, const std::string& utf8, int role) {
 bool read_line(int row, int col, const std::string& prompt, int width, bool upper, std::string& value) {
   if (!screen()) return false;
   Picture pic("", 'C', width, 0);
-  EditLine line(pic, print::utf8_to_u32(value), upper, false);
+  EditLine line(pic, text::utf8_decode(value), upper, false);
   int plen = static_cast<int>(text::utf8_length(prompt));
   for (;;) {
     put_text(row, col, prompt + " ", 2);

@@ -2,6 +2,7 @@
 // coded-field list over a table.
 #include <algorithm>
 
+#include "host/text/utf8.h"
 #include "host/browse/browse_internal.h"
 #include "host/print/page_template.h"
 #include "host/text/mazovia.h"
@@ -14,7 +15,7 @@ namespace {
 
 int first_letter_hit(const std::vector<std::string>& items, int key, int from) {
   if (key <= 32 || key >= 0x250) return -1;
-  std::string typed = sk::text::utf8_upper(sk::print::u32_to_utf8(std::u32string(1, static_cast<char32_t>(key))));
+  std::string typed = sk::text::utf8_upper(sk::text::utf8_encode(std::u32string(1, static_cast<char32_t>(key))));
   int n = static_cast<int>(items.size());
   for (int step = 1; step <= n; ++step) {
     int i = (from + step) % n;

@@ -52,24 +52,5 @@ EditControl* DefineEditCtrl(EditCtrlDefinition* def, int row, int col, FIELD4* f
   return def->controls.back().get();
 }
 
-int ResetTabuDefinition(TabuDefinition* def) {
-  if (!def) return -1;
-  def->columns.clear();
-  return 0;
-}
-
-TabuColumn* DefineTabuColumn(TabuDefinition* def, const char* header, int flags, FIELD4* field, int attributes,
-                             int order) {
-  if (!def) return nullptr;
-  TabuColumn c;
-  c.header = header ? header : "";
-  c.flags = flags;
-  c.field = field;
-  c.attributes = attributes;
-  c.order = order;
-  def->columns.push_back(std::move(c));
-  return &def->columns.back();
-}
-
 void* take_mem(std::size_t size) { return std::calloc(1, size ? size : 1); }
 void free_mem(void* block) { std::free(block); }

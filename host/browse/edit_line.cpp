@@ -1,4 +1,5 @@
 #include "host/browse/edit_line.h"
+#include "host/text/utf8.h"
 
 #include "host/api/screen_api.h"
 #include "host/print/page_template.h"
@@ -25,7 +26,7 @@ EditLine::EditLine(Picture picture, std::u32string text, bool upper, bool replac
   changed_ = false;
 }
 
-std::string EditLine::utf8() const { return print::u32_to_utf8(text_); }
+std::string EditLine::utf8() const { return text::utf8_encode(text_); }
 
 void EditLine::set_text(std::u32string text) {
   std::u32string blank = picture_.blank();

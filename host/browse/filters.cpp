@@ -8,6 +8,7 @@
 #include <fstream>
 #include <map>
 
+#include "host/text/utf8.h"
 #include "host/browse/browse_internal.h"
 #include "host/browse/edit_line.h"
 #include "host/db/db_handles.h"
@@ -286,7 +287,7 @@ int OpenFiltersWindow(FiltersDefinition* def) {
   for (const auto& f : def->filters) {
     Picture p = picture_of(*f);
     std::u32string t = f->kind == FILTER_DATE ? p.shown(f->value.empty() ? "        " : f->value)
-                                              : sk::print::utf8_to_u32(value_shown(*f));
+                                              : sk::text::utf8_decode(value_shown(*f));
     lines.emplace_back(p, t, f->kind == FILTER_TEXT || f->kind == FILTER_MARK || f->kind == FILTER_VALUE, false);
   }
   // Stores line i into its filter; false (told) when refused.
@@ -319,7 +320,7 @@ int OpenFiltersWindow(FiltersDefinition* def) {
       int c = wybierz_z_listy(f.extras.choices, cur < 0 ? 0 : cur);
       if (c >= 0) {
         f.value = std::to_string(c + 1);
-        l.set_text(sk::print::utf8_to_u32(value_shown(f)));
+        l.set_text(sk::text::utf8_decode(value_shown(f)));
       }
     } else if (f.extras.picker) {
       EditControl c;
@@ -327,13 +328,13 @@ int OpenFiltersWindow(FiltersDefinition* def) {
       c.buffer = l.utf8();
       c.len = l.picture().width();
       if (f.extras.picker(&c) == 0) {
-        l.set_text(sk::print::utf8_to_u32(c.buffer));
+        l.set_text(sk::text::utf8_decode(c.buffer));
         store(i, false);
       }
     } else if (f.kind == FILTER_MARK) {
       std::string mark = f.extras.value.empty() ? "T" : f.extras.value;
       f.value = f.value.empty() ? mark : "";
-      l.set_text(sk::print::utf8_to_u32(f.value));
+      l.set_text(sk::text::utf8_decode(f.value));
     }
     w4select(win);
   };

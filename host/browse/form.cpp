@@ -17,6 +17,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "host/text/utf8.h"
 #include "host/browse/browse_internal.h"
 #include "host/browse/edit_line.h"
 #include "host/print/page_template.h"
@@ -166,7 +167,7 @@ class FormRun {
           else if (t.picture.empty()) v = field_display(t.field);
           else {
             Picture p(t.picture, static_cast<char>(f4type(t.field)), f4len(t.field), f4decimals(t.field));
-            v = print::u32_to_utf8(p.shown(f4str(t.field)));
+            v = text::utf8_encode(p.shown(f4str(t.field)));
           }
         }
         put_text(row_on_page(t.row), t.col, v, 0);
@@ -231,7 +232,7 @@ class FormRun {
     for (const auto& [f, bytes] : kept) std::memcpy(f->bytes(), bytes.data(), bytes.size());
     d_->changed = false;
     // A validation may have rewritten its own buffer (e.g. upper case).
-    std::u32string mine = print::utf8_to_u32(c->buffer);
+    std::u32string mine = text::utf8_decode(c->buffer);
     if (rc == 0 && mine != lines_[i].text()) {
       lines_[i].set_text(mine);
       store(i);
@@ -289,7 +290,7 @@ class FormRun {
     std::u32string t;
     char type = static_cast<char>(f4type(c->field));
     if (type == 'N' || (type == 'D' && dbf_date_text(v))) t = lines_[i].picture().shown(v);
-    else t = print::utf8_to_u32(v);
+    else t = text::utf8_decode(v);
     lines_[i].set_text(t);
     store(i);
     load_all(static_cast<int>(i));

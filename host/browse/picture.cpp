@@ -1,4 +1,5 @@
 #include "host/browse/picture.h"
+#include "host/text/utf8.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -11,8 +12,8 @@ namespace skolvarin::browse {
 
 namespace {
 
-using print::u32_to_utf8;
-using print::utf8_to_u32;
+using text::utf8_encode;
+using text::utf8_decode;
 
 bool digit(char32_t c) { return c >= U'0' && c <= U'9'; }
 
@@ -60,7 +61,7 @@ int century_year(int yy) { return yy < 80 ? 2000 + yy : 1900 + yy; }
 
 Picture::Picture(std::string_view picture, char field_type, int field_width, int decimals)
     : type_(field_type), decimals_(decimals) {
-  std::u32string p = utf8_to_u32(picture);
+  std::u32string p = utf8_decode(picture);
   if (field_type == 'L') {
     kind_ = PictureKind::Logical;
     mask_ = U"!";
@@ -144,7 +145,7 @@ std::u32string Picture::blank() const {
 
 std::u32string Picture::shown(std::string_view stored) const {
   size_t w = mask_.size();
-  std::u32string s = utf8_to_u32(stored);
+  std::u32string s = utf8_decode(stored);
   switch (kind_) {
     case PictureKind::Free:
     case PictureKind::Logical:
@@ -152,10 +153,10 @@ std::u32string Picture::shown(std::string_view stored) const {
     case PictureKind::Number: {
       std::u32string t = trim_u32(s);
       if (t.empty()) return std::u32string(w, U' ');
-      double v = std::strtod(u32_to_utf8(t).c_str(), nullptr);
+      double v = std::strtod(utf8_encode(t).c_str(), nullptr);
       char buf[64];
       std::snprintf(buf, sizeof buf, "%.*f", decimals_, v);
-      return pad_left(utf8_to_u32(buf), w);
+      return pad_left(utf8_decode(buf), w);
     }
     case PictureKind::Date: {
       Date d;
@@ -213,13 +214,13 @@ bool Picture::parse(const std::u32string& edit_in, std::string& stored, std::str
   switch (kind_) {
     case PictureKind::Free:
     case PictureKind::Logical:
-      stored = u32_to_utf8(edit);
+      stored = utf8_encode(edit);
       return true;
     case PictureKind::Mask: {
       bool any = false;
       for (size_t i = 0; i < edit.size(); ++i)
         if (!literal(static_cast<int>(i)) && edit[i] != U' ') any = true;
-      stored = any ? u32_to_utf8(edit) : std::string();
+      stored = any ? utf8_encode(edit) : std::string();
       return true;
     }
     case PictureKind::Number: {

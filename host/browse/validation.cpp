@@ -2,6 +2,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "host/text/utf8.h"
 #include "host/browse/browse_internal.h"
 #include "host/browse/picture.h"
 #include "host/api/calendar.h"
@@ -19,7 +20,7 @@ bool stored_value(EditControl* c, std::string& stored) {
   FIELD4* f = c->field;
   Picture p(c->picture, f ? static_cast<char>(f4type(f)) : 'C', f ? f4len(f) : c->len, f ? f4decimals(f) : 0);
   std::string error;
-  return p.parse(sk::print::utf8_to_u32(c->buffer), stored, error);
+  return p.parse(sk::text::utf8_decode(c->buffer), stored, error);
 }
 
 }  // namespace
@@ -45,7 +46,7 @@ int test_daty_niepustej(EditControl* ctrl) {
   } else {
     Picture p(ctrl->picture, 'D', 8, 0);
     std::string error;
-    ok = p.parse(sk::print::utf8_to_u32(ctrl->buffer), stored, error) && stored != "        ";
+    ok = p.parse(sk::text::utf8_decode(ctrl->buffer), stored, error) && stored != "        ";
   }
   if (!ok) {
     warn("Data musi być podana !");

@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <map>
 
+#include "host/text/utf8.h"
 #include "host/browse/browse_internal.h"
 #include "host/browse/edit_line.h"
 #include "host/print/page_template.h"
@@ -43,10 +44,10 @@ std::u32string widget_text(const Widget& w, const Picture& p) {
   if (w.kind == WIDGET_NUMBER) return p.shown(w.value);
   if (w.kind == WIDGET_CHOICE) {
     int i = std::atoi(w.value.c_str()) - 1;
-    if (i >= 0 && i < static_cast<int>(w.choices.size())) return sk::print::utf8_to_u32(w.choices[static_cast<size_t>(i)]);
+    if (i >= 0 && i < static_cast<int>(w.choices.size())) return sk::text::utf8_decode(w.choices[static_cast<size_t>(i)]);
     return U"";
   }
-  return sk::print::utf8_to_u32(w.value);
+  return sk::text::utf8_decode(w.value);
 }
 
 }  // namespace
@@ -194,7 +195,7 @@ int ActivateWindow(int window, WidgetSet* set) {
     }
     if (w.kind == WIDGET_YESNO && key == k::Space) {
       w.value = w.value == "T" ? "N" : "T";
-      lines[static_cast<size_t>(cur)].set_text(sk::print::utf8_to_u32(w.value));
+      lines[static_cast<size_t>(cur)].set_text(sk::text::utf8_decode(w.value));
       continue;
     }
     if (w.kind == WIDGET_YESNO && key == k::F4 && !w.chooser) {
@@ -202,7 +203,7 @@ int ActivateWindow(int window, WidgetSet* set) {
       c.buffer = w.value;
       if (wybierz_tak_nie(&c) == 0) {
         w.value = c.buffer;
-        lines[static_cast<size_t>(cur)].set_text(sk::print::utf8_to_u32(w.value));
+        lines[static_cast<size_t>(cur)].set_text(sk::text::utf8_decode(w.value));
       }
       continue;
     }
@@ -210,7 +211,7 @@ int ActivateWindow(int window, WidgetSet* set) {
       EditControl c;
       c.buffer = lines[static_cast<size_t>(cur)].utf8();
       if (w.chooser(&c) == 0) {
-        lines[static_cast<size_t>(cur)].set_text(sk::print::utf8_to_u32(c.buffer));
+        lines[static_cast<size_t>(cur)].set_text(sk::text::utf8_decode(c.buffer));
         store(cur, false);
       }
       continue;

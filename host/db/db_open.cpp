@@ -149,15 +149,15 @@ int AllocDbfDefinition(HostContext* ctx) {
   return succeed(ctx);
 }
 
-int DefineField(HostContext* ctx, std::uint32_t packed_name, int spec) {
+int DefineField(HostContext* ctx, std::uint32_t packed_name, int format) {
   if (!ctx) return e4param;
   DbfDefinition* def = definition_of(ctx);
   if (!def) return fail(ctx, e4param, "definicja pola bez AllocDbfDefinition");
   FieldDesc f;
   f.name = unpack_name(packed_name);
-  int code = spec & 0xF;
-  f.decimals = (spec >> 4) & 0xF;
-  f.width = spec >> 8;
+  int code = format & 0xF;
+  f.decimals = (format >> 4) & 0xF;
+  f.width = format >> 8;
   switch (code) {
     case f4type_numeric: f.type = FieldType::Numeric; break;
     case f4type_character: f.type = FieldType::Character; break;

@@ -10,9 +10,9 @@
 #include <span>
 #include <string>
 
-namespace skolvarin::db {
+#include "host/api/field_type.h"
 
-enum class FieldType : char { Character = 'C', Numeric = 'N', Date = 'D', Logical = 'L' };
+namespace skolvarin::db {
 
 struct FieldDesc {
   std::string name;  // upper case, at most 10 characters

@@ -8,13 +8,13 @@
 
 namespace skolvarin::print {
 
-std::u32string utf8_to_u32(std::string_view s) { return text::utf8_decode(s); }
-std::string u32_to_utf8(std::u32string_view s) { return text::utf8_encode(s); }
+using text::utf8_decode;
+using text::utf8_encode;
 
 PageTemplate PageTemplate::from_fixed_rows(std::string_view utf8, int width) {
   PageTemplate t;
   t.width_ = width > 0 ? width : 1;
-  std::u32string all = utf8_to_u32(utf8);
+  std::u32string all = utf8_decode(utf8);
   for (size_t pos = 0; pos < all.size(); pos += t.width_) {
     std::u32string row = all.substr(pos, t.width_);
     row.resize(t.width_, U' ');
@@ -27,7 +27,7 @@ PageTemplate PageTemplate::from_lines(const std::vector<std::string>& lines, int
   PageTemplate t;
   t.width_ = width > 0 ? width : 1;
   for (const std::string& l : lines) {
-    std::u32string row = utf8_to_u32(l);
+    std::u32string row = utf8_decode(l);
     row.resize(t.width_, U' ');
     t.rows_.push_back(std::move(row));
   }
@@ -36,7 +36,7 @@ PageTemplate PageTemplate::from_lines(const std::vector<std::string>& lines, int
 
 void PageTemplate::put(int row, int col, std::string_view utf8, int field_width, Align align) {
   if (row < 0 || row >= rows() || col < 0 || col >= width_) return;
-  std::u32string text = utf8_to_u32(utf8);
+  std::u32string text = utf8_decode(utf8);
   int fw = field_width > 0 ? field_width : static_cast<int>(text.size());
   if (static_cast<int>(text.size()) > fw) text.resize(fw);
   int pad = fw - static_cast<int>(text.size());
@@ -61,7 +61,7 @@ void PageTemplate::put_amount(int row, int col, double value, int field_width, i
 
 std::string PageTemplate::line(int row) const {
   if (row < 0 || row >= rows()) return {};
-  return u32_to_utf8(rows_[row]);
+  return utf8_encode(rows_[row]);
 }
 
 std::vector<std::string> PageTemplate::lines(int first, int last) const {
@@ -71,7 +71,7 @@ std::vector<std::string> PageTemplate::lines(int first, int last) const {
   for (int r = first; r <= last; ++r) {
     std::u32string row = rows_[r];
     while (!row.empty() && row.back() == U' ') row.pop_back();
-    out.push_back(u32_to_utf8(row));
+    out.push_back(utf8_encode(row));
   }
   return out;
 }

@@ -50,8 +50,4 @@ class PageTemplate {
 // format_amount(-1234567.5, 2) == "-1 234 567,50".
 std::string format_amount(double value, int decimals = 2, bool thousands = true);
 
-// UTF-8 <-> code points, as host/text/utf8.h decodes and encodes them.
-std::u32string utf8_to_u32(std::string_view s);
-std::string u32_to_utf8(std::u32string_view s);
-
 }  // namespace skolvarin::print

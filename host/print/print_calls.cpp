@@ -2,6 +2,7 @@
 // time (pages of lines), pages filled from the module's templates, the
 // printed list of a register, the preview window with F2 to print, and
 // amounts in words.
+#include "host/text/utf8.h"
 #include "host/print/print_calls.h"
 
 #include <algorithm>
@@ -70,10 +71,10 @@ std::pair<std::string, std::string> split_header(const std::string& h, int width
   size_t cut = h.find_first_of("\n|");
   if (cut != std::string::npos) return {h.substr(0, cut), h.substr(cut + 1)};
   if (static_cast<int>(text::utf8_length(h)) <= width) return {h, ""};
-  std::u32string u = utf8_to_u32(h);
+  std::u32string u = text::utf8_decode(h);
   for (int i = std::min(width, static_cast<int>(u.size()) - 1); i > 0; --i)
     if (u[static_cast<size_t>(i)] == U' ')
-      return {u32_to_utf8(u.substr(0, static_cast<size_t>(i))), u32_to_utf8(u.substr(static_cast<size_t>(i) + 1))};
+      return {text::utf8_encode(u.substr(0, static_cast<size_t>(i))), text::utf8_encode(u.substr(static_cast<size_t>(i) + 1))};
   return {h, ""};
 }
 
@@ -237,6 +238,25 @@ namespace sp = skolvarin::print;
 namespace st = skolvarin::text;
 
 // ---------------------------------------------------------------- the printout
+int ResetTabuDefinition(TabuDefinition* def) {
+  if (!def) return -1;
+  def->columns.clear();
+  return 0;
+}
+
+TabuColumn* DefineTabuColumn(TabuDefinition* def, const char* header, int flags, FIELD4* field, int attributes,
+                             int order) {
+  if (!def) return nullptr;
+  TabuColumn c;
+  c.header = header ? header : "";
+  c.flags = flags;
+  c.field = field;
+  c.attributes = attributes;
+  c.order = order;
+  def->columns.push_back(std::move(c));
+  return &def->columns.back();
+}
+
 int init_prn(HostContext* ctx, const char* code, const char* title) {
   auto& p = sp::printout();
   p = std::make_unique<sp::Printout>();

@@ -1,3 +1,4 @@
+#include "host/text/utf8.h"
 #include "host/print/table_print.h"
 
 #include <algorithm>
@@ -8,7 +9,7 @@ namespace skolvarin::print {
 namespace {
 
 std::string fit(const std::string& text, int width, Align align) {
-  std::u32string t = utf8_to_u32(text);
+  std::u32string t = text::utf8_decode(text);
   if (static_cast<int>(t.size()) > width) t.resize(width);
   int pad = width - static_cast<int>(t.size());
   std::u32string out;
@@ -17,7 +18,7 @@ std::string fit(const std::string& text, int width, Align align) {
     case Align::Right: out = std::u32string(pad, U' ') + t; break;
     case Align::Centre: out = std::u32string(pad / 2, U' ') + t + std::u32string(pad - pad / 2, U' '); break;
   }
-  return u32_to_utf8(out);
+  return text::utf8_encode(out);
 }
 
 struct Builder {
@@ -44,7 +45,7 @@ struct Builder {
       s += std::u32string(cols[i].width, U'─');
       s += i + 1 < cols.size() ? mid : right;
     }
-    return u32_to_utf8(s);
+    return text::utf8_encode(s);
   }
 
   std::string cells(const std::vector<std::string>& texts) const {

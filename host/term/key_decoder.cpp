@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "host/api/screen_api.h"
+#include "host/api/keys.h"
 
 namespace skolvarin::term {
 

@@ -3,7 +3,7 @@
 #include <cctype>
 #include <cstdio>
 
-#include "host/api/screen_api.h"
+#include "host/api/keys.h"
 #include "host/term/key_decoder.h"
 #include "host/text/utf8.h"
 
@@ -107,9 +107,12 @@ bool parse_key_script(std::string_view script, std::vector<ScriptStep>& steps, s
     }
     if (c == U'\r') continue;
     if (c == U'<') {
+      // A key name ends on its own line; only the stretch up to the '>' is
+      // searched for a line end, so a long one-line script parses in linear time.
       size_t close = text.find(U'>', i + 1);
-      size_t nl = text.find(U'\n', i + 1);
-      if (close == std::u32string::npos || (nl != std::u32string::npos && nl < close)) {
+      bool line_end = close != std::u32string::npos &&
+                      std::u32string_view(text).substr(i + 1, close - i - 1).find(U'\n') != std::u32string_view::npos;
+      if (close == std::u32string::npos || line_end) {
         error = "wiersz " + std::to_string(line) + ": niezamknięty znacznik klawisza '<' (dla samego znaku '<' użyj <lt>)";
         return false;
       }

@@ -1,5 +1,5 @@
 // Alt+letter key codes: the PC scan code of the letter key in the high byte.
-#include "host/api/screen_api.h"
+#include "host/api/keys.h"
 
 namespace skolvarin::keys {
 

@@ -16,6 +16,8 @@
 //    are by the UTF-8 case functions.
 #pragma once
 
+#include "host/api/text_api.h"
+
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -42,10 +44,7 @@ std::string_view trim(std::string_view text);
 
 // --- case -----------------------------------------------------------------
 
-// Upper / lower case of ASCII, the Polish letters and the Latin-1 letters.
-std::string utf8_upper(std::string_view utf8);
-std::string utf8_lower(std::string_view utf8);
-// The same for one character.
+// utf8_upper and utf8_lower: host/api/text_api.h.  The same for one character:
 char32_t upper_char(char32_t c);
 char32_t lower_char(char32_t c);
 

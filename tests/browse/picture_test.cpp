@@ -2,6 +2,7 @@
 // value, which keys it takes, and what goes back into the field.
 #include <gtest/gtest.h>
 
+#include "host/text/utf8.h"
 #include "host/api/screen_api.h"
 #include "host/browse/edit_line.h"
 #include "host/browse/picture.h"
@@ -11,8 +12,8 @@ namespace {
 
 using skolvarin::browse::EditLine;
 using skolvarin::browse::Picture;
-using skolvarin::print::u32_to_utf8;
-using skolvarin::print::utf8_to_u32;
+using skolvarin::text::utf8_encode;
+using skolvarin::text::utf8_decode;
 namespace k = skolvarin::keys;
 
 struct ShowCase {
@@ -38,7 +39,7 @@ TEST(Picture, ShowsStoredValues) {
   };
   for (const auto& c : cases) {
     Picture p(c.picture, c.type, c.width, c.decimals);
-    EXPECT_EQ(u32_to_utf8(p.shown(c.stored)), c.shown) << c.picture << " " << c.stored;
+    EXPECT_EQ(utf8_encode(p.shown(c.stored)), c.shown) << c.picture << " " << c.stored;
   }
 }
 
@@ -67,7 +68,7 @@ TEST(Picture, ParsesEditsBackOrRefusesThem) {
   for (const auto& c : cases) {
     Picture p(c.picture, c.type, c.width, c.decimals);
     std::string stored, error;
-    bool ok = p.parse(utf8_to_u32(c.edit), stored, error);
+    bool ok = p.parse(utf8_decode(c.edit), stored, error);
     EXPECT_EQ(ok, c.ok) << c.picture << " '" << c.edit << "'";
     if (ok) EXPECT_EQ(stored, c.stored) << c.picture << " '" << c.edit << "'";
     else EXPECT_FALSE(error.empty());
@@ -99,7 +100,7 @@ TEST(Picture, KeysFollowThePicture) {
 
 TEST(Picture, ReplaceFirstClearsTheOldValue) {
   Picture p("", 'C', 6, 0);
-  EditLine line(p, utf8_to_u32("STARY "), false, true);
+  EditLine line(p, utf8_decode("STARY "), false, true);
   line.key('N');
   line.key('O');
   EXPECT_EQ(line.utf8(), "NO    ");

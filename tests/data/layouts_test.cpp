@@ -179,11 +179,11 @@ TEST(Catalogue, SettingsFilesAreExactlyTheSettingsLayoutUsers) {
 
 TEST(FieldEncoding, PacksNamesAndSpecsAsTheHostExpects) {
   using skolvarin::data::FieldDef;
-  using skolvarin::data::field_spec;
+  using skolvarin::data::field_format;
   using skolvarin::data::pack_field_name;
   struct Case {
     FieldDef f;
-    std::uint32_t name, spec;
+    std::uint32_t name, format;
   } cases[] = {
       {{"NAZ", FieldType::Character, 30, 0}, 0x4E415A00u, 30 * 256 + 2},
       {{"BRG", FieldType::Numeric, 9, 2}, 0x42524700u, 9 * 256 + 2 * 16 + 1},
@@ -196,12 +196,12 @@ TEST(FieldEncoding, PacksNamesAndSpecsAsTheHostExpects) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.f.name);
     EXPECT_EQ(pack_field_name(c.f.name), c.name);
-    EXPECT_EQ(field_spec(c.f), c.spec);
+    EXPECT_EQ(field_format(c.f), c.format);
     char buf[5];
     EXPECT_EQ(skolvarin::data::unpack_field_name(c.name, buf), c.f.name);
     FieldType t;
     int w, d;
-    ASSERT_TRUE(skolvarin::data::unpack_field_spec(c.spec, t, w, d));
+    ASSERT_TRUE(skolvarin::data::unpack_field_format(c.format, t, w, d));
     EXPECT_EQ(t, c.f.type);
     EXPECT_EQ(w, c.f.width);
     EXPECT_EQ(d, c.f.decimals);

@@ -158,7 +158,7 @@ void make_old_transfers(HostContext* ctx, const std::string& name, int records) 
   for (const auto& f : layout.fields) {
     FieldDef g = f;
     if (std::string(f.name) == "SYP") g.width = 6;
-    ASSERT_EQ(DefineField(ctx, pack_field_name(g.name), static_cast<int>(field_spec(g))), 0);
+    ASSERT_EQ(DefineField(ctx, pack_field_name(g.name), static_cast<int>(field_format(g))), 0);
   }
   TAG4INFO* tags = nullptr;
   DATA4* d = d4create(ctx, name.c_str(), GetFieldsInfo(ctx, &tags, GetTagsInfo(ctx, 0)), nullptr);
