@@ -55,9 +55,10 @@ bool split_amount(double amount, bool& negative, long long& zloty, int& grosze) 
   double r = R(amount, 2);
   if (!std::isfinite(r)) return false;
   negative = r < 0;
-  double cents = std::llround(std::fabs(r) * 100.0);
-  if (cents > (kMaxWords + 1) * 100.0 - 1) return false;
-  long long c = static_cast<long long>(cents);
+  // The range is checked on the double itself: llround of a value beyond
+  // long long has no defined result.
+  if (std::fabs(r) >= static_cast<double>(kMaxWords + 1)) return false;
+  long long c = std::llround(std::fabs(r) * 100.0);
   zloty = c / 100;
   grosze = static_cast<int>(c % 100);
   return true;

@@ -48,6 +48,10 @@ TEST(AmountWords, OutOfRangeNumbersGiveNoText) {
   EXPECT_EQ(slownie(1000000000.0), "");
   EXPECT_EQ(slownie_3(1e12), "");
   EXPECT_TRUE(pisz_slownie(2e9, 40).empty());
+  // Beyond what a long long holds in grosze: refused, not read as garbage.
+  EXPECT_EQ(slownie(12345678901234567.0), "");
+  EXPECT_EQ(slownie(-1e19), "");
+  EXPECT_TRUE(pisz_slownie(1e17, 40).empty());
 }
 
 TEST(AmountWords, ZlotyAndGroszTakeTheirNumberForms) {

@@ -28,6 +28,8 @@ TEST(SlownieCommand, ExitCodesAndAnswers) {
       {"slownie 12,345", 2, ""},
       {"slownie abc", 2, ""},
       {"slownie 1000000000", 2, ""},
+      {"slownie 12345678901234567", 2, ""},
+      {"slownie 5 --foo", 2, ""},
       {"slownie", 2, ""},
   };
   for (const auto& c : cases) {
