@@ -135,10 +135,11 @@ CalcResult calculate(double amount, CalcMode mode, const CalculatorState& s, con
 
     case CalcMode::Net: {
       if (s.kind == CalcKind::Pay) {
-        // The advance on the costs and the reduction alone reach the net:
-        // no gross above 0 gives it by the formula.
-        if (t * s.costs - s.reduction >= amount || t * s.costs + s.reduction >= amount)
-          return {msg::kTooHighTaxCosts, {}};
+        // The advance on the costs less the reduction reaches the net: no
+        // gross above 0 gives it by the formula.  A net of 0 or less has no
+        // gross either and gets the same answer.  A small positive net (62.82
+        // is the net of 80.00) is computed like any other.
+        if (amount <= 0 || t * s.costs - s.reduction >= amount) return {msg::kTooHighTaxCosts, {}};
         if (social <= 0) return {msg::kTooHighSocialRates, {}};
         // net = S (1 - h - t + d) + t c + r; with the health limit of key 67
         // (health = advance A) net = S (1 - 2t + d) + 2 (t c + r).

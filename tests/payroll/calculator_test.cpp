@@ -215,8 +215,17 @@ TEST(Calculator, HealthLimitedToTheAdvance) {
 
 TEST(Calculator, Refusals) {
   const CalculatorState pay = calculator_defaults(CalcKind::Pay, kDefaults);
-  // A net of 0 is below what the costs and the reduction alone make.
+  // A net of 0 has no gross; a small net has one (80.00 nets 62.82).
   EXPECT_EQ(calculate(0, CalcMode::Net, pay, kDefaults, kZus).message, msg::kTooHighTaxCosts);
+  ASSERT_TRUE(same_grosz(breakdown(80, pay, kDefaults, kZus).net, 62.82));
+  const CalcResult small = calculate(62.82, CalcMode::Net, pay, kDefaults, kZus);
+  ASSERT_TRUE(small.ok());
+  EXPECT_TRUE(same_grosz(small.b.gross, 80.00)) << small.b.gross;
+  // The costs' advance less the reduction reaching the net is refused.
+  CalculatorState heavy = pay;
+  heavy.reduction = 0;
+  heavy.costs = 1000;  // 18 % of 1000 = 180 >= 150
+  EXPECT_EQ(calculate(150, CalcMode::Net, heavy, kDefaults, kZus).message, msg::kTooHighTaxCosts);
   PayrollParameters p;
   p.pension_employee = 90;
   p.disability_employee = 10;
