@@ -7,6 +7,7 @@
 
 #include "host/api/screen_api.h"
 #include "host/term/key_decoder.h"
+#include "host/term/key_script.h"
 #include "host/term/virtual_terminal.h"
 #include "host/ui/screen.h"
 
@@ -24,6 +25,18 @@ void BM_DecodeKeys(benchmark::State& state) {
   state.SetItemsProcessed(keys);
 }
 BENCHMARK(BM_DecodeKeys);
+
+// A key script of 100,000 <Down> keys, written on one line (arg 0) or one
+// key a line (arg 1): both must parse in time proportional to their length.
+void BM_ParseKeyScript(benchmark::State& state) {
+  std::string script;
+  for (int i = 0; i < 100000; ++i) script += state.range(0) ? "<Down>\n" : "<Down>";
+  std::vector<skolvarin::term::ScriptStep> steps;
+  std::string error;
+  for (auto _ : state) benchmark::DoNotOptimize(skolvarin::term::parse_key_script(script, steps, error));
+  state.SetItemsProcessed(state.iterations() * 100000);
+}
+BENCHMARK(BM_ParseKeyScript)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 void BM_ComposeAndPresent(benchmark::State& state) {
   skolvarin::term::VirtualTerminal terminal(25, 80);
