@@ -5,7 +5,8 @@
 //
 // The tax-arrears interest is shown rounded to whole złoty, the statutory
 // interest with two decimals, as the interactive calculator shows them.  The
-// tables are only read; a missing table counts as an empty one.
+// tables are only read; a missing table is an error (exit 2), never taken for
+// an empty one.
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -63,11 +64,14 @@ const char* alarm_text(int id) {
 }
 
 // Reads a table of the shared directory: every record not marked deleted.
-// A missing file gives no rows; an unreadable one gives false.
+// A missing or unreadable file gives false.
 template <typename Fn>
 bool read_shared_table(HostContext& ctx, const char* name, Fn&& take, std::string& error) {
   std::string path = ctx.shared_dir + name;
-  if (!EnvFileExists(&ctx, path.c_str())) return true;
+  if (!EnvFileExists(&ctx, path.c_str())) {
+    error = "brak tabeli " + path + " (utwórz katalog danych: skolvarin init, tabele wzorcowe: skolvarin wzorce)";
+    return false;
+  }
   DATA4* t = d4open(&ctx, path.c_str());
   if (!t) {
     error = "nie można otworzyć tabeli " + path;

@@ -79,12 +79,11 @@ TEST_F(OdsetkiCommand, EmptyOrMissingTablesAreReported) {
   EXPECT_EQ(r.out,
             "{\"dni\": 73, \"odsetki_podatkowe\": 0, \"odsetki_ustawowe\": 20.00, "
             "\"kwota\": 1000.00, \"alarmy\": [20098]}\n");
-  // No days-off table at all: nothing computed.
+  // No days-off table at all: an error, never an empty table.
   std::filesystem::remove(dir_ + "/dzielone/W3DNWO.DBF");
   Outcome none = odsetki("--termin 2022-01-10 --zaplata 2022-03-24 --kwota 1000 --json");
-  EXPECT_EQ(none.out,
-            "{\"dni\": 0, \"odsetki_podatkowe\": 0, \"odsetki_ustawowe\": 0.00, "
-            "\"kwota\": 1000.00, \"alarmy\": [20097]}\n");
+  EXPECT_EQ(none.status, 2);
+  EXPECT_EQ(none.out, "");
 }
 
 TEST_F(OdsetkiCommand, BadInputExitsWithTwo) {
