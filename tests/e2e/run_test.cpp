@@ -158,15 +158,29 @@ class Tmux {
   std::string screen() const { return tmux("capture-pane -p -t e2e"); }
   std::string format(const std::string& f) const { return tmux("display -p -t e2e '" + f + "'"); }
 
-  // Waits up to 10 s for a text (or the other text) on the screen.
-  bool wait_for(const std::string& text, const std::string& other = {}) const {
-    for (int i = 0; i < 100; ++i) {
-      std::string s = screen();
-      if (s.find(text) != std::string::npos) return true;
-      if (!other.empty() && s.find(other) != std::string::npos) return true;
-      std::this_thread::sleep_for(std::chrono::milliseconds(100));
+  // Waits up to 10 s for a state of the pane (polled every 50 ms).
+  template <class Check>
+  bool wait_until(Check check) const {
+    for (int i = 0; i < 200; ++i) {
+      if (check()) return true;
+      std::this_thread::sleep_for(std::chrono::milliseconds(50));
     }
     return false;
+  }
+  // ... for a text (or the other text) on the screen.
+  bool wait_for(const std::string& text, const std::string& other = {}) const {
+    return wait_until([&] {
+      std::string s = screen();
+      return s.find(text) != std::string::npos || (!other.empty() && s.find(other) != std::string::npos);
+    });
+  }
+  // ... for a text to leave the screen.
+  bool wait_gone(const std::string& text) const {
+    return wait_until([&] { return screen().find(text) == std::string::npos; });
+  }
+  // ... for a tmux format to read `value`.
+  bool wait_format(const std::string& f, const std::string& value) const {
+    return wait_until([&] { return format(f) == value + "\n"; });
   }
 
  private:
@@ -212,7 +226,7 @@ TEST(FullScreen, RealMenuBarOpensAndLeavesCleanly) {
   t.type("o");  // " Pomocnicze "
   EXPECT_TRUE(t.wait_for(" Kontrahenci ")) << t.screen();
   t.key("Escape");
-  std::this_thread::sleep_for(std::chrono::milliseconds(300));
+  ASSERT_TRUE(t.wait_gone(" Kontrahenci ")) << t.screen();
   t.key("Escape");
   expect_restored(t, "EXIT=0");
 }
@@ -267,8 +281,9 @@ TEST(FullScreen, TerminationSignalsLeaveTheTerminalUsable) {
     ASSERT_EQ(kill(pid, sig), 0);
     if (sig == SIGINT) {
       // The shell drops the rest of its command line after a child killed
-      // by SIGINT (as after Ctrl+C), so the check is typed anew.
-      std::this_thread::sleep_for(std::chrono::milliseconds(300));
+      // by SIGINT (as after Ctrl+C), so the check is typed anew once the
+      // program has left the alternate screen.
+      ASSERT_TRUE(t.wait_format("#{alternate_on}", "0")) << t.screen();
       t.type("if [ \"$(stty -g)\" = \"$S\" ]; then echo ST\"\"TY=SAME; fi; echo EX\"\"IT=done");
       t.key("Enter");
       expect_restored(t, "EXIT=done");
@@ -309,14 +324,14 @@ TEST(FullScreen, ProgramGoesOnAfterResizing) {
   start(t, dir, probe());
   ASSERT_TRUE(t.wait_for(" Pierwsza ")) << t.screen();
   t.tmux("resize-window -t e2e -x 90 -y 27");
-  std::this_thread::sleep_for(std::chrono::milliseconds(300));
+  ASSERT_TRUE(t.wait_format("#{pane_width}", "90"));
   t.tmux("resize-window -t e2e -x 110 -y 32");
-  std::this_thread::sleep_for(std::chrono::milliseconds(300));
+  ASSERT_TRUE(t.wait_format("#{pane_width}", "110"));
   EXPECT_TRUE(t.wait_for(" Pierwsza ")) << t.screen();
   t.type("o");
   EXPECT_TRUE(t.wait_for("│ Konta │")) << t.screen();
   t.key("Escape");
-  std::this_thread::sleep_for(std::chrono::milliseconds(300));
+  ASSERT_TRUE(t.wait_gone("│ Konta │")) << t.screen();
   t.key("Escape");
   expect_restored(t, "EXIT=0");
 }
