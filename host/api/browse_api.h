@@ -436,6 +436,10 @@ int browse_picker(int (*register_main)(), long* recno);
 // accepted values.  Returns 15360 (F2) or 27.
 int browse_form(BROWSE* b, int mode);
 
+// The record stamp the host writes into INF on every browse write (user
+// name, date and time of day), for records a register writes itself.
+std::string record_stamp(const HostContext* ctx);
+
 // ================================================================ validation helpers
 
 // Not empty (blanks only count as empty): warning "Pole nie może być puste !".
