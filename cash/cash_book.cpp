@@ -13,7 +13,6 @@ namespace skolvarin::cash {
 namespace {
 
 constexpr const char* kFile = "W3KASA.DBF";
-constexpr int kNumberingTag = 7;  // PRE+TYP+STR(TYK,1,0)+STR(YEAR(DAT),4,0)+STR(NUM,5,0), descending
 constexpr int kDeskKey = 34;
 
 int g_users = 0;
@@ -31,28 +30,38 @@ int load_records_settings(HostContext* ctx) { return data::read_settings(ctx, de
 
 const frame::SettingsLoaderProvider loader("W3PAEV.DBF", load_records_settings);
 
-// The highest number under `prefix`, found on the descending numbering tag.
-long highest_number(data::TableHandles& t, const std::string& prefix, long skip_record, long* found_record) {
-  DATA4* d = t.data;
-  TAG4* saved_tag = d4tag_selected(d);
-  long saved = d4recno(d);
-  long highest = 0;
-  if (found_record) *found_record = 0;
-  d4tag_select(d, t.tag(kNumberingTag));
-  for (int rc = d4seek(d, prefix.c_str()); rc == 0 && !d4eof(d); rc = d4skip(d, 1)) {
-    std::string key = std::string(f4str(t.field("PRE"))) + f4str(t.field("TYP"));
-    char rest[16];
-    std::snprintf(rest, sizeof rest, "%1d%4d", f4int(t.field("TYK")) % 10, date4year(f4str(t.field("DAT"))));
-    if ((key + rest) != prefix) break;
-    if (d4deleted(d) || d4recno(d) == skip_record) continue;
-    highest = f4long(t.field("NUM"));
-    if (found_record) *found_record = d4recno(d);
-    break;
+// A second handle on the cash book, ordered by the numbering key, so that
+// numbers are drawn without moving the register's own handle (whose record
+// buffer may hold a record being added).
+struct NumberingView {
+  DATA4* d = nullptr;
+  HostContext* ctx = nullptr;
+  explicit NumberingView(data::TableHandles& t) {
+    if (!t.open()) return;
+    ctx = data::state().ctx;
+    std::string path = d4path(t.data);
+    d = d4open(ctx, path.c_str());
+    if (!d) return;
+    AllocDbfDefinition(ctx);
+    DefineTag_(ctx, "PRE+TYP+STR(TYK,1,0)+STR(YEAR(DAT),4,0)+STR(NUM,5,0)", "", r4descending);
+    int rc = i4create(d, GetTagsInfo(ctx, 0));
+    ReleaseDbfDefinition(ctx);
+    if (rc != 0) {
+      d4close(d);
+      d = nullptr;
+      return;
+    }
+    d4tag_select(d, d4tag(d, 1));
   }
-  d4tag_select(d, saved_tag);
-  if (saved >= 1 && saved <= d4reccount(d)) d4go(d, saved);
-  return highest;
-}
+  ~NumberingView() {
+    if (d) d4close(d);
+  }
+  std::string key() const {
+    char rest[16];
+    std::snprintf(rest, sizeof rest, "%1d%4d", f4int(d4field(d, "TYK")) % 10, date4year(f4str(d4field(d, "DAT"))));
+    return std::string(f4str(d4field(d, "PRE"))) + f4str(d4field(d, "TYP")) + rest;
+  }
+};
 
 }  // namespace
 
@@ -85,31 +94,29 @@ int set_cash_desk(const std::string& code) {
 }
 
 long next_cash_number(const std::string& desk, char type, int account_type, int year) {
-  data::TableHandles& t = cash_table();
-  if (!t.open()) return 1;
-  return next_number(highest_number(t, number_key_prefix(desk, type, account_type, year), 0, nullptr));
+  NumberingView v(cash_table());
+  if (!v.d) return 1;
+  const std::string prefix = number_key_prefix(desk, type, account_type, year);
+  long highest = 0;
+  for (int rc = d4seek(v.d, prefix.c_str()); rc == 0 && !d4eof(v.d); rc = d4skip(v.d, 1)) {
+    if (v.key() != prefix) break;
+    if (d4deleted(v.d)) continue;
+    highest = f4long(d4field(v.d, "NUM"));
+    break;
+  }
+  return next_number(highest);
 }
 
 bool cash_number_taken(const std::string& desk, char type, int account_type, int year, long number,
                        long own_record) {
-  data::TableHandles& t = cash_table();
-  if (!t.open()) return false;
+  NumberingView v(cash_table());
+  if (!v.d) return false;
   const std::string key = number_key(desk, type, account_type, year, number);
-  DATA4* d = t.data;
-  TAG4* saved_tag = d4tag_selected(d);
-  long saved = d4recno(d);
-  d4tag_select(d, t.tag(kNumberingTag));
-  bool taken = false;
-  for (int rc = d4seek(d, key.c_str()); rc == 0 && !d4eof(d); rc = d4skip(d, 1)) {
-    if (f4long(t.field("NUM")) != number) break;
-    if (!d4deleted(d) && d4recno(d) != own_record) {
-      taken = true;
-      break;
-    }
+  for (int rc = d4seek(v.d, key.c_str()); rc == 0 && !d4eof(v.d); rc = d4skip(v.d, 1)) {
+    if (f4long(d4field(v.d, "NUM")) != number || v.key() != number_key_prefix(desk, type, account_type, year)) break;
+    if (!d4deleted(v.d) && d4recno(v.d) != own_record) return true;
   }
-  d4tag_select(d, saved_tag);
-  if (saved >= 1 && saved <= d4reccount(d)) d4go(d, saved);
-  return taken;
+  return false;
 }
 
 int write_cash_entry(const CashEntryRequest& r, long* number, bool inform) {

@@ -17,8 +17,9 @@ const std::array<const char*, 6>& account_type_names();  // "1. PODSTAWOWE  " ..
 std::string account_type_name(int account_type);       // "PODSTAWOWE", "" outside 1..6
 
 // Source kinds of a cash entry (TYZ): " 1.Ewidencja sprzedaży " ... and the
-// empty sixth entry " 6.                    " (stored as 32767).
-inline constexpr int kSourceKindNone = 32767;
+// empty sixth entry " 6.                    ".  The list answers 32767 for
+// the empty entry; TYZ (N 2) keeps it as 0.
+inline constexpr int kSourceKindNone = 0;
 inline constexpr int kSourceKindBook = 3;
 const std::array<const char*, 6>& source_kind_names();
 

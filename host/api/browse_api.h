@@ -337,6 +337,10 @@ struct BROWSE {
   // then returns 15360 with the chosen record current).  Set by browse_picker.
   bool picker = false;
 
+  // The local menu item highlighted at the start (0-based); -1: the modify
+  // item, as usual.
+  int start_item = -1;
+
   // Free for the register (its frame).
   void* user = nullptr;
 
@@ -387,7 +391,8 @@ BROWSE* current_browse();
 
 // Refreshes the innermost browse.  (0, 0): rereads the rows around the
 // current record (after filters changed or records were written); (1, rec):
-// positions on record rec; (2, 0) the first row; (3, 0) the last row.
+// positions on record rec; (2, 0) the first row; (3, 0) the last row;
+// (4, 0) ends the browse as Esc does (after the running handler returns).
 int browse_call(int what, long arg);
 
 // Local menu handlers (MenuHandler; the code is the item's code):
