@@ -25,6 +25,8 @@
 #include "app/reference_import.h"
 #include "app/module_loader.h"
 #include "data/data_directory.h"
+#include "host/api/book_api.h"
+#include "host/api/browse_api.h"
 #include "host/term/key_script.h"
 #include "host/term/ncurses_terminal.h"
 #include "host/term/virtual_terminal.h"
@@ -92,6 +94,15 @@ bool open_or_create(HostContext& ctx, const CommandLine& cl, std::string& error)
   return true;
 }
 
+// Alt+K at menu level (no table open, no list running) shows the firm's
+// book of revenue and expenses of the working year, read only.
+HostContext* g_book_ctx = nullptr;
+int book_key(int) {
+  if (!g_book_ctx || current_browse() || d4open_count(g_book_ctx) > 0) return 0;
+  book_browse(g_book_ctx, 0);
+  return 0;
+}
+
 // Runs the module on a terminal; a load failure comes back in `error` so
 // the caller can print it once the terminal is given back.
 int run_on(term::Terminal& terminal, HostContext& ctx, std::string& error) {
@@ -101,7 +112,11 @@ int run_on(term::Terminal& terminal, HostContext& ctx, std::string& error) {
   ctx.title_window = screen.title_window();
   host::set_run_context(&ctx);
   screen.set_title(firm_title(ctx));
+  g_book_ctx = &ctx;
+  g4set_key_to(keys::alt('k'), book_key);
   int rc = run_module(&ctx, error);
+  g4set_key_to(keys::alt('k'), nullptr);
+  g_book_ctx = nullptr;
   ctx.screen = nullptr;
   host::set_run_context(nullptr);
   return rc < 0 && !error.empty() ? 1 : 0;

@@ -314,6 +314,10 @@ struct BROWSE {
   // then returns 15360 with the chosen record current).  Set by browse_picker.
   bool picker = false;
 
+  // The local menu item highlighted at the start (0-based); -1: the modify
+  // item, as usual.
+  int start_item = -1;
+
   // Free for the register (its frame).
   void* user = nullptr;
 
@@ -364,7 +368,8 @@ BROWSE* current_browse();
 
 // Refreshes the innermost browse.  (0, 0): rereads the rows around the
 // current record (after filters changed or records were written); (1, rec):
-// positions on record rec; (2, 0) the first row; (3, 0) the last row.
+// positions on record rec; (2, 0) the first row; (3, 0) the last row;
+// (4, 0) ends the browse as Esc does (after the running handler returns).
 int browse_call(int what, long arg);
 
 // Local menu handlers (MenuHandler; the code is the item's code):
@@ -412,6 +417,10 @@ int browse_picker(int (*register_main)(), long* recno);
 // stamp, write) is the caller's: on 15360 the record buffer holds the
 // accepted values.  Returns 15360 (F2) or 27.
 int browse_form(BROWSE* b, int mode);
+
+// The record stamp the host writes into INF on every browse write (user
+// name, date and time of day), for records a register writes itself.
+std::string record_stamp(const HostContext* ctx);
 
 // ================================================================ validation helpers
 

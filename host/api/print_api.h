@@ -156,6 +156,10 @@ int edytuj_i_drukuj_archiwum(const char* title = nullptr);
 // Where the last printout's files went ("" before any).
 const char* last_print_pdf();
 
+// The number of copies set in the host's printer settings (kopie=N of
+// drukarka.cfg); 1 when none is set.
+int print_copies(HostContext* ctx);
+
 // ================================================================ amounts in words
 
 // The amount in full words ("sto dwadzieścia trzy złote czterdzieści pięć

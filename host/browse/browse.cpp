@@ -420,6 +420,7 @@ int zrob_browse(BROWSE* b, int rows1, int rows2, int flag) {
   if (skolvarin::host::Menu* m = bar(b)) {
     for (size_t i = 0; i < m->items.size(); ++i)
       if (m->items[i].handler == browse_modyfikuj) m->selected = static_cast<int>(i);
+    if (b->start_item >= 0 && b->start_item < static_cast<int>(m->items.size())) m->selected = b->start_item;
   }
   s.quit = false;
   s.result = k::Esc;
@@ -497,6 +498,7 @@ int browse_call(int what, long arg) {
   if (what == 1 && arg > 0) s.cur = arg;
   else if (what == 2) go_end(b, false);
   else if (what == 3) go_end(b, true);
+  else if (what == 4) s.quit = true;
   anchor(b);
   return 0;
 }

@@ -155,3 +155,5 @@ bool read_line(int row, int col, const std::string& prompt, int width, bool uppe
 }
 
 }  // namespace skolvarin::browse
+
+std::string record_stamp(const HostContext* ctx) { return skolvarin::browse::stamp_text(ctx); }

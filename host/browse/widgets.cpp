@@ -122,7 +122,15 @@ int ActivateWindow(int window, WidgetSet* set) {
       EditControl c;
       c.buffer = l.utf8();
       c.len = l.picture().width();
+      std::vector<std::string> values;
+      for (const Widget* o : ws) values.push_back(o->value);
       if (w.valid(&c) != 0) return false;
+      // A check may set other widgets (WigetSetString): show their new values.
+      for (int j = 0; j < n; ++j) {
+        Widget& o = *ws[static_cast<size_t>(j)];
+        if (j != i && o.value != values[static_cast<size_t>(j)])
+          lines[static_cast<size_t>(j)].set_text(widget_text(o, lines[static_cast<size_t>(j)].picture()));
+      }
     }
     w.value = w.kind == WIDGET_DATE ? (sk::text::trim(stored).empty() ? std::string() : stored)
                                     : std::string(sk::text::trim(stored));

@@ -488,3 +488,7 @@ int pisz_slownie(PrintBuffer* b, int row, int col, double amount, int width, int
   }
   return n;
 }
+
+int print_copies(HostContext* ctx) {
+  return skolvarin::print::load_print_settings(ctx ? ctx->common_dir : std::string()).copies;
+}

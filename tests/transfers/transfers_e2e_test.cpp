@@ -1,0 +1,141 @@
+// Bank transfers end to end: the real program driven through " Pomocnicze "
+// → " Przelewy " by key scripts; the transfers read back with
+// `skolvarin tabela --csv`, and the bank import file written by
+// `skolvarin przelewy eksport`.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "tests/support/files.h"
+#include "tests/support/program_run.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using skolvarin::testing_support::program;
+using skolvarin::testing_support::run_command;
+using Record = std::map<std::string, std::string>;
+
+class TransferDir {
+ public:
+  explicit TransferDir(const std::string& name) {
+    root_ = fs::temp_directory_path() / ("transfers_e2e_" + std::to_string(::getpid()) + "_" + name);
+    fs::remove_all(root_);
+    fs::create_directories(root_);
+    ok_ = run_command(program() + " init --data " + data() + " --dzis 2017-05-18 >/dev/null 2>&1").status == 0;
+  }
+  ~TransferDir() { fs::remove_all(root_); }
+  bool ok() const { return ok_; }
+  std::string data() const { return (root_ / "data").string(); }
+  fs::path root() const { return root_; }
+
+  std::vector<std::string> keys(const std::string& keys) const {
+    fs::path script = root_ / "keys.txt", screen = root_ / "screen.txt";
+    std::ofstream(script) << keys;
+    run_command(program() + " --data " + data() + " --dzis 2017-05-18 --keys " + script.string() + " --screen " +
+                screen.string() + " >/dev/null 2>&1");
+    std::vector<std::string> screens(1);
+    std::ifstream in(screen);
+    for (std::string line; std::getline(in, line);) {
+      if (line.rfind("=====", 0) == 0) screens.emplace_back();
+      else screens.back() += line + "\n";
+    }
+    if (screens.back().empty()) screens.pop_back();
+    return screens;
+  }
+
+  std::vector<Record> transfers() const {
+    fs::path table = root_ / "data" / "firmy" / "DEMO" / "W3PLEW17.DBF";
+    std::istringstream in(run_command(program() + " tabela " + table.string() + " --csv 2>/dev/null").out);
+    std::vector<std::string> header;
+    std::vector<Record> out;
+    for (std::string line; std::getline(in, line);) {
+      std::vector<std::string> cells;
+      std::stringstream ss(line);
+      for (std::string c; std::getline(ss, c, ';');) cells.push_back(c);
+      if (header.empty()) {
+        header = cells;
+        continue;
+      }
+      Record r;
+      for (size_t i = 0; i < header.size() && i < cells.size(); ++i) r[header[i]] = cells[i];
+      out.push_back(r);
+    }
+    return out;
+  }
+
+ private:
+  fs::path root_;
+  bool ok_ = false;
+};
+
+// From the main menu into the register.
+const std::string kOpen = "op";
+// A new transfer of the n-th type (0 ordinary, 1 ZUS, 2 tax) on `date` for `amount`.
+std::string add(int type, const std::string& date, const std::string& amount) {
+  std::string downs;
+  for (int i = 0; i < type; ++i) downs += "<Down>";
+  return "d" + downs + "<Enter><C-Y>" + date + "<Enter>" + amount + "<F2>";
+}
+
+}  // namespace
+
+TEST(TransfersEndToEnd, ZusAndTaxTransfersOfMay2017GetTheirPeriodsAndSymbol) {
+  TransferDir dir("okresy");
+  ASSERT_TRUE(dir.ok());
+  dir.keys(kOpen + add(1, "18052017", "812.34") + add(2, "18052017", "95") + "<Esc><Esc>");
+  auto t = dir.transfers();
+  ASSERT_EQ(t.size(), 2u);
+  EXPECT_EQ(t[0]["TYP"], "2");
+  EXPECT_EQ(t[0]["DEK"], "20170501");
+  EXPECT_EQ(t[0]["SYP"], "ZUSSP");
+  EXPECT_EQ(t[0]["TWP"], "S");
+  EXPECT_EQ(t[0]["SOO"], "3");
+  EXPECT_EQ(t[0]["KNO"], "83101010230000261395100000");
+  EXPECT_EQ(t[0]["DRU"], "T");
+  EXPECT_EQ(t[1]["TYP"], "3");
+  EXPECT_EQ(t[1]["DEK"], "17M05");
+  EXPECT_EQ(t[1]["SOO"], "2");
+}
+
+TEST(TransfersEndToEnd, OptionsRefuseThreePartsAndBoxesCutTheLineTo27) {
+  TransferDir dir("opcje");
+  ASSERT_TRUE(dir.ok());
+  // Parts: 3 refused, 4 taken; the line length 50 (no boxes) stored.
+  auto screens = dir.keys(kOpen + "c<Enter><C-Y>3<Enter><dump><Enter><C-Y>4<Enter><Enter><Enter><Enter><Enter><Enter>"
+                                   "<Enter><C-Y>50<F2><Esc><Esc>");
+  ASSERT_EQ(screens.size(), 1u);
+  EXPECT_NE(screens[0].find("Wartość poza zakresem !"), std::string::npos) << screens[0];
+  // Boxes on: 50 is outside 24..27 and becomes 27.
+  screens = dir.keys(kOpen + "c<Enter><Enter><Enter><Enter><Enter><Enter><Enter><dump><Space><Enter><dump><F2>"
+                             "c<dump><Esc><Esc><Esc>");
+  ASSERT_EQ(screens.size(), 3u);
+  auto line_value = [](const std::string& screen) {
+    size_t at = screen.find("Ilość znaków w wierszu");
+    if (at == std::string::npos) return std::string();
+    size_t dots = screen.find(". ", at);
+    return screen.substr(dots + 2, 2);
+  };
+  EXPECT_EQ(line_value(screens[0]), "50") << screens[0];
+  EXPECT_EQ(line_value(screens[1]), "27") << screens[1];
+  EXPECT_EQ(line_value(screens[2]), "27") << screens[2];  // saved with F2
+}
+
+TEST(TransfersEndToEnd, KasujWithADateFilterUnmarksOnlyThatPeriod) {
+  TransferDir dir("kasuj");
+  ASSERT_TRUE(dir.ok());
+  dir.keys(kOpen + add(0, "10052017", "100") + add(0, "18052017", "200") + add(0, "25052017", "300") +
+           "f15052017<Enter>20052017<F2>k<Esc>");
+  auto t = dir.transfers();
+  ASSERT_EQ(t.size(), 3u);
+  std::map<std::string, std::string> marks;
+  for (auto& r : t) marks[r["DAP"]] = r["DRU"];
+  EXPECT_EQ(marks["20170510"], "T");
+  EXPECT_EQ(marks["20170518"], "N");
+  EXPECT_EQ(marks["20170525"], "T");
+}
