@@ -1,7 +1,9 @@
 #include "frame/dispatch_chains.h"
 
+#include "data/module_state.h"
 #include "data/openers.h"
 #include "data/transfer_table.h"
+#include "data/year_carry_over.h"
 
 namespace skolvarin::frame {
 
@@ -13,6 +15,12 @@ int this_year(int tag_option) {
   return Open(tag_option, 0);
 }
 
+// Fixed assets of the working year, carried over from the previous year on
+// the user's consent when the year has no file yet.
+int fixed_assets_of_this_year(int tag_option) {
+  return data::open_with_carry_over(data::state().ctx, "W3AMOR  .DBF", tag_option, 0);
+}
+
 constexpr ChainStep S(const char* f) { return {f, true, nullptr}; }
 constexpr ChainStep T(const char* f, TableOpener open) { return {f, false, open}; }
 
@@ -22,7 +30,7 @@ constexpr ChainStep kDocuments[] = {S("W3PAPL  .DBF"), S("W3PAEV.DBF"),
                                     T("W3DOWE  .DBF", &this_year<&data::open_w3dowe>),
                                     T("W3DOWO  .DBF", &this_year<&data::open_w3dowo>)};
 constexpr ChainStep kEquipment[] = {T("W3WYPO.DBF", &data::open_w3wypo)};
-constexpr ChainStep kFixedAssets[] = {T("W3AMOR  .DBF", &this_year<&data::open_w3amor>)};
+constexpr ChainStep kFixedAssets[] = {T("W3AMOR  .DBF", &fixed_assets_of_this_year)};
 constexpr ChainStep kAccounts[] = {T("W3KONT.DBF", &data::open_w3kont)};
 constexpr ChainStep kContractors[] = {T("W3KHNT.DBF", &data::open_w3khnt)};
 constexpr ChainStep kDescriptions[] = {T("W3OPIS.DBF", &data::open_w3opis)};

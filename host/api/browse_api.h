@@ -396,6 +396,7 @@ int browse_drukuj(int code);
 int hot_keys(int key, int add_code, int add_id, int modify_code, int modify_id, int delete_code,
              int delete_id, FIELD4* stamp);
 
+
 // Search on the list's top row: shows `prompt` ("Szukaj nazwy -") and reads
 // an upper-case text of up to `width` characters; Enter selects `tag`,
 // positions the list on the first key starting with the text (or the next
@@ -424,6 +425,11 @@ std::string record_stamp(const HostContext* ctx);
 
 // ================================================================ validation helpers
 
+// The value being edited as the field would store it (its picture applied):
+// "YYYYMMDD" (8 blanks when empty) for a date, the number's text for a
+// number, the text for a character field.  0, or -1 when the value does not
+// parse (then *stored is empty).
+int EditCtrlStored(EditControl* ctrl, std::string* stored);
 // Not empty (blanks only count as empty): warning "Pole nie może być puste !".
 int valid_empty_get(EditControl* ctrl);
 // A date that is filled and exists (picture date or YYYYMMDD buffer).

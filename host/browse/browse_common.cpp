@@ -92,6 +92,7 @@ std::string stamp_text(const HostContext* ctx) {
   return user + buf;
 }
 
+
 std::vector<std::string> template_rows(TemplateIdFunction fn, int rows) {
   std::vector<std::string> out;
   std::string text;

@@ -25,6 +25,12 @@ bool stored_value(EditControl* c, std::string& stored) {
 
 }  // namespace
 
+int EditCtrlStored(EditControl* ctrl, std::string* stored) {
+  if (!stored) return -1;
+  stored->clear();
+  return stored_value(ctrl, *stored) ? 0 : -1;
+}
+
 int valid_empty_get(EditControl* ctrl) {
   if (!ctrl) return -1;
   std::string stored;

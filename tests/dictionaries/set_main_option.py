@@ -26,8 +26,12 @@ with open(path, 'r+b') as f:
         rec = f.read(record_len)
         k_off, k_len = fields['K3']
         if rec[0:1] != b'*' and int(rec[k_off:k_off + k_len] or b'0') == key:
-            c_off, c_len = fields['CH']
+            # The value field by the key's type: C text, I integer, L long, D amount.
+            t_off, _ = fields['TY']
+            kind = rec[t_off:t_off + 1]
+            name = {b'I': 'IN', b'L': 'LO', b'D': 'DO'}.get(kind, 'CH')
+            c_off, c_len = fields[name]
             f.seek(pos + c_off)
-            f.write(value.ljust(c_len, b' '))
+            f.write(value.rjust(c_len, b' ') if name != 'CH' else value.ljust(c_len, b' '))
             done = True
 sys.exit(0 if done else 1)
