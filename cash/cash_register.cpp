@@ -486,7 +486,7 @@ void define_print(RegisterFrame& f) {
     const char* header;
     const char* field;
     int width;
-  } cols[] = {{"data", "DAT", 10},          {"typ", "TYP", 16},     {"numer", "NUM", 6},
+  } cols[] = {{"data", "DAT", 10},          {"typ", "TYP", 20},     {"numer", "NUM", 6},
               {"kwota", "KWO", 12},         {"źródło|dokumentu", "TYZ", 12}, {"nr dokumentu", "DOK", 14},
               {"tytuł", "TYT", 24},         {"kod", "KOD", 10},     {"nazwa", "NA1", 24},
               {"nazwa cd", "NA2", 16},      {"miasto", "MIA", 14},  {"ulica", "ULI", 18}};
@@ -494,7 +494,7 @@ void define_print(RegisterFrame& f) {
   for (const Col& c : cols) {
     TabuColumn* col = DefineTabuColumn(&f.print_columns, c.header, 0, F(c.field), 0, order++);
     col->width = c.width;
-    if (std::strcmp(c.field, "KWO") == 0) col->flags = TABU_SUM;
+    if (std::strcmp(c.field, "KWO") == 0) col->attributes |= TABU_SUM;
     if (std::strcmp(c.field, "TYP") == 0)
       col->show = [] { return entry_type_text(entry_type(), f4int(F("TYK"))); };
     if (std::strcmp(c.field, "TYZ") == 0) col->show = [] { return source_shown(f4str(F("TYZ"))).substr(3); };

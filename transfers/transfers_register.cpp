@@ -576,7 +576,7 @@ void define_print(RegisterFrame& f) {
   for (const Col& c : cols) {
     TabuColumn* col = DefineTabuColumn(&f.print_columns, c.header, 0, F(c.field), 0, order++);
     col->width = c.width;
-    if (std::string(c.field) == "KWO") col->flags = TABU_SUM;
+    if (std::string(c.field) == "KWO") col->attributes |= TABU_SUM;
   }
 }
 

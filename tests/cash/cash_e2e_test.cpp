@@ -148,6 +148,15 @@ TEST(CashBookEndToEnd, SummaryCountsAuxiliaryOnePaymentsAndLeavesOutAuxiliaryThr
   // POMOCNICZE 3's -70.00 is in no row: payments total 50.00.
   EXPECT_EQ(cell(total, 46), "50,00") << text;
   EXPECT_EQ(cell(total, 62), "1 150,00") << text;
+
+  // " Tabulogram " of the statement items only: three rows, the amounts totalled.
+  dir.keys("krt<Enter><Enter><Enter><F4><Down><Down><Enter><F2><F2><Esc><Esc>");
+  std::string list = dir.printout("LISTA");
+  ASSERT_FALSE(list.empty());
+  EXPECT_NE(list.find("konto POMOCNICZE 1"), std::string::npos) << list;
+  EXPECT_NE(list.find("konto POMOCNICZE 3"), std::string::npos) << list;
+  EXPECT_EQ(list.find("wpłata gotówki"), std::string::npos) << list;
+  EXPECT_NE(list.find("80,00"), std::string::npos) << list;  // 200 - 50 - 70
 }
 
 TEST(CashBookEndToEnd, VoucherCarriesTheAmountInWordsAndItsCopies) {

@@ -5,14 +5,19 @@
 //
 // Records are "key=value" lines, a blank line between two records; keys:
 // data (YYYYMMDD), zrodlo, lista, rec, dokument, nazwa, opis, konta (1: the
-// account lookup), and the amounts psp pop zak ubo wyn inn.  Result lines:
+// account lookup), and the amounts psp pop zak ubo wyn inn; ryczalt=1 posts
+// into the lump-sum register instead, with the amounts usl pro han uin wza nie.  Result lines:
 // "wynik=<0|1|-1> lp=<ordinal> rec=<REC> data=<posting date> zapisano=<0|1>".
+// With kasa=podglad (or kasa=zapis) the cash book is then opened on the
+// cash entries linked to the entry, view-only (or with its menu), as the
+// register that owns a document opens it.
 #include <cstdlib>
 #include <fstream>
 #include <map>
 #include <string>
 #include <vector>
 
+#include "cash/cash_register.h"
 #include "cash/ledger_posting.h"
 #include "data/module_state.h"
 #include "frame/frame_state.h"
@@ -68,10 +73,21 @@ extern "C" __attribute__((visibility("default"))) int ModuleProc(HostContext* ct
     r.open_accounts = get(f, "konta") == "1";
     const char* keys[] = {"psp", "pop", "zak", "ubo", "wyn", "inn"};
     for (size_t i = 0; i < 6; ++i) r.amounts[i] = std::atof(get(f, keys[i]).c_str());
-    int rc = cash::post_to_book(r, get(f, "wsadowo") == "1");
+    const char* lump[] = {"usl", "pro", "han", "uin", "wza", "nie"};
+    for (size_t i = 0; i < 6; ++i) r.lump_sum[i] = std::atof(get(f, lump[i]).c_str());
+    int rc = get(f, "ryczalt") == "1" ? cash::post_to_lump_sum(r) : cash::post_to_book(r, get(f, "wsadowo") == "1");
     out << "wynik=" << rc << " lp=" << r.ordinal << " rec=" << r.existing << " data=" << r.posting_date
         << " zapisano=" << (r.written ? 1 : 0) << "\n";
     out.flush();
+    const std::string cash = get(f, "kasa");
+    if (r.written && (cash == "podglad" || cash == "zapis")) {
+      cash::CashSource source;
+      source.kind = 3;
+      source.year = r.year;
+      source.record = r.existing;
+      source.start_item = 1;
+      cash::cash_book_register(&source, true, cash == "podglad");
+    }
   }
   data::close_all_tables(ctx);
   return 0;

@@ -10,6 +10,7 @@
 #include "data/data_directory.h"
 #include "data/module_state.h"
 #include "data/transfer_table.h"
+#include "transfers/transfers_register.h"
 #include "host/api/db_api.h"
 #include "tests/support/files.h"
 #include "tests/support/program_run.h"
@@ -92,5 +93,31 @@ TEST(TransferExport, PeriodAndMarkedTransfersGoToTheFileAndABadNrbIsListed) {
             "\"51\",\"\"\r\n"
             "110,20170510,81234,10901014,0,\"61109010140000071219812874\",\"83101010230000261395100000\","
             "\"FIRMA DEMONSTRACYJNA\",\"ZUS\",0,10101023,\"5260001246|||S|20170501|\",\"\",\"\",\"71\",\"\"\r\n");
+  fs::remove_all(root);
+}
+
+TEST(TransferPrefill, ZeroPayTransferIsRefusedBeforeTheFormAndWritesNothing) {
+  fs::path root = fs::temp_directory_path() / ("transfers_prefill_" + std::to_string(::getpid()));
+  fs::remove_all(root);
+  fs::create_directories(root);
+  const std::string data = (root / "data").string();
+  ASSERT_EQ(run_command(program() + " init --data " + data + " --dzis 2017-05-18 >/dev/null 2>&1").status, 0);
+  using namespace skolvarin;
+  HostContext ctx;
+  ctx.today = HostDate{2017, 5, 18};
+  std::string error;
+  ASSERT_TRUE(data::open_data_directory(ctx, data, error)) << error;
+  data::reset_state();
+  data::state().ctx = &ctx;
+  data::state().options.working_year = 2017;
+  // Zero: refused at once (message 121), the transfer table not even opened.
+  EXPECT_EQ(transfers::pay_transfer(1, 0.004, 1), 1);
+  EXPECT_FALSE(fs::exists(root / "data" / "firmy" / "DEMO" / "W3PLEW17.DBF"));
+  // Without a screen the form answers Esc: the table is opened, nothing appended.
+  EXPECT_EQ(transfers::pay_transfer(1, 2500.00, 1), 1);
+  ASSERT_EQ(data::open_transfer_table(&ctx, 0, 2017), 0);
+  EXPECT_EQ(d4reccount(data::handles("W3PLEW  .DBF").data), 0);
+  data::close_all_tables(&ctx);
+  data::reset_state();
   fs::remove_all(root);
 }

@@ -139,3 +139,22 @@ TEST(TransfersEndToEnd, KasujWithADateFilterUnmarksOnlyThatPeriod) {
   EXPECT_EQ(marks["20170518"], "N");
   EXPECT_EQ(marks["20170525"], "T");
 }
+
+TEST(TransfersEndToEnd, OnePrintedWithTheAmountInWordsAndSumsPerAccount) {
+  TransferDir dir("druk");
+  ASSERT_TRUE(dir.ok());
+  auto screens = dir.keys(kOpen + add(0, "18052017", "1234.50") + add(1, "18052017", "100") +
+                          "rj<F2><Enter>a<F2><dump><Esc><Esc><Esc>");
+  ASSERT_EQ(screens.size(), 1u);
+  EXPECT_NE(screens[0].find("PODSUMOWANIE"), std::string::npos) << screens[0];
+  EXPECT_NE(screens[0].find("Konto podstawowe..        1334.50"), std::string::npos) << screens[0];
+  fs::path prints = dir.root() / "data" / "firmy" / "DEMO" / "wydruki";
+  std::string text;
+  if (fs::exists(prints))
+    for (auto& e : fs::directory_iterator(prints))
+      if (e.path().extension() == ".txt") text += skolvarin::testing_support::read_file(e.path().string());
+  // The list's last transfer (the ZUS one) is current: printed with its parts.
+  EXPECT_NE(text.find("Przelew oryg."), std::string::npos) << text;
+  EXPECT_NE(text.find("sto złotych zero groszy"), std::string::npos) << text;
+  EXPECT_NE(text.find("deklaracja 20170501  ZUSSP"), std::string::npos) << text;
+}
