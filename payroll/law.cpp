@@ -137,8 +137,9 @@ double Law::middle_class_relief(double revenue) const {
 }
 
 double Law::earlier_advance(double tax_base, bool with_reduction) const {
-  return max0(R(percent_of(R(tax_base, 0), tax.health_cap_rate), 2) -
-              (with_reduction ? tax.health_cap_reduction : 0));
+  return R(max0(R(percent_of(R(tax_base, 0), tax.health_cap_rate), 2) -
+                (with_reduction ? tax.health_cap_reduction : 0)),
+           2);
 }
 
 Law law_on(int year, int month) {
