@@ -45,7 +45,7 @@ CalcResult refine_net(double target, double g, const CalculatorState& s, const P
   Breakdown b = breakdown(g, s, p, z);
   long n = 0;
   if (!same_grosz(b.net, target)) {
-    if (R(b.net, 0) != R(target, 0))
+    if (!same_grosz(R(b.net, 0), R(target, 0)))
       while (below(b.net, target) && ++n < kMaxSteps) b = breakdown(g = step(g, 1.00), s, p, z);
     while (above(b.net, target) && g > 0 && ++n < kMaxSteps) b = breakdown(g = step(g, -0.01), s, p, z);
     while (below(b.net, target) && ++n < kMaxSteps) b = breakdown(g = step(g, 0.01), s, p, z);
