@@ -3,9 +3,9 @@
 //
 // The figures live in dated rows (law.cpp), each valid from a month on until
 // the next row of its table; a change of the law is a new row, never a new
-// branch in a computation.  The sources of every table are listed in the
-// README's reference table (data/reference/prawo_placowe.csv keeps the same
-// rows in readable form).
+// branch in a computation.  The rows are taken from the reference files in
+// data/reference/ (their sources in the README's reference table); a test
+// holds the compiled rows against those files.
 //
 // The yearly parameter block (W3PAPL) stays the user's: from the first month
 // the tables lead (`leads`, January 2018) a stored figure the user left as

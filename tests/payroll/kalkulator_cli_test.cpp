@@ -3,6 +3,9 @@
 // directory that another tool changed.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <cstdio>
 #include <cstdlib>
 #include <map>
 #include <regex>
@@ -214,6 +217,31 @@ TEST(KalkulatorCommand, ParametersOfTheYearFromTheDataDirectory) {
   EXPECT_DOUBLE_EQ(json(r.out)["koszty"], 111.25) << r.out;
   r = sh(prog + "kalkulator --rok 2019 --brutto 2600 --json");  // December: 250.00
   EXPECT_DOUBLE_EQ(json(r.out)["koszty"], 250.00) << r.out;
+  sh("rm -rf " + dir);
+}
+
+// A new data directory gets the statutory payroll parameters of every year;
+// a later import keeps what the user changed.
+TEST(KalkulatorCommand, StatutoryParametersOfEveryYearInTheDataDirectory) {
+  const std::string dir = skolvarin::testing_support::make_temp_dir("skolvarin-papl");
+  ASSERT_FALSE(dir.empty());
+  const std::string prog = program_dir() + "/skolvarin --data " + dir + " --dzis 2026-12-06 ";
+  ASSERT_EQ(sh(prog + "init").status, 0);
+  for (int year = 2009; year <= 2026; ++year) {
+    char name[32];
+    std::snprintf(name, sizeof name, "/dzielone/W3PAPL%02d.DBF", year % 100);
+    EXPECT_EQ(::access((dir + name).c_str(), F_OK), 0) << name;
+  }
+  ProgramRun r = sh(prog + "kalkulator --rok 2019 --miesiac 5 --brutto 2250");
+  EXPECT_NE(r.out.find("parametry płacowe 2019 z"), std::string::npos) << r.out;
+  EXPECT_TRUE(std::regex_search(r.out, std::regex("do wypłaty +1633\\.78"))) << r.out;
+  ASSERT_EQ(sh("/usr/bin/python3 " + std::string(SKOLVARIN_SOURCE_DIR) + "/tests/payroll/set_settings_values.py " +
+               dir + "/dzielone/W3PAPL19.DBF 3=19").status, 0);
+  r = sh(prog + "wzorce");
+  ASSERT_EQ(r.status, 0) << r.out;
+  EXPECT_TRUE(std::regex_search(r.out, std::regex("W3PAPL19\\.DBF +dodano +0,"))) << r.out;
+  // 1830 × 19 % = 347.70 - 46.33 - 150.47 = 150.90 -> 151.
+  EXPECT_DOUBLE_EQ(json(sh(prog + "kalkulator --rok 2019 --miesiac 5 --brutto 2250 --json").out)["zaliczka"], 151.00);
   sh("rm -rf " + dir);
 }
 

@@ -263,6 +263,52 @@ TEST(Law, MiddleClassReliefAndTheJanuary2022Guard) {
   EXPECT_DOUBLE_EQ(chain_month(4000, 2022, 7, employee(), {}, 0).rec.NPO, 384);
 }
 
+std::vector<std::vector<std::string>> reference_rows(const std::string& file) {
+  std::ifstream in(std::string(SKOLVARIN_SOURCE_DIR) + "/data/reference/" + file);
+  std::vector<std::vector<std::string>> rows;
+  std::string line;
+  std::getline(in, line);
+  while (std::getline(in, line)) rows.push_back(csv_fields(line));
+  return rows;
+}
+
+int year_of(const std::string& date) { return std::stoi(date.substr(0, 4)); }
+int month_of(const std::string& date) { return std::stoi(date.substr(5, 2)); }
+
+// The compiled rows say what the reference files say, from the month each
+// file's row starts.
+TEST(Law, CompiledRowsAgreeWithTheReferenceFiles) {
+  int checked = 0;
+  for (const auto& f : reference_rows("minimalne_wynagrodzenie.csv")) {
+    if (year_of(f[0]) < 2009) continue;
+    EXPECT_DOUBLE_EQ(law_on(year_of(f[0]), month_of(f[0])).minimum_wage, std::stod(f[1])) << f[0];
+    ++checked;
+  }
+  for (const auto& f : reference_rows("minimalna_stawka_godzinowa.csv")) {
+    EXPECT_DOUBLE_EQ(law_on(year_of(f[0]), month_of(f[0])).minimum_hourly_rate, std::stod(f[1])) << f[0];
+    ++checked;
+  }
+  for (const auto& f : reference_rows("ograniczenie_rocznej_podstawy_skladek.csv")) {
+    EXPECT_DOUBLE_EQ(law_on(std::stoi(f[0]), 6).contrib.yearly_pension_cap, std::stod(f[2])) << f[0];
+    ++checked;
+  }
+  for (const auto& f : reference_rows("pit_zaliczki_parametry.csv")) {
+    for (const std::string& date : {f[0], f[1]}) {
+      const Law l = law_on(year_of(date), month_of(date));
+      EXPECT_DOUBLE_EQ(l.tax.rate, std::stod(f[2])) << date;
+      EXPECT_DOUBLE_EQ(l.tax.rate2, std::stod(f[3])) << date;
+      EXPECT_DOUBLE_EQ(l.tax.threshold, std::stod(f[4])) << date;
+      EXPECT_DOUBLE_EQ(l.tax.reduction_12, std::stod(f[5])) << date;
+      EXPECT_DOUBLE_EQ(l.tax.reduction_24, f[6].empty() ? 0 : std::stod(f[6])) << date;
+      EXPECT_DOUBLE_EQ(l.tax.reduction_36, f[7].empty() ? 0 : std::stod(f[7])) << date;
+      EXPECT_DOUBLE_EQ(l.tax.health_deductible, std::stod(f[8])) << date;
+      EXPECT_EQ(!l.middle_class.empty(), f[9] == "T") << date;
+      ++checked;
+    }
+  }
+  EXPECT_GE(checked, 60);
+}
+
 TEST(Law, TableRowsByDate) {
   struct Row {
     int year, month;
