@@ -15,6 +15,14 @@
 //  - SCO = WYP - PCO.
 // The bases B and C of steps 3 to 9 are not fields: they are recomputed from
 // the sums on every run, whatever the starting step.
+//
+// The chain computes under the law of the list month (payroll/law.h): from
+// 2018 the month's statutory figures replace the stored ones the user left
+// as given; the employer's PPK (PPP) is income for tax but not for ZUS; the
+// employee's PPK (PPU) comes off the net; an exempt part of the revenue
+// (ZWL) bears no costs and no tax; from 2022 the health contribution is not
+// above the advance of the 2021 rules, and the month that crosses the
+// year's threshold pays the second rate on the part above it.
 #pragma once
 
 #include <string_view>

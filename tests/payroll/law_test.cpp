@@ -238,6 +238,15 @@ TEST(Law, ExemptionsAndSplitReducingAmount) {
   EXPECT_DOUBLE_EQ(c.rec.NPO, 0);  // 2171 × 12 % = 260.52 < 300
   // Before August 2019 there is no exemption.
   EXPECT_DOUBLE_EQ(chain_month(2250, 2019, 7, young, {}).rec.ZWL, 0);
+  // PPK at the low rate only while the pay is not above 1.2 × the minimum
+  // wage (5 599.20 in 2025): 0.5 % of 4 666.00 = 23.33; of 6 000.00 it is 2 %.
+  EmployeeForPay low = employee();
+  low.ppk = true;
+  low.ppk_low = true;
+  low.ppk_employer_extra = 1;  // 2.5 % of 4 666.00 = 116.65
+  EXPECT_DOUBLE_EQ(chain_month(4666, 2025, 3, low, {}).rec.PPU, 23.33);
+  EXPECT_DOUBLE_EQ(chain_month(4666, 2025, 3, low, {}).rec.PPP, 116.65);
+  EXPECT_DOUBLE_EQ(chain_month(6000, 2025, 3, low, {}).rec.PPU, 120.00);
   // PIT-2 split between two payers in 2026: 150.00 a month; 467.64 - 150 -> 318.
   EXPECT_DOUBLE_EQ(chain_month(4806, 2026, 3, employee(), {}, 2).rec.NPO, 318);
 }
