@@ -1,10 +1,13 @@
-// skolvarin kalkulator [--rok R] [--rodzaj placa|zlecenie|dzielo]
-//                      (--brutto X | --netto X | --koszt X) [--json] [--data DIR]
+// skolvarin kalkulator [--rok R] [--miesiac M] [--rodzaj placa|zlecenie|dzielo]
+//                      (--brutto X | --netto X | --koszt X) [--kup podstawowe|podwyzszone]
+//                      [--bez-pit2] [--ppk] [--do-26] [--porownaj ROK[-MM]] [--json] [--data DIR]
 // The payroll calculator on the command line: the whole breakdown of a pay,
 // a contract of mandate or a contract for a specific work, from its gross,
-// from the amount paid out or from the employer's total cost.  The rates
-// are the payroll parameters of the year kept in the data directory (and
-// the firm's accident rate); a year without parameters uses the defaults.
+// from the amount paid out or from the employer's total cost, under the law
+// of the month (and, with --porownaj, under a second month side by side).
+// The rates are the payroll parameters of the year kept in the data
+// directory (and the firm's accident rate); a year without parameters uses
+// the statutory figures of that year.
 #include <sys/stat.h>
 
 #include <cstdio>
@@ -23,6 +26,7 @@
 #include "host/api/rounding.h"
 #include "host/text/utf8.h"
 #include "payroll/calculator.h"
+#include "payroll/law.h"
 #include "payroll/messages.h"
 #include "payroll/parameters.h"
 
@@ -105,7 +109,8 @@ bool load_parameters(const CommandLine& cl, int year, payroll::PayrollParameters
   data::state().ctx = &ctx;
   std::string open_error;
   bool ok = true;
-  source = "parametry domyślne";
+  p = payroll::statutory_parameters(year);
+  source = "parametry ustawowe " + std::to_string(year);
   if (!data::open_data_directory(ctx, cl.data_dir, open_error)) {
     if (cl.data_given) {
       error = open_error;
@@ -142,46 +147,74 @@ bool load_parameters(const CommandLine& cl, int year, payroll::PayrollParameters
   return ok;
 }
 
-struct Line {
-  const char* label;
-  const char* key;
-  double employee;
-  double employer;
-  bool has_employee, has_employer;
+// One computed case: the date, where its figures came from, the breakdown.
+struct Case {
+  int year = 0, month = 12;
+  std::string source;
+  payroll::Breakdown b;
 };
 
-void print_text(const payroll::Breakdown& b, int year, CalcKind kind, const std::string& source) {
+std::string period_of(const Case& c) {
+  char t[16];
+  std::snprintf(t, sizeof t, "%04d-%02d", c.year, c.month);
+  return t;
+}
+
+void print_text(const std::vector<Case>& cases, CalcKind kind) {
   static const char* kinds[] = {"płaca", "umowa zlecenia", "umowa o dzieło"};
-  std::printf("KALKULATOR PŁACOWY %d, %s\n", year, kinds[static_cast<int>(kind)]);
-  std::printf("%-28s %12s %12s\n", "", "pracownik", "pracodawca");
-  auto row = [](const char* label, const double* employee, const double* employer) {
+  std::string head = "KALKULATOR PŁACOWY " + period_of(cases[0]);
+  if (cases.size() > 1) head += " wobec " + period_of(cases[1]);
+  std::printf("%s, %s\n", head.c_str(), kinds[static_cast<int>(kind)]);
+  std::string columns = text::utf8_pad_right("", 28);
+  std::string periods = columns;
+  for (const Case& c : cases) {
+    char t[64];
+    std::snprintf(t, sizeof t, " %12s %12s", "pracownik", "pracodawca");
+    columns += t;
+    std::snprintf(t, sizeof t, " %25s", period_of(c).c_str());
+    periods += t;
+  }
+  if (cases.size() > 1) std::printf("%s\n", periods.c_str());
+  std::printf("%s\n", columns.c_str());
+  using Field = double payroll::Breakdown::*;
+  auto row = [&cases](const char* label, Field employee, Field employer) {
     // Polish labels carry two-byte letters: pad by characters, not bytes.
-    const std::string l = text::utf8_pad_right(label, 28);
-    char e[16] = "", r[16] = "";
-    if (employee) std::snprintf(e, sizeof e, "%.2f", R(*employee, 2));
-    if (employer) std::snprintf(r, sizeof r, "%.2f", R(*employer, 2));
-    char out[128];
-    std::snprintf(out, sizeof out, "%s %12s %12s", l.c_str(), e, r);
-    std::string line = out;
+    std::string line = text::utf8_pad_right(label, 28);
+    for (const Case& c : cases) {
+      char e[16] = "", r[16] = "";
+      if (employee) std::snprintf(e, sizeof e, "%.2f", R(c.b.*employee, 2));
+      if (employer) std::snprintf(r, sizeof r, "%.2f", R(c.b.*employer, 2));
+      char out[40];
+      std::snprintf(out, sizeof out, " %12s %12s", e, r);
+      line += out;
+    }
     while (!line.empty() && line.back() == ' ') line.pop_back();
     std::printf("%s\n", line.c_str());
   };
-  row("brutto", &b.gross, nullptr);
-  row("ubezpieczenie emerytalne", &b.pension_employee, &b.pension_employer);
-  row("ubezpieczenie rentowe", &b.disability_employee, &b.disability_employer);
-  row("ubezpieczenie chorobowe", &b.sickness, nullptr);
-  row("ubezpieczenie wypadkowe", nullptr, &b.accident);
-  row("ubezpieczenie zdrowotne", &b.health, nullptr);
-  row("Fundusz Pracy", nullptr, &b.fp);
-  row("FGŚP", nullptr, &b.fgsp);
-  row("koszt uzysku", &b.costs, nullptr);
-  row("zaliczka na podatek", &b.advance, nullptr);
-  row("do wypłaty", &b.net, nullptr);
-  row("całkowity koszt", nullptr, &b.total_cost);
-  std::printf("(%s)\n", source.c_str());
+  using B = payroll::Breakdown;
+  row("brutto", &B::gross, nullptr);
+  row("ubezpieczenie emerytalne", &B::pension_employee, &B::pension_employer);
+  row("ubezpieczenie rentowe", &B::disability_employee, &B::disability_employer);
+  row("ubezpieczenie chorobowe", &B::sickness, nullptr);
+  row("ubezpieczenie wypadkowe", nullptr, &B::accident);
+  row("ubezpieczenie zdrowotne", &B::health, nullptr);
+  row("Fundusz Pracy", nullptr, &B::fp);
+  row("FGŚP", nullptr, &B::fgsp);
+  bool ppk = false;
+  for (const Case& c : cases) ppk = ppk || c.b.ppk_employee > 0 || c.b.ppk_employer > 0;
+  if (ppk) row("PPK", &B::ppk_employee, &B::ppk_employer);
+  row("koszt uzysku", &B::costs, nullptr);
+  row("zaliczka na podatek", &B::advance, nullptr);
+  row("do wypłaty", &B::net, nullptr);
+  row("całkowity koszt", nullptr, &B::total_cost);
+  if (cases.size() > 1) {
+    std::printf("różnica do wypłaty: %.2f, różnica całkowitego kosztu: %.2f\n",
+                R(cases[0].b.net - cases[1].b.net, 2), R(cases[0].b.total_cost - cases[1].b.total_cost, 2));
+  }
+  for (const Case& c : cases) std::printf("(%s: %s)\n", period_of(c).c_str(), c.source.c_str());
 }
 
-void print_json(const payroll::Breakdown& b) {
+std::string json_object(const payroll::Breakdown& b) {
   const std::pair<const char*, double> fields[] = {
       {"brutto", b.gross},
       {"emerytalne_pracownik", b.pension_employee},
@@ -197,14 +230,39 @@ void print_json(const payroll::Breakdown& b) {
       {"zaliczka", b.advance},
       {"do_wyplaty", b.net},
       {"koszt_calkowity", b.total_cost},
+      {"ppk_pracownik", b.ppk_employee},
+      {"ppk_pracodawca", b.ppk_employer},
   };
-  std::printf("{");
+  std::string out = "{";
   bool first = true;
   for (const auto& [key, value] : fields) {
-    std::printf("%s\"%s\": %.2f", first ? "" : ", ", key, R(value, 2));
+    char t[96];
+    std::snprintf(t, sizeof t, "%s\"%s\": %.2f", first ? "" : ", ", key, R(value, 2));
+    out += t;
     first = false;
   }
-  std::printf("}\n");
+  return out;
+}
+
+void print_json(const std::vector<Case>& cases) {
+  std::string out = json_object(cases[0].b);
+  if (cases.size() > 1) out += ", \"porownanie\": " + json_object(cases[1].b) + "}";
+  std::printf("%s}\n", out.c_str());
+}
+
+// "ROK" or "ROK-MM".
+bool parse_period(const std::string& text, int& year, int& month) {
+  char* end = nullptr;
+  const long y = std::strtol(text.c_str(), &end, 10);
+  if (end != text.c_str() + 4 || y < 1990 || y > 2099) return false;
+  year = static_cast<int>(y);
+  if (*end == 0) return true;
+  if (*end != '-') return false;
+  const char* m = end + 1;
+  const long mm = std::strtol(m, &end, 10);
+  if (end == m || *end || mm < 1 || mm > 12) return false;
+  month = static_cast<int>(mm);
+  return true;
 }
 
 int cmd_kalkulator(const CommandLine& cl) {
@@ -245,26 +303,68 @@ int cmd_kalkulator(const CommandLine& cl) {
   }
   if (given != 1) return bad_input("podaj dokładnie jedną kwotę: --brutto, --netto albo --koszt");
 
-  payroll::PayrollParameters params;
-  payroll::ZusSettings zus;
-  std::string source, error;
-  if (!load_parameters(cl, year, params, zus, source, error)) return bad_input(error);
+  payroll::CalcLawOptions options;
+  options.year = year;
+  options.month = year == cl.today.year ? cl.today.month : 12;
+  if (cl.value_of("--miesiac", text)) {
+    char* end = nullptr;
+    const long m = std::strtol(text.c_str(), &end, 10);
+    if (end == text.c_str() || *end || m < 1 || m > 12)
+      return bad_input("błędny miesiąc w --miesiac: " + text + " (oczekiwano 1..12)");
+    options.month = static_cast<int>(m);
+  }
+  if (cl.value_of("--kup", text)) {
+    if (text == "podstawowe")
+      options.raised_costs = false;
+    else if (text == "podwyzszone" || text == "podwyższone")
+      options.raised_costs = true;
+    else
+      return bad_input("nieznane koszty uzyskania w --kup: " + text + " (podstawowe albo podwyzszone)");
+  }
+  options.pit2 = !cl.has_flag("--bez-pit2");
+  options.ppk = cl.has_flag("--ppk");
+  options.under26 = cl.has_flag("--do-26");
 
-  const payroll::CalculatorState state = payroll::calculator_defaults(kind, params);
-  const payroll::CalcResult result = payroll::calculate(amount, mode, state, params, zus);
-  if (!result.ok()) return bad_input(refusal_text(result.message));
+  std::vector<std::pair<int, int>> periods = {{options.year, options.month}};
+  if (cl.value_of("--porownaj", text)) {
+    int y = 0, m = 12;
+    if (!parse_period(text, y, m))
+      return bad_input("błędna data w --porownaj: " + text + " (oczekiwano ROK albo ROK-MM)");
+    periods.emplace_back(y, m);
+  }
+
+  std::vector<Case> cases;
+  for (const auto& [y, m] : periods) {
+    Case c;
+    c.year = y;
+    c.month = m;
+    payroll::PayrollParameters params;
+    payroll::ZusSettings zus;
+    std::string error;
+    if (!load_parameters(cl, y, params, zus, c.source, error)) return bad_input(error);
+    payroll::CalcLawOptions o = options;
+    o.year = y;
+    o.month = m;
+    const payroll::CalculatorState state = payroll::calculator_defaults(kind, params, zus, o);
+    const payroll::CalcResult result = payroll::calculate(amount, mode, state, params, zus);
+    if (!result.ok()) return bad_input(refusal_text(result.message));
+    c.b = result.b;
+    cases.push_back(c);
+  }
 
   if (cl.has_flag("--json"))
-    print_json(result.b);
+    print_json(cases);
   else
-    print_text(result.b, year, kind, source);
+    print_text(cases, kind);
   return 0;
 }
 
 const CommandRegistrar registrar(
     "kalkulator",
-    "kalkulator płacowy: --brutto X | --netto X | --koszt X [--rok R] [--rodzaj placa|zlecenie|dzielo] [--json]",
-    cmd_kalkulator, "--rodzaj= --brutto= --netto= --koszt= --json");
+    "kalkulator płacowy: --brutto X | --netto X | --koszt X [--rok R] [--miesiac M] "
+    "[--rodzaj placa|zlecenie|dzielo] [--kup podstawowe|podwyzszone] [--bez-pit2] [--ppk] [--do-26] "
+    "[--porownaj ROK[-MM]] [--json]",
+    cmd_kalkulator, "--rodzaj= --brutto= --netto= --koszt= --miesiac= --kup= --porownaj= --bez-pit2 --ppk --do-26 --json");
 
 }  // namespace
 }  // namespace skolvarin::app

@@ -14,6 +14,8 @@
 #include "data/module_state.h"
 #include "data/opener.h"
 #include "host/api/db_api.h"
+#include "payroll/law.h"
+#include "payroll/parameters.h"
 
 namespace skolvarin::app {
 
@@ -26,6 +28,10 @@ int ReferenceImportResult::total_added() const {
 }
 
 namespace {
+
+// Years whose statutory payroll parameters the import writes.
+constexpr int kFirstLawYear = 2009;
+constexpr int kLastLawYear = 2026;
 
 bool has_reference_files(const std::string& dir) {
   struct stat st {};
@@ -181,6 +187,47 @@ class Importer {
         });
   }
 
+  // The year's statutory payroll parameters (W3PAPL<rr>): a key already in
+  // the file stays as it is (the user's value or one he accepted); only the
+  // missing keys are appended, with the year's figures.
+  bool payroll_parameters(int year) {
+    struct Row {
+      int key;
+      char type;
+      double number;
+      std::string text;
+    };
+    payroll::PayrollParameters p = payroll::statutory_parameters(year);
+    std::vector<Row> rows;
+    for (const auto& k : payroll::payroll_parameter_keys(year)) {
+      switch (k.type) {
+        case payroll::SettingType::Double: rows.push_back({k.key, 'D', *k.double_in(p), {}}); break;
+        case payroll::SettingType::Integer: rows.push_back({k.key, 'I', double(*k.int_in(p)), {}}); break;
+        case payroll::SettingType::Switch:
+        case payroll::SettingType::Text:
+          // Texts whose default is a host message are the program's to fill.
+          if (k.host_message_default == 0) rows.push_back({k.key, 'C', 0, *k.text_in(p)});
+          break;
+      }
+    }
+    return merge(
+        "W3PAPL  .DBF", year, rows,
+        [](SharedTable& t) {
+          return std::to_string(f4int(t.field("K1"))) + "|" + std::to_string(f4int(t.field("K2"))) + "|" +
+                 std::to_string(f4int(t.field("K3"))) + "|" + trimmed(t.field("TY"));
+        },
+        [](const Row& r) { return "1|1|" + std::to_string(r.key) + "|" + std::string(1, r.type); },
+        [](SharedTable& t, const Row& r) {
+          Assign a;
+          a.number(t.field("K1"), 1).number(t.field("K2"), 1).number(t.field("K3"), r.key)
+              .text(t.field("TY"), std::string(1, r.type));
+          if (r.type == 'D') a.number(t.field("DO"), r.number);
+          if (r.type == 'I') a.number(t.field("IN"), r.number);
+          if (r.type == 'C') a.text(t.field("CH"), r.text);
+          return a.rc;
+        });
+  }
+
   bool days_off(const std::vector<Date>& days) {
     return merge(
         "W3DNWO.DBF", 0, days, [](SharedTable& t) { return trimmed(t.field("DAT")); },
@@ -286,6 +333,7 @@ int import_reference_tables(HostContext& ctx, const std::string& reference_dir, 
   ok = ok && im.countries(set.countries);
   ok = ok && im.offices(set.offices);
   ok = ok && im.zus_codes(set.zus_codes);
+  for (int year = kFirstLawYear; ok && year <= kLastLawYear; ++year) ok = im.payroll_parameters(year);
   data::state().ctx = previous;
   return ok ? 0 : -1;
 }

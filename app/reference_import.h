@@ -1,6 +1,7 @@
 // Filling the shared directory with the reference tables ("tabele
 // wzorcowe"): tax scale per year, days off, statutory and tax-arrears
-// interest rates, countries, tax offices and ZUS codes.
+// interest rates, countries, tax offices, ZUS codes and the statutory
+// payroll parameters of every year.
 //
 // Invariants: the import only appends.  A row whose key is already in the
 // table (also in a record marked deleted) is left exactly as it is, so a row
@@ -10,7 +11,9 @@
 // added again); W3USKA the office code; W3KZUS main group + group + code.
 // A year's tax scale W3TABE is written only into an empty table of that
 // year (its rows are brackets in order; adding to a user's scale would
-// break it).  Every table is opened through the data dictionary's opener in
+// break it).  The payroll parameters of every year 2009-2026 (W3PAPL<rr>)
+// get the year's statutory figures for the keys the file does not hold yet
+// (keys K1, K2, K3 and the type letter).  Every table is opened through the data dictionary's opener in
 // the shared directory, locked as a whole while rows are added, and closed.
 #pragma once
 

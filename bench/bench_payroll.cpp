@@ -29,6 +29,33 @@ void BM_PayChainFullRun(benchmark::State& state) {
 }
 BENCHMARK(BM_PayChainFullRun);
 
+// The same under the law of 2026 (the month's figures looked up on every run).
+void BM_PayChainFullRun2026(benchmark::State& state) {
+  ComponentSums sums;
+  classify_component({"D11", 'T', 'T', 4321.09}, sums);
+  EmployeeForPay e;
+  e.KTU = "011000";
+  e.ppk = true;
+  const PayrollParameters p;
+  const ZusSettings z;
+  for (auto _ : state) {
+    PayAmounts rec;
+    rec.POS = 12;
+    rec.ODL = 300;
+    run_pay_chain(sums, e, p, z, {}, {2026, 5, false}, rec);
+    benchmark::DoNotOptimize(rec.WYP);
+  }
+}
+BENCHMARK(BM_PayChainFullRun2026);
+
+void BM_CalculatorNetToGross2026(benchmark::State& state) {
+  PayrollParameters p;
+  ZusSettings z;
+  const CalculatorState s = calculator_defaults(CalcKind::Pay, p, z, CalcLawOptions{2026, 5, false, true, true});
+  for (auto _ : state) benchmark::DoNotOptimize(calculate(3500.00, CalcMode::Net, s, p, z).b.gross);
+}
+BENCHMARK(BM_CalculatorNetToGross2026);
+
 void BM_CalculatorForward(benchmark::State& state) {
   const PayrollParameters p;
   const ZusSettings z;

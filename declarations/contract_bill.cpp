@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "host/api/rounding.h"
+#include "payroll/law.h"
 
 namespace skolvarin::declarations {
 
@@ -12,10 +13,10 @@ double pct2(double amount, double rate) { return R(percent_of(amount, rate), 2);
 
 int year_month(const Date& d) { return d.year * 12 + d.month; }
 
-// Module month table: February has 29 days when the working year is leap.
-int table_month_length(int month, int working_year) {
+// Month lengths: February has 29 days in a leap year.
+int table_month_length(int month, int year) {
   static const int lengths[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  if (month == 2 && is_leap_year(working_year)) return 29;
+  if (month == 2 && is_leap_year(year)) return 29;
   return lengths[month - 1];
 }
 
@@ -203,7 +204,38 @@ double previous_author_costs(std::span<const OtherContract> others, const Date& 
   return R(sum, 2);
 }
 
-BillOutcome compute_bill(ContractBill& bill, BillStep from, const BillInputs& in) {
+ContractParameters parameters_on(const ContractParameters& stored, int year, int month) {
+  payroll::PayrollParameters p;
+  payroll::ZusSettings z;
+  p.mandate_tax_pct = stored.tax_rate;
+  p.mandate_costs_pct = stored.cost_rate;
+  p.monthly_costs = stored.monthly_costs;
+  p.health_deductible = stored.health_deductible;
+  p.yearly_pension_cap = stored.yearly_pension_cap;
+  p.minimum_hourly_rate = stored.minimum_hourly_rate;
+  z.accident_rate = stored.accident;
+  payroll::apply_month_law(p, z, year, month);
+  ContractParameters out = stored;
+  out.tax_rate = p.mandate_tax_pct;
+  out.monthly_costs = p.monthly_costs;
+  out.health_deductible = p.health_deductible;
+  out.yearly_pension_cap = p.yearly_pension_cap;
+  out.minimum_hourly_rate = p.minimum_hourly_rate;
+  out.accident = z.accident_rate;
+  return out;
+}
+
+BillOutcome compute_bill(ContractBill& bill, BillStep from, const BillInputs& given) {
+  // The law of the bill's month.
+  BillInputs in = given;
+  if (is_valid_date(bill.DAR)) {
+    in.params = parameters_on(given.params, bill.DAR.year, bill.DAR.month);
+    const payroll::Law law = payroll::law_on(bill.DAR.year, bill.DAR.month);
+    if (law.leads && law.costs.author_yearly_limit > 0) {
+      in.history.author_cost_limit = law.costs.author_yearly_limit;
+      in.history.author_limit_alarm = 0;
+    }
+  }
   BillOutcome out;
   if (bill.BRU < 0 || bill.UZP < 0 || bill.UZW < 0 || bill.POS < 0) {
     out.messages.push_back(kMsgNegativeAmount);
@@ -226,7 +258,7 @@ BillOutcome compute_bill(ContractBill& bill, BillStep from, const BillInputs& in
 }
 
 int cost_field_warning(int typ, int tyt, double value) {
-  if (value == 0) return 0;
+  if (same_grosz(value, 0)) return 0;
   if (is_flat_rate(typ)) return kWarnFlatHasNoCosts;
   if (tyt == 7) return kWarnTypeHasNoCosts;
   return 0;
@@ -247,14 +279,14 @@ double health_deductible(const ContractBill& bill, const ContractParameters& par
   return pct2(bill.PSZ, params.health_deductible);
 }
 
-Date copy_date(const Date& d, int working_year) {
+Date copy_date(const Date& d, int /*working_year*/) {
   if (d.empty()) return d;
   Date n{d.year, d.month + 1, d.day};
   if (n.month > 12) {
     n.month = 1;
     ++n.year;
   }
-  n.day = std::min(n.day, table_month_length(n.month, working_year));
+  n.day = std::min(n.day, table_month_length(n.month, n.year));
   return n;
 }
 

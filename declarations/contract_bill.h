@@ -146,7 +146,12 @@ struct BillInputs {
   int working_year = 0;
 };
 
-// Runs the cascade from `from` to the end.
+// The parameters of a bill's month: from 2018 the figures left as the
+// program gave them (tax rate, monthly costs, deductible health, pension cap,
+// minimum hourly rate, accident rate) follow the law of that month.
+ContractParameters parameters_on(const ContractParameters& stored, int year, int month);
+
+// Runs the cascade from `from` to the end, under the law of the month of DAR.
 BillOutcome compute_bill(ContractBill& bill, BillStep from, const BillInputs& in);
 
 // Warning when UZP or UZW is left with a value other than 0: 192 for a
@@ -165,8 +170,8 @@ std::optional<double> hours_check(double bru, double wol, const ContractParamete
 double health_deductible(const ContractBill& bill, const ContractParameters& params);
 
 // A date of a copied contract: one month on, the day cut to the length of
-// the new month in the module's month table (February 29 days when the
-// working year is a leap year); a blank date stays blank.
+// the new month (February 29 days when the new date's year is a leap year,
+// whatever the working year); a blank date stays blank.
 Date copy_date(const Date& d, int working_year);
 
 }  // namespace skolvarin::declarations

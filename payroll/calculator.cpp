@@ -45,7 +45,7 @@ CalcResult refine_net(double target, double g, const CalculatorState& s, const P
   Breakdown b = breakdown(g, s, p, z);
   long n = 0;
   if (!same_grosz(b.net, target)) {
-    if (R(b.net, 0) != R(target, 0))
+    if (!same_grosz(R(b.net, 0), R(target, 0)))
       while (below(b.net, target) && ++n < kMaxSteps) b = breakdown(g = step(g, 1.00), s, p, z);
     while (above(b.net, target) && g > 0 && ++n < kMaxSteps) b = breakdown(g = step(g, -0.01), s, p, z);
     while (below(b.net, target) && ++n < kMaxSteps) b = breakdown(g = step(g, 0.01), s, p, z);
@@ -70,6 +70,20 @@ CalculatorState calculator_defaults(CalcKind kind, const PayrollParameters& p) {
   }
   const bool on = kind != CalcKind::Work;
   s.sw = {on, on, on, on, on, on, on};
+  return s;
+}
+
+CalculatorState calculator_defaults(CalcKind kind, PayrollParameters& p, ZusSettings& z, const CalcLawOptions& o) {
+  apply_month_law(p, z, o.year, o.month);
+  CalculatorState s = calculator_defaults(kind, p);
+  s.options = o;
+  s.law = law_on(o.year, o.month);
+  s.by_law = s.law.leads;
+  if (!s.by_law) return s;
+  if (kind == CalcKind::Pay) {
+    s.reduction = o.pit2 ? p.monthly_reduction : 0;
+    s.costs = p.monthly_costs_for(o.raised_costs);
+  }
   return s;
 }
 
@@ -108,17 +122,39 @@ Breakdown breakdown(double G, const CalculatorState& s, const PayrollParameters&
   b.health = R(S * r.health, 2);
 
   const bool contract = s.kind != CalcKind::Pay;
-  b.costs = s.costs;
+  const Law& law = s.law;
+  const bool pay_law = s.by_law && !contract;
+  // The law of the month: FP only from the minimum wage; PPK on the gross;
+  // the employer's PPK is taxable income.
+  if (s.by_law && s.kind == CalcKind::Pay && p.fp_below_minimum == "N" && G < R(p.minimum_pay, 2)) b.fp = 0;
+  if (pay_law && s.options.ppk && law.ppk.in_force) {
+    b.ppk_employee = R(G * law.ppk.employee / 100, 2);
+    b.ppk_employer = R(G * law.ppk.employer / 100, 2);
+  }
+  const double revenue = G + b.ppk_employer;
+  const bool exempt = pay_law && s.options.under26 && law.relief.youth_limit > 0;
+
+  b.costs = exempt ? 0 : s.costs;
   if (contract && !s.costs_typed) b.costs = G > p.flat_rate_limit ? S * p.mandate_costs_pct / 100 : 0;
 
-  const double A = max0(R(S - b.costs, 0) * s.tax_rate - s.reduction);
+  // Income before any exemption (the earlier-rules caps are taken of it).
+  const double income = S - (contract ? b.costs : s.costs) + b.ppk_employer;
+  const double relief = pay_law ? law.middle_class_relief(revenue) : 0;
+  const double A = exempt ? 0 : max0(R(max0(income - relief), 0) * s.tax_rate - s.reduction);
   double T = A - (s.sw.health ? R(S * r.health_deductible, 2) : 0);
   if (contract && G < p.flat_rate_limit) T = G * s.tax_rate;
   b.advance = R(max0(T), 0);
 
   if (p.health_limited_to_advance == "T" && b.health > A) b.health = A;
-  b.net = R(S - b.health - b.advance, 2);
-  b.total_cost = R(G + b.pension_employer + b.disability_employer + b.accident + b.fp + b.fgsp, 2);
+  if (pay_law && law.tax.health_cap_rate > 0)
+    b.health = std::min(b.health, law.earlier_advance(max0(income), s.reduction > 0));
+  if (pay_law && !exempt && law.tax.earlier_advance_guard_up_to > 0 && !(revenue > law.tax.earlier_advance_guard_up_to)) {
+    const double deductible = std::min(R(S * law.tax.earlier_health_deductible / 100, 2), R(S * r.health, 2));
+    b.advance = std::min(b.advance, R(max0(law.earlier_advance(max0(income), s.reduction > 0) - deductible), 0));
+  }
+  b.net = R(S - b.health - b.advance - b.ppk_employee, 2);
+  b.total_cost =
+      R(G + b.pension_employer + b.disability_employer + b.accident + b.fp + b.fgsp + b.ppk_employer, 2);
   return b;
 }
 

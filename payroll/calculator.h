@@ -17,6 +17,7 @@
 // with the 2017 figures, though 1998.73 gives that net too).
 #pragma once
 
+#include "payroll/law.h"
 #include "payroll/parameters.h"
 
 namespace skolvarin::payroll {
@@ -34,8 +35,21 @@ struct CalcSwitches {
   bool fgsp = true;        // "FGŚP"
 };
 
+// The law of a month and the employee's switches the calculator computes
+// under (from 2018 on; earlier months compute from the stored figures alone).
+struct CalcLawOptions {
+  int year = 0, month = 12;
+  bool raised_costs = false;  // "--kup podwyzszone"
+  bool pit2 = true;           // PIT-2 given (the monthly reducing amount)
+  bool ppk = false;           // takes part in PPK (2 % and 1.5 %)
+  bool under26 = false;       // the youth exemption
+};
+
 struct CalculatorState {
   CalcKind kind = CalcKind::Pay;
+  bool by_law = false;       // the rules of `law` below apply
+  Law law;
+  CalcLawOptions options;
   double tax_rate = 0.18;    // as a fraction
   double reduction = 0;      // "odliczenie od podatku"
   double costs = 0;          // "koszt uzysku"
@@ -45,6 +59,10 @@ struct CalculatorState {
 
 // Defaults of a kind, taken at opening and whenever the kind changes.
 CalculatorState calculator_defaults(CalcKind kind, const PayrollParameters& p);
+// The same under the law of a month: `p` and `z` are the stored figures of
+// the year; they come back with the month's statutory figures applied (pass
+// them on to calculate).
+CalculatorState calculator_defaults(CalcKind kind, PayrollParameters& p, ZusSettings& z, const CalcLawOptions& o);
 
 // Rates (fractions) of the switches that are on; 0 for a switch that is off.
 struct CalcRates {
@@ -66,6 +84,7 @@ struct Breakdown {
   double advance = 0;    // "zaliczka na podatek"
   double net = 0;        // "do wypłaty"
   double total_cost = 0; // "całkowity koszt"
+  double ppk_employee = 0, ppk_employer = 0;
 };
 
 // The forward step: the breakdown of gross G.

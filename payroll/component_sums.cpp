@@ -47,7 +47,7 @@ ComponentSums ComponentSums::from_array(const std::array<double, 15>& a) {
 bool ComponentSums::same_as(const ComponentSums& other) const {
   auto a = as_array(), b = other.as_array();
   for (size_t i = 0; i < a.size(); ++i)
-    if (R(a[i], 2) != R(b[i], 2)) return false;
+    if (!same_grosz(R(a[i], 2), R(b[i], 2))) return false;
   return true;
 }
 

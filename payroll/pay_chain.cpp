@@ -1,8 +1,10 @@
 #include "payroll/pay_chain.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "host/api/rounding.h"
+#include "payroll/law.h"
 #include "payroll/messages.h"
 
 namespace skolvarin::payroll {
@@ -69,6 +71,34 @@ Bases bases_and_funds(const ComponentSums& s, const EmployeeForPay& emp, const P
       b.FG = 0;
   }
   return b;
+}
+
+struct Ppk {
+  double employee = 0, employer = 0;
+};
+
+// PPK of the month: percentages of the social-insurance base without the
+// yearly cap; the 0.5 % rate only while the pay is not above the low-pay
+// limit; the extras not above their statutory maximum.
+Ppk ppk_of(const Bases& b, const EmployeeForPay& emp, const Law& law, const PayrollParameters& p) {
+  Ppk k;
+  if (!law.ppk.in_force || !emp.ppk) return k;
+  const bool low = emp.ppk_low && !(b.B > R(law.ppk.low_pay_factor * p.minimum_pay, 2));
+  const double employee = (low ? law.ppk.employee_low : law.ppk.employee) +
+                          std::clamp(emp.ppk_employee_extra, 0.0, law.ppk.employee_extra_max);
+  const double employer = law.ppk.employer + std::clamp(emp.ppk_employer_extra, 0.0, law.ppk.employer_extra_max);
+  k.employee = R(percent_of(b.B, employee), 2);
+  k.employer = R(percent_of(b.B, employer), 2);
+  return k;
+}
+
+// The yearly limit of the employee's exemption (one limit shared by all).
+double exemption_limit(const Law& law, char exemption) {
+  switch (exemption) {
+    case 'M': case 'm': return law.relief.youth_limit;
+    case 'P': case 'p': case 'R': case 'r': case 'S': case 's': return law.relief.others_limit;
+    default: return 0;
+  }
 }
 
 bool in_special_period(const EmployeeForPay& emp, const ListMonth& list) {
@@ -169,17 +199,29 @@ void set_field(PayAmounts& r, PayField f, double v) {
   }
 }
 
-void run_pay_chain(const ComponentSums& s, const EmployeeForPay& emp, const PayrollParameters& p,
-                   const ZusSettings& zus, const YearToDate& ytd, const ListMonth& list, PayAmounts& r,
+void run_pay_chain(const ComponentSums& s, const EmployeeForPay& emp, const PayrollParameters& stored,
+                   const ZusSettings& stored_zus, const YearToDate& ytd, const ListMonth& list, PayAmounts& r,
                    ChainStep from) {
   auto runs = [from](ChainStep step) { return static_cast<int>(step) >= static_cast<int>(from); };
+  PayrollParameters p = stored;
+  ZusSettings zus = stored_zus;
+  apply_month_law(p, zus, list.working_year, list.month);
+  const Law law = law_on(list.working_year, list.month);
   const Bases b = bases_and_funds(s, emp, p, ytd, list);
+  const Ppk ppk = ppk_of(b, emp, law, p);
   const std::string_view ktu = emp.KTU;
+  const double statutory_costs = std::max(emp.KUZ, p.monthly_costs_for(yes(emp.CKU)));
 
   if (runs(ChainStep::Gross)) r.BRP = max0(s.DPI + s.SPI - s.PPI);
+  // Revenue for tax: the pay and the employer's PPK; the part of it under
+  // the employee's exemption, up to what is left of the yearly limit.
+  const double revenue = r.BRP + ppk.employer;
+  const double limit = law.leads ? exemption_limit(law, emp.exemption) : 0;
+  const double exempt = limit > 0 ? std::min(revenue, max0(R(limit - ytd.exempt_income, 2))) : 0;
   if (runs(ChainStep::Costs)) {
-    r.KUZ = std::max(emp.KUZ, p.monthly_costs_for(yes(emp.CKU)));
-    if (r.BRP == 0 || (s.SPI == r.BRP && s.WZC == 0)) r.KUZ = 0;
+    r.KUZ = statutory_costs;
+    if (same_grosz(r.BRP, 0) || (same_grosz(s.SPI, r.BRP) && same_grosz(s.WZC, 0))) r.KUZ = 0;
+    if (exempt > 0 && same_grosz(exempt, revenue)) r.KUZ = 0;
   }
   if (runs(ChainStep::PensionBase)) r.PER = title_is(ktu, "2240") ? 0 : b.C;
   if (runs(ChainStep::SicknessBase)) {
@@ -190,6 +232,8 @@ void run_pay_chain(const ComponentSums& s, const EmployeeForPay& emp, const Payr
     r.FPP = b.FP;
     r.FGP = b.FG;
     if (list.fep) r.FEP = in_special_period(emp, list) ? R(percent_of(b.C, p.fep_rate), 2) : 0;
+    r.PPU = ppk.employee;
+    r.PPP = ppk.employer;
   }
   if (runs(ChainStep::KEU)) r.KEU = max0(R(percent_of(r.PER, p.pension_employee), 2));
   if (runs(ChainStep::KEP)) r.KEP = max0(R(percent_of(r.PER, p.pension_employer), 2));
@@ -208,28 +252,62 @@ void run_pay_chain(const ComponentSums& s, const EmployeeForPay& emp, const Payr
     else
       r.PSZ = max0(max0(s.DZP + s.DZN + s.SZP + s.SZN - s.PZP - s.PZN) + s.WZC - (r.KEU + r.KRU + r.KCU));
   }
-  if (runs(ChainStep::DOP)) r.DOP = r.BRP - (r.KUZ + r.KEU + r.KRU + r.KCU);
-  if (runs(ChainStep::POP)) r.POP = R(max0(r.DOP), 0);
-  if (runs(ChainStep::POD)) r.POD = r.POP < 0 ? 0 : R(percent_of(r.POP, r.POS), 2);
+  const double social = r.KEU + r.KRU + r.KCU;
+  // Income as it would be without any exemption (the earlier-rules caps use it).
+  const double full_income = revenue - (exempt > 0 ? statutory_costs : r.KUZ) - social;
+  if (runs(ChainStep::DOP)) {
+    r.ZWL = exempt;
+    r.DOP = r.PPP + r.BRP - (r.KUZ + social);
+    if (exempt > 0) {
+      // The taxable part bears the costs and its share of the contributions.
+      const double taxable = revenue - exempt;
+      r.DOP = same_grosz(taxable, 0) ? 0 : R(taxable - r.KUZ - social * taxable / revenue, 2);
+    }
+  }
+  if (runs(ChainStep::POP)) {
+    r.UKS = law.leads ? law.middle_class_relief(revenue) : 0;
+    r.POP = R(max0(r.DOP - r.UKS), 0);
+  }
+  if (runs(ChainStep::POD)) {
+    if (law.leads && same_grosz(r.POS, law.tax.rate) && r.POP > 0) {
+      // The month that crosses the threshold pays the second rate on the part above it.
+      const double low = std::clamp(law.tax.threshold - ytd.tax_base, 0.0, r.POP);
+      r.POD = R(percent_of(low, law.tax.rate) + percent_of(r.POP - low, law.tax.rate2), 2);
+    } else {
+      r.POD = r.POP < 0 ? 0 : R(percent_of(r.POP, r.POS), 2);
+    }
+  }
   if (runs(ChainStep::KZU)) {
     if (title_is(ktu, "0111") || title_is(ktu, "2242")) {
       r.KZU = 0;
     } else {
       r.KZU = max0(R(percent_of(r.PSZ, p.health), 2));
       if (p.health_limited_to_advance == "T") r.KZU = max0(std::min(r.KZU, r.POD - r.ODL));
+      if (law.leads && law.tax.health_cap_rate > 0)
+        r.KZU = std::min(r.KZU, law.earlier_advance(max0(full_income), r.ODL > 0));
     }
   }
   if (runs(ChainStep::OBP)) r.OBP = std::min(R(percent_of(r.PSZ, p.health_deductible), 2), r.KZU);
-  if (runs(ChainStep::NPO)) r.NPO = R(max0(r.POD - (r.ODL + r.OBP)), 0);
+  if (runs(ChainStep::NPO)) {
+    r.NPO = R(max0(r.POD - (r.ODL + r.OBP)), 0);
+    const double guard = law.leads ? law.tax.earlier_advance_guard_up_to : 0;
+    if (guard > 0 && !(revenue > guard)) {
+      // Not above the advance of the earlier rules (with their deductible health).
+      const double health = max0(R(percent_of(r.PSZ, p.health), 2));
+      const double deductible = std::min(R(percent_of(r.PSZ, law.tax.earlier_health_deductible), 2), health);
+      const double earlier = R(max0(law.earlier_advance(max0(full_income), r.ODL > 0) - deductible), 0);
+      r.NPO = std::min(r.NPO, earlier);
+    }
+  }
   if (runs(ChainStep::ODZ)) {
     double odz = r.NPO;
     if (emp.ZPZ > ytd.advance_due) odz = r.NPO - (emp.ZPZ - ytd.advance_due);
     r.ODZ = R(max0(odz), 0);
   }
-  if (runs(ChainStep::ZAZ)) r.ZAZ = max0(r.BRP - (r.ODZ + r.KEU + r.KRU + r.KCU + r.KZU) - s.PFP);
+  if (runs(ChainStep::ZAZ)) r.ZAZ = max0(r.BRP - (r.ODZ + r.KEU + r.KRU + r.KCU + r.KZU + r.PPU) - s.PFP);
   if (runs(ChainStep::WYP)) {
     r.WYP = max0(r.ZAZ + s.DNI + s.SNI - s.PNI);
-    if (yes(emp.to_account) && r.PCO == 0) r.PCO = r.WYP;
+    if (yes(emp.to_account) && same_grosz(r.PCO, 0)) r.PCO = r.WYP;
     r.SCO = r.WYP - r.PCO;
   }
 }
@@ -238,12 +316,29 @@ bool fep_switch(int working_year, bool special_code_in_groups) {
   return working_year >= 2010 && special_code_in_groups;
 }
 
-NewRecordTax new_record_tax(const EmployeeForNewRecord& emp, const PayrollParameters& p, int working_year,
-                            const YearToDate& ytd, std::span<const TaxScaleRow> scale) {
+NewRecordTax new_record_tax(const EmployeeForNewRecord& emp, const PayrollParameters& stored, int working_year,
+                            int month, const YearToDate& ytd, std::span<const TaxScaleRow> scale) {
   NewRecordTax t;
   if (emp.WY1 <= 0 || emp.WY2 < 1) t.messages.push_back(msg::kWorkTimeError);
+  PayrollParameters p = stored;
+  ZusSettings unused;
+  if (month >= 1) apply_month_law(p, unused, working_year, month);
+  const Law law = law_on(working_year, month >= 1 ? month : 1);
+  const bool no_reduction = emp.ULG == 'N' || emp.ULG == 'n';
   t.POS = title_is(emp.KTU, "0920") ? 0 : p.tax_rate;
-  double reduction = (emp.ULG == 'N' || emp.ULG == 'n') ? 0 : p.monthly_reduction;
+  if (month >= 1 && law.leads && same_grosz(p.tax_rate, law.tax.rate)) {
+    // The statutory scale of the month: the second rate once the year's
+    // base has passed the threshold (the crossing month is split by the chain).
+    const int payers = emp.pit2_payers < 1 ? 1 : emp.pit2_payers;
+    t.ODL = no_reduction ? 0 : law.reduction_for(payers);
+    if (ytd.earlier_records && !title_is(emp.KTU, "0920") && !(ytd.tax_base < law.tax.threshold)) {
+      t.POS = law.tax.rate2;
+      t.messages.push_back(msg::kTaxRateChanged);
+      if (!law.tax.reduction_above_threshold) t.ODL = 0;
+    }
+    return t;
+  }
+  double reduction = no_reduction ? 0 : p.monthly_reduction;
   if (ytd.earlier_records) {
     TaxBracket br = tax_bracket(scale, ytd.tax_base);
     if (!br.ok()) {
@@ -252,7 +347,7 @@ NewRecordTax new_record_tax(const EmployeeForNewRecord& emp, const PayrollParame
       double rate = br.rate;
       if (br.previous > 0 && (emp.TBL == 'N' || emp.TBL == 'n')) rate = br.previous;
       t.POS = rate;
-      if (rate != p.tax_rate) {
+      if (!same_grosz(rate, p.tax_rate)) {
         t.messages.push_back(msg::kTaxRateChanged);
         if (working_year >= 2017) reduction = 0;
       }

@@ -15,6 +15,14 @@
 //  - SCO = WYP - PCO.
 // The bases B and C of steps 3 to 9 are not fields: they are recomputed from
 // the sums on every run, whatever the starting step.
+//
+// The chain computes under the law of the list month (payroll/law.h): from
+// 2018 the month's statutory figures replace the stored ones the user left
+// as given; the employer's PPK (PPP) is income for tax but not for ZUS; the
+// employee's PPK (PPU) comes off the net; an exempt part of the revenue
+// (ZWL) bears no costs and no tax; from 2022 the health contribution is not
+// above the advance of the 2021 rules, and the month that crosses the
+// year's threshold pays the second rate on the part above it.
 #pragma once
 
 #include <string_view>
@@ -53,6 +61,10 @@ struct PayAmounts {
   double PSZ = 0;  // health base
   double KZU = 0;  // health contribution
   double FPP = 0, FGP = 0, FEP = 0;  // FP, FGŚP, FEP (employer)
+  double PPU = 0;  // PPK paid by the employee (deducted from the net)
+  double PPP = 0;  // PPK paid by the employer (taxable income of the employee)
+  double ZWL = 0;  // income exempt from tax (under 26 and the other exemptions)
+  double UKS = 0;  // middle-class relief deducted from the tax base
 };
 
 // What the chain reads of the employee (W3PRAC).
@@ -70,6 +82,12 @@ struct EmployeeForPay {
   char UBC = 'N';          // voluntary sickness insurance
   double ZPZ = 0;          // exempt from collecting advances up to this yearly amount
   char to_account = 'N';   // first character of RE1: pay goes to the bank account
+  // Switches of the law from 2018 on (plain values the employee register keeps).
+  bool ppk = false;               // takes part in PPK
+  bool ppk_low = false;           // declared the 0.5 % rate (low pay)
+  double ppk_employee_extra = 0;  // voluntary extra %, employee
+  double ppk_employer_extra = 0;  // voluntary extra %, employer
+  char exemption = ' ';           // 'M' under 26, 'P' return, 'R' four or more children, 'S' working senior
 };
 
 // Sums of the employee's earlier pay records of the year and contracts.
@@ -79,6 +97,7 @@ struct YearToDate {
   double contracts_base = 0;   // pension base of the employee's contracts
   double advance_due = 0;      // NPO of earlier records
   bool earlier_records = false;
+  double exempt_income = 0;    // ZWL of earlier records (the exemptions' shared limit)
 };
 
 struct ListMonth {
@@ -147,10 +166,18 @@ struct EmployeeForNewRecord {
   char ULG = 'T';  // apply the monthly reducing amount
   char TBL = 'T';  // compute the advance by the tax scale
   int WY1 = 1, WY2 = 1;
+  int pit2_payers = 1;  // PIT-2 given to 1, 2 or 3 payers (from 2023 the amount is split)
 };
 
-NewRecordTax new_record_tax(const EmployeeForNewRecord& emp, const PayrollParameters& p, int working_year,
+// From 2018 the month's statutory scale replaces the year's table while the
+// stored rate is the statutory one.
+NewRecordTax new_record_tax(const EmployeeForNewRecord& emp, const PayrollParameters& p, int working_year, int month,
                             const YearToDate& ytd, std::span<const TaxScaleRow> scale);
+// The year's stored figures and table alone.
+inline NewRecordTax new_record_tax(const EmployeeForNewRecord& emp, const PayrollParameters& p, int working_year,
+                                   const YearToDate& ytd, std::span<const TaxScaleRow> scale) {
+  return new_record_tax(emp, p, working_year, 0, ytd, scale);
+}
 
 // True when the first four characters of `ktu` equal `title`.
 bool title_is(std::string_view ktu, std::string_view title);

@@ -16,7 +16,7 @@ constexpr double kPow10[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1
 
 double R(double x, int n) {
   if (!std::isfinite(x)) return x;
-  if (x == 0.0) return 0.0;
+  if (std::fpclassify(x) == FP_ZERO) return 0.0;
   // Fast path.  Scale, split off the fraction and decide by it; the answer is
   // an integer divided by an exact power of ten, which IEEE division rounds
   // to the double nearest the decimal result, just as reading the decimal
@@ -32,7 +32,7 @@ double R(double x, int n) {
       double noise = 4.0e-15 * (y > 1.0 ? y : 1.0);
       if (std::fabs(frac - 0.5) > noise) {
         double r = (f + (frac > 0.5 ? 1.0 : 0.0)) / p;
-        if (r == 0.0) return 0.0;
+        if (std::fpclassify(r) == FP_ZERO) return 0.0;
         return x < 0 ? -r : r;
       }
     }
@@ -44,7 +44,7 @@ namespace detail {
 
 double round_by_digits(double x, int n) {
   if (!std::isfinite(x)) return x;
-  if (x == 0.0) return 0.0;
+  if (std::fpclassify(x) == FP_ZERO) return 0.0;
   // Decimal digits of x to 15 significant places, in scientific form:
   // "d.dddddddddddddde[+-]XX".
   char buf[40];
@@ -68,7 +68,7 @@ double round_by_digits(double x, int n) {
   char out[64];
   std::snprintf(out, sizeof out, "%s%llde%d", negative ? "-" : "", mant, -n);
   double r = std::strtod(out, nullptr);
-  return r == 0.0 ? 0.0 : r;
+  return std::fpclassify(r) == FP_ZERO ? 0.0 : r;
 }
 
 }  // namespace detail

@@ -94,8 +94,8 @@ TEST(ContractBill, OwnEmployeeOnADate) {
 //   POP 710; POD = 710 × 18 % = 127.80; deductible = 887.40 × 7.75 % = 68.77
 //   NPO = 127.80 − 68.77 = 59.03 → 59; NET = 1000 − 112.60 − 79.87 − 59 = 748.53
 TEST(ContractBill, MandateWithSocialAndHealthInsurance) {
-  ContractBill b = bill(1, 5, "041100", 1000.00, {2024, 3, 15});
-  BillInputs in = inputs_for(b, person('T', 'N', 'N'), 2024);
+  ContractBill b = bill(1, 5, "041100", 1000.00, {2017, 3, 15});
+  BillInputs in = inputs_for(b, person('T', 'N', 'N'), 2017);
   BillOutcome out = compute_bill(b, BillStep::Gross, in);
   EXPECT_TRUE(out.messages.empty());
   EXPECT_FALSE(out.stopped);
@@ -115,8 +115,8 @@ TEST(ContractBill, MandateWithSocialAndHealthInsurance) {
 }
 
 TEST(ContractBill, CascadeRestartsAfterTheFieldLeft) {
-  ContractBill b = bill(1, 5, "041100", 1000.00, {2024, 3, 15});
-  BillInputs in = inputs_for(b, person('T', 'N', 'N'), 2024);
+  ContractBill b = bill(1, 5, "041100", 1000.00, {2017, 3, 15});
+  BillInputs in = inputs_for(b, person('T', 'N', 'N'), 2017);
   compute_bill(b, BillStep::Gross, in);
   // UZP typed as 30: UZW = 887.40 × 30 % = 266.22; DOP = 621.18; POP 621;
   // POD 111.78; NPO = 111.78 − 68.77 = 43.01 → 43; NET = 1000 − 112.60 − 79.87 − 43.
@@ -221,8 +221,8 @@ TEST(ContractBill, TaxDueNeverNegative) {
 // UZW = 887.40 × 20 % = 177.48, DOP 709.92, POP 710, POD 127.80, no health to
 // deduct: NPO 128, NET = 1000 − 112.60 − 128 = 759.40.
 TEST(ContractBill, Code2242ComputesOnlyPensionAndDisability) {
-  ContractBill b = bill(1, 5, "224200", 1000.00, {2024, 6, 1});
-  compute_bill(b, BillStep::Gross, inputs_for(b, person('T', 'T', 'T'), 2024));
+  ContractBill b = bill(1, 5, "224200", 1000.00, {2017, 6, 1});
+  compute_bill(b, BillStep::Gross, inputs_for(b, person('T', 'T', 'T'), 2017));
   EXPECT_DOUBLE_EQ(b.KEU, 97.60);
   EXPECT_DOUBLE_EQ(b.KEP, 97.60);
   EXPECT_DOUBLE_EQ(b.KRU, 15.00);
@@ -245,14 +245,14 @@ TEST(ContractBill, YearlyPensionCapForOwnEmployee) {
       {125000.00, ' ', {}, 0.00, {kWarnPensionCapExceeded, kWarnSetCapInPerson}},
       // 650.00 left under the cap.
       {121000.00, ' ', {}, 650.00, {kWarnPensionCapExceeded, kWarnSetCapInPerson}},
-      {121000.00, '1', {2024, 6, 10}, 650.00, {kWarnPensionCapExceeded, kWarnContributionsCut}},
+      {121000.00, '1', {2017, 6, 10}, 650.00, {kWarnPensionCapExceeded, kWarnContributionsCut}},
       {100000.00, ' ', {}, 1000.00, {}},
       // Cap passed in an earlier month: PER stays 0 without a warning.
-      {125000.00, '2', {2024, 5, 31}, 0.00, {}},
+      {125000.00, '2', {2017, 5, 31}, 0.00, {}},
   };
   for (const auto& c : cases) {
-    ContractBill b = bill(1, 5, "011000", 1000.00, {2024, 6, 20});
-    BillInputs in = inputs_for(b, p, 2024);
+    ContractBill b = bill(1, 5, "011000", 1000.00, {2017, 6, 20});
+    BillInputs in = inputs_for(b, p, 2017);
     in.person.PMA = c.pma;
     in.person.DPM = c.dpm;
     in.history.pension_base_before = c.before;
@@ -263,8 +263,8 @@ TEST(ContractBill, YearlyPensionCapForOwnEmployee) {
   }
   // PER 650: KEU = KEP = 63.44, KRU 9.75, KRP 42.25; sickness still on the
   // whole amount: KCU 24.50, PSZ = 1000 − 63.44 − 9.75 − 24.50 = 902.31.
-  ContractBill b = bill(1, 5, "011000", 1000.00, {2024, 6, 20});
-  BillInputs in = inputs_for(b, p, 2024);
+  ContractBill b = bill(1, 5, "011000", 1000.00, {2017, 6, 20});
+  BillInputs in = inputs_for(b, p, 2017);
   in.history.pension_base_before = 121000.00;
   compute_bill(b, BillStep::Gross, in);
   EXPECT_DOUBLE_EQ(b.KEP, 63.44);
@@ -364,6 +364,38 @@ TEST(ContractBill, HoursCheck) {
   EXPECT_EQ(hours_check(1000.00, 0, p), std::nullopt);
 }
 
+// A mandate of 1 000.00 with health insurance only, under the law of the
+// bill's month: costs 200.00, income 800, health 90.00.
+TEST(ContractBill, TaxAndHealthDeductionOfTheBillsMonth) {
+  const struct {
+    Date dar;
+    double pos, npo, net;
+  } cases[] = {
+      {{2017, 3, 10}, 18, 67, 843.00},   // 144.00 - 77.50 = 66.50 -> 67
+      {{2019, 9, 10}, 18, 67, 843.00},
+      {{2019, 11, 10}, 17, 59, 851.00},  // 136.00 - 77.50 = 58.50 -> 59
+      {{2022, 3, 10}, 17, 136, 774.00},  // nothing deducted from 2022
+      {{2026, 3, 10}, 12, 96, 814.00},   // 800 × 12 %
+  };
+  for (const auto& c : cases) {
+    ContractBill b = bill(1, 5, "", 1000.00, c.dar);
+    BillInputs in = inputs_for(b, person('N', 'N', 'T'), c.dar.year);
+    b.UZP = in.params.cost_rate;
+    compute_bill(b, BillStep::Gross, in);
+    EXPECT_DOUBLE_EQ(b.UZW, 200.00) << to_dbf(c.dar);
+    EXPECT_DOUBLE_EQ(b.KZU, 90.00) << to_dbf(c.dar);
+    EXPECT_DOUBLE_EQ(b.POS, c.pos) << to_dbf(c.dar);
+    EXPECT_DOUBLE_EQ(b.NPO, c.npo) << to_dbf(c.dar);
+    EXPECT_DOUBLE_EQ(b.NET, c.net) << to_dbf(c.dar);
+  }
+  // A rate the user set for the year stands.
+  ContractBill b = bill(1, 5, "", 1000.00, {2026, 3, 10});
+  BillInputs in = inputs_for(b, person('N', 'N', 'T'), 2026);
+  in.params.tax_rate = 15;
+  compute_bill(b, BillStep::Gross, in);
+  EXPECT_DOUBLE_EQ(b.POS, 15);
+}
+
 TEST(ContractBill, CopiedContractDates) {
   const struct {
     Date from;
@@ -373,6 +405,8 @@ TEST(ContractBill, CopiedContractDates) {
       {{2023, 1, 31}, 2023, {2023, 2, 28}}, {{2024, 1, 31}, 2024, {2024, 2, 29}},
       {{2024, 3, 31}, 2024, {2024, 4, 30}}, {{2024, 12, 15}, 2024, {2025, 1, 15}},
       {{2024, 5, 10}, 2024, {2024, 6, 10}}, {{}, 2024, {}},
+      // A date of another year than the working one: February of its own year.
+      {{2024, 1, 31}, 2023, {2024, 2, 29}}, {{2023, 1, 31}, 2024, {2023, 2, 28}},
   };
   for (const auto& c : cases) EXPECT_EQ(copy_date(c.from, c.working_year), c.to) << to_dbf(c.from);
 }

@@ -3,11 +3,17 @@
 // directory that another tool changed.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <cstdio>
 #include <cstdlib>
 #include <map>
 #include <regex>
 #include <string>
 
+#include "host/api/rounding.h"
+#include "payroll/calculator.h"
+#include "payroll/law.h"
 #include "tests/support/files.h"
 #include "tests/support/program_run.h"
 
@@ -15,6 +21,7 @@ namespace {
 
 using skolvarin::testing_support::ProgramRun;
 using skolvarin::testing_support::program_dir;
+using skolvarin::R;
 
 // Runs a shell command line; stdout and stderr together.
 ProgramRun sh(const std::string& command) { return skolvarin::testing_support::run_command(command + " 2>&1"); }
@@ -36,7 +43,7 @@ TEST(KalkulatorCommand, JsonBreakdownOfAGross) {
   ProgramRun r = calc("--rok 2017 --brutto 2000 --json");
   ASSERT_EQ(r.status, 0) << r.out;
   auto m = json(r.out);
-  ASSERT_EQ(m.size(), 14u) << r.out;
+  ASSERT_EQ(m.size(), 16u) << r.out;
   EXPECT_DOUBLE_EQ(m["brutto"], 2000.00);
   EXPECT_DOUBLE_EQ(m["emerytalne_pracownik"], 195.20);
   EXPECT_DOUBLE_EQ(m["emerytalne_pracodawca"], 195.20);
@@ -51,6 +58,8 @@ TEST(KalkulatorCommand, JsonBreakdownOfAGross) {
   EXPECT_DOUBLE_EQ(m["zaliczka"], 111.00);
   EXPECT_DOUBLE_EQ(m["do_wyplaty"], 1459.48);
   EXPECT_DOUBLE_EQ(m["koszt_calkowity"], 2412.20);
+  EXPECT_DOUBLE_EQ(m["ppk_pracownik"], 0.00);
+  EXPECT_DOUBLE_EQ(m["ppk_pracodawca"], 0.00);
 }
 
 TEST(KalkulatorCommand, ReverseModesAndKinds) {
@@ -59,13 +68,13 @@ TEST(KalkulatorCommand, ReverseModesAndKinds) {
     const char* key;
     double expected;
   } cases[] = {
-      {"--netto 1459.48 --json", "brutto", 2000.00},
-      {"--netto 1459,48 --json", "brutto", 2000.00},
-      {"--koszt 2412.20 --json", "brutto", 2000.00},
-      {"--rodzaj dzielo --brutto 1000 --json", "do_wyplaty", 856.00},
-      {"--rodzaj dzielo --brutto 1000 --json", "zdrowotne", 0.00},
-      {"--rodzaj zlecenie --brutto 1000 --json", "do_wyplaty", 728.24},
-      {"--rodzaj zlecenie --netto 728.24 --json", "brutto", 1000.00},
+      {"--rok 2017 --netto 1459.48 --json", "brutto", 2000.00},
+      {"--rok 2017 --netto 1459,48 --json", "brutto", 2000.00},
+      {"--rok 2017 --koszt 2412.20 --json", "brutto", 2000.00},
+      {"--rok 2017 --rodzaj dzielo --brutto 1000 --json", "do_wyplaty", 856.00},
+      {"--rok 2017 --rodzaj dzielo --brutto 1000 --json", "zdrowotne", 0.00},
+      {"--rok 2017 --rodzaj zlecenie --brutto 1000 --json", "do_wyplaty", 728.24},
+      {"--rok 2017 --rodzaj zlecenie --netto 728.24 --json", "brutto", 1000.00},
   };
   for (const Case& c : cases) {
     ProgramRun r = calc(c.args);
@@ -74,14 +83,76 @@ TEST(KalkulatorCommand, ReverseModesAndKinds) {
   }
 }
 
+TEST(KalkulatorCommand, LawOfTheMonthAndTheEmployeeSwitches) {
+  struct Case {
+    const char* args;
+    const char* key;
+    double expected;
+  } cases[] = {
+      {"--rok 2026 --miesiac 3 --brutto 4806 --kup podwyzszone", "do_wyplaty", 3611.85},
+      {"--rok 2025 --miesiac 3 --brutto 4666 --ppk", "do_wyplaty", 3408.60},
+      {"--rok 2025 --miesiac 3 --brutto 4666 --ppk", "ppk_pracodawca", 69.99},
+      {"--rok 2025 --miesiac 3 --brutto 4666 --ppk", "koszt_calkowity", 5691.59},
+      {"--rok 2026 --miesiac 3 --brutto 4806 --bez-pit2", "zaliczka", 468.00},  // 3897 × 12 %
+      {"--rok 2026 --miesiac 3 --brutto 4806 --do-26", "zaliczka", 0.00},
+      {"--rok 2026 --miesiac 3 --brutto 600.75", "zdrowotne", 1.80},
+      {"--rok 2026 --miesiac 3 --netto 3605.85", "brutto", 4806.00},
+      // Without --miesiac: the month of --dzis in its year, else December.
+      {"--dzis 2019-03-01 --rok 2019 --brutto 2250", "do_wyplaty", 1633.78},
+      {"--dzis 2020-03-01 --rok 2019 --brutto 2250", "do_wyplaty", 1673.78},
+  };
+  for (const Case& c : cases) {
+    ProgramRun r = calc(std::string(c.args) + " --json");
+    ASSERT_EQ(r.status, 0) << c.args << "\n" << r.out;
+    EXPECT_DOUBLE_EQ(json(r.out)[c.key], c.expected) << c.args;
+  }
+  // The same pay under two dates side by side.
+  ProgramRun r = calc("--rok 2026 --miesiac 5 --brutto 5000 --porownaj 2019-03");
+  ASSERT_EQ(r.status, 0) << r.out;
+  EXPECT_TRUE(std::regex_search(r.out, std::regex("do wypłaty +3738\\.19 +3550\\.19"))) << r.out;
+  EXPECT_NE(r.out.find("różnica do wypłaty: 188.00"), std::string::npos) << r.out;
+  r = calc("--rok 2026 --miesiac 5 --brutto 5000 --porownaj 2019-03 --json");
+  EXPECT_NE(r.out.find("\"porownanie\": {\"brutto\": 5000.00"), std::string::npos) << r.out;
+}
+
+// The command prints what the computation gives for the same request.
+TEST(KalkulatorCommand, SameFiguresAsTheComputation) {
+  using namespace skolvarin::payroll;
+  struct Case {
+    const char* args;
+    double amount;
+    CalcMode mode;
+    CalcKind kind;
+    CalcLawOptions o;
+  } cases[] = {
+      {"--rok 2024 --miesiac 9 --brutto 7321.45 --ppk", 7321.45, CalcMode::Gross, CalcKind::Pay, {2024, 9, false, true, true}},
+      {"--rok 2022 --miesiac 2 --netto 5000 --bez-pit2", 5000, CalcMode::Net, CalcKind::Pay, {2022, 2, false, false}},
+      {"--rok 2026 --miesiac 1 --koszt 9000 --kup podwyzszone", 9000, CalcMode::Cost, CalcKind::Pay, {2026, 1, true}},
+      {"--rok 2021 --miesiac 7 --rodzaj zlecenie --brutto 1500", 1500, CalcMode::Gross, CalcKind::Mandate, {2021, 7}},
+  };
+  for (const Case& c : cases) {
+    PayrollParameters p = statutory_parameters(c.o.year);
+    ZusSettings z;
+    const CalculatorState s = calculator_defaults(c.kind, p, z, c.o);
+    const Breakdown b = calculate(c.amount, c.mode, s, p, z).b;
+    auto m = json(calc(std::string(c.args) + " --json").out);
+    EXPECT_DOUBLE_EQ(m["brutto"], R(b.gross, 2)) << c.args;
+    EXPECT_DOUBLE_EQ(m["zdrowotne"], R(b.health, 2)) << c.args;
+    EXPECT_DOUBLE_EQ(m["zaliczka"], R(b.advance, 2)) << c.args;
+    EXPECT_DOUBLE_EQ(m["do_wyplaty"], R(b.net, 2)) << c.args;
+    EXPECT_DOUBLE_EQ(m["koszt_calkowity"], R(b.total_cost, 2)) << c.args;
+    EXPECT_DOUBLE_EQ(m["ppk_pracownik"], R(b.ppk_employee, 2)) << c.args;
+  }
+}
+
 TEST(KalkulatorCommand, PlainPolishText) {
   ProgramRun r = calc("--rok 2017 --netto 1459.48");
   ASSERT_EQ(r.status, 0) << r.out;
-  EXPECT_NE(r.out.find("KALKULATOR PŁACOWY 2017, płaca"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("KALKULATOR PŁACOWY 2017-12, płaca"), std::string::npos) << r.out;
   EXPECT_TRUE(std::regex_search(r.out, std::regex("do wypłaty +1459\\.48"))) << r.out;
   EXPECT_TRUE(std::regex_search(r.out, std::regex("brutto +2000\\.00"))) << r.out;
   EXPECT_TRUE(std::regex_search(r.out, std::regex("ubezpieczenie emerytalne +195\\.20 +195\\.20"))) << r.out;
-  EXPECT_NE(r.out.find("parametry domyślne"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("parametry ustawowe 2017"), std::string::npos) << r.out;
 }
 
 TEST(KalkulatorCommand, BadInputExits2WithAPolishMessage) {
@@ -99,6 +170,10 @@ TEST(KalkulatorCommand, BadInputExits2WithAPolishMessage) {
       {"--brutto", "brak wartości opcji --brutto"},
       {"--brutto 100 --xml", "nieznana opcja: --xml"},
       {"--netto 0", "Za duża stopa podatku, koszty uzysku lub odliczenie."},
+      {"--miesiac 13 --brutto 100", "błędny miesiąc w --miesiac: 13"},
+      {"--kup duze --brutto 100", "nieznane koszty uzyskania w --kup: duze"},
+      {"--porownaj 19 --brutto 100", "błędna data w --porownaj: 19"},
+      {"--porownaj 2019-13 --brutto 100", "błędna data w --porownaj"},
   };
   for (const Case& c : cases) {
     ProgramRun r = calc(c.args);
@@ -114,10 +189,10 @@ TEST(KalkulatorCommand, ParametersOfTheYearFromTheDataDirectory) {
   ASSERT_FALSE(dir.empty());
   const std::string prog = program_dir() + "/skolvarin --data " + dir + " --dzis 2020-06-15 ";
   ASSERT_EQ(sh(prog + "init").status, 0);
-  // Without the year's parameters: the defaults (18 %, 111.25, 46.33).
+  // Without the year's parameters: the statutory figures of 2020.
   ProgramRun r = sh(prog + "kalkulator --rok 2020 --brutto 2600 --json");
   ASSERT_EQ(r.status, 0) << r.out;
-  EXPECT_DOUBLE_EQ(json(r.out)["do_wyplaty"], 1877.62);
+  EXPECT_DOUBLE_EQ(json(r.out)["do_wyplaty"], 1920.62);
   // The year's file, filled with every key by the first read, then changed
   // by another tool to the 2020 figures: 17 %, costs 250.00, 43.76.
   ProgramRun made = sh(prog + "sprawdz --utworz --rok 2020");
@@ -131,9 +206,42 @@ TEST(KalkulatorCommand, ParametersOfTheYearFromTheDataDirectory) {
   EXPECT_DOUBLE_EQ(m["koszty"], 250.00);
   EXPECT_DOUBLE_EQ(m["zaliczka"], 121.00);
   EXPECT_DOUBLE_EQ(m["do_wyplaty"], 1920.62);  // published net of 2020
-  // Another year of the same directory keeps the defaults.
-  r = sh(prog + "kalkulator --rok 2019 --brutto 2600 --json");
+  // A figure the user changed stands: 19 % instead of 17 %.
+  ASSERT_EQ(sh("/usr/bin/python3 " + std::string(SKOLVARIN_SOURCE_DIR) + "/tests/payroll/set_settings_values.py " +
+               dir + "/dzielone/W3PAPL20.DBF 3=19").status, 0);
+  r = sh(prog + "kalkulator --rok 2020 --brutto 2600 --json");
+  // S = 2243.54; R(1993.54) = 1994 × 19 % = 378.86 - 43.76 - 173.87 = 161.23.
+  EXPECT_DOUBLE_EQ(json(r.out)["zaliczka"], 161.00) << r.out;
+  // Another year of the same directory: the statutory figures of its month.
+  r = sh(prog + "kalkulator --rok 2019 --miesiac 5 --brutto 2600 --json");
   EXPECT_DOUBLE_EQ(json(r.out)["koszty"], 111.25) << r.out;
+  r = sh(prog + "kalkulator --rok 2019 --brutto 2600 --json");  // December: 250.00
+  EXPECT_DOUBLE_EQ(json(r.out)["koszty"], 250.00) << r.out;
+  sh("rm -rf " + dir);
+}
+
+// A new data directory gets the statutory payroll parameters of every year;
+// a later import keeps what the user changed.
+TEST(KalkulatorCommand, StatutoryParametersOfEveryYearInTheDataDirectory) {
+  const std::string dir = skolvarin::testing_support::make_temp_dir("skolvarin-papl");
+  ASSERT_FALSE(dir.empty());
+  const std::string prog = program_dir() + "/skolvarin --data " + dir + " --dzis 2026-12-06 ";
+  ASSERT_EQ(sh(prog + "init").status, 0);
+  for (int year = 2009; year <= 2026; ++year) {
+    char name[32];
+    std::snprintf(name, sizeof name, "/dzielone/W3PAPL%02d.DBF", year % 100);
+    EXPECT_EQ(::access((dir + name).c_str(), F_OK), 0) << name;
+  }
+  ProgramRun r = sh(prog + "kalkulator --rok 2019 --miesiac 5 --brutto 2250");
+  EXPECT_NE(r.out.find("parametry płacowe 2019 z"), std::string::npos) << r.out;
+  EXPECT_TRUE(std::regex_search(r.out, std::regex("do wypłaty +1633\\.78"))) << r.out;
+  ASSERT_EQ(sh("/usr/bin/python3 " + std::string(SKOLVARIN_SOURCE_DIR) + "/tests/payroll/set_settings_values.py " +
+               dir + "/dzielone/W3PAPL19.DBF 3=19").status, 0);
+  r = sh(prog + "wzorce");
+  ASSERT_EQ(r.status, 0) << r.out;
+  EXPECT_TRUE(std::regex_search(r.out, std::regex("W3PAPL19\\.DBF +dodano +0,"))) << r.out;
+  // 1830 × 19 % = 347.70 - 46.33 - 150.47 = 150.90 -> 151.
+  EXPECT_DOUBLE_EQ(json(sh(prog + "kalkulator --rok 2019 --miesiac 5 --brutto 2250 --json").out)["zaliczka"], 151.00);
   sh("rm -rf " + dir);
 }
 

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "host/api/rounding.h"
 #include "payroll/messages.h"
 
 namespace skolvarin::payroll {
@@ -480,6 +481,28 @@ TEST(NewPayRecord, TaxRateFromTheYearToDateBracket) {
   EXPECT_DOUBLE_EQ(t.POS, 0);
   EXPECT_DOUBLE_EQ(t.ODL, 0);
   EXPECT_EQ(t.messages, std::vector<int>{msg::kWorkTimeError});
+}
+
+}  // namespace
+}  // namespace skolvarin::payroll
+
+namespace skolvarin::payroll {
+namespace {
+
+// A month of benefit only: the pay is wholly deducted for the absence and
+// the benefit is all that is paid, so no costs, whatever grosze the pay had.
+TEST(PayChain, BenefitOnlyMonthHasNoCostsWhateverThePay) {
+  for (double pay : {1234.56, 1000.10, 2100.30, 3000.00}) {
+    ComponentSums s;
+    classify_component({"D11", 'T', 'T', pay}, s);
+    classify_component({"P311", 'T', 'T', pay}, s);
+    classify_component({"S313", 'T', 'N', 800.20}, s);
+    PayAmounts r;
+    r.POS = 18;
+    run_pay_chain(s, employee(), PayrollParameters{}, ZusSettings{}, {}, ListMonth{2017, 3, false}, r);
+    EXPECT_DOUBLE_EQ(R(r.BRP, 2), 800.20) << pay;
+    EXPECT_DOUBLE_EQ(r.KUZ, 0) << pay;
+  }
 }
 
 }  // namespace

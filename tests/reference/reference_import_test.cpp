@@ -76,8 +76,21 @@ TEST_F(ReferenceImport, FreshDirectoryGetsEveryTableAndReadsBackThroughTheEngine
   EXPECT_EQ(find(r, "W3TABE26.DBF")->added, 2);
   EXPECT_EQ(find(r, "W3USKA.DBF")->added, 400);
   EXPECT_EQ(find(r, "W3KRAJ.DBF")->added, 248);
-  EXPECT_EQ(r.total_added(), 36 + static_cast<int>(set.days_off.size() + set.statutory.size() +
-                                                    set.tax_arrears.size() + 248 + 400 + set.zus_codes.size()));
+  // Payroll parameters 2009-2026: 57 keys a year before the parental-leave
+  // bases (2009-2011), 62 from 2012.
+  EXPECT_EQ(find(r, "W3PAPL19.DBF")->added, 62);
+  EXPECT_EQ(r.total_added(), 36 + 3 * 57 + 15 * 62 +
+                                 static_cast<int>(set.days_off.size() + set.statutory.size() +
+                                                  set.tax_arrears.size() + 248 + 400 + set.zus_codes.size()));
+
+  // The statutory figures of 2019 (December: 17 %, costs 250.00) read back.
+  auto& papl = open("W3PAPL  .DBF", 2019);
+  ASSERT_EQ(d4seek(papl.data, "  1  1  3D"), 0);
+  EXPECT_DOUBLE_EQ(f4double(papl.field("DO")), 17);
+  ASSERT_EQ(d4seek(papl.data, "  1  1  1D"), 0);
+  EXPECT_DOUBLE_EQ(f4double(papl.field("DO")), 250);
+  ASSERT_EQ(d4seek(papl.data, "  1  1 55D"), 0);
+  EXPECT_DOUBLE_EQ(f4double(papl.field("DO")), 2250);
 
   auto& odus = open("W3ODUS.DBF");
   EXPECT_EQ(d4reccount(odus.data), static_cast<long>(set.statutory.size()));
