@@ -1,0 +1,115 @@
+// Vehicles, trips and transport bills end to end: the real program on a
+// data directory made by `skolvarin init`, driven by key scripts; tables
+// read back with `skolvarin tabela`, trips with `skolvarin przejazdy`.
+#include <gtest/gtest.h>
+
+#include "tests/dictionaries/e2e_support.h"
+#include "tests/support/program_run.h"
+
+using dict_e2e::DataDir;
+using dict_e2e::dump;
+using dict_e2e::has_row;
+
+namespace {
+
+std::string row_with(const dict_e2e::Screen& s, const std::string& text) {
+  for (const auto& r : s)
+    if (r.find(text) != std::string::npos) return r;
+  return {};
+}
+
+// A private car: owner, address, make, capacity (<Down> for over 900 cm³),
+// registration, petrol.
+std::string private_car(const std::string& owner, const std::string& make, const std::string& reg, bool over900) {
+  return "d" + owner + "<Enter><Enter>00950<Enter>Warszawa<Enter>Polna 1<Enter>" + make + "<Enter>" +
+         (over900 ? "<F4><Down><Enter>" : "") + "<Enter>" + reg + "<Enter><F4><Enter><Enter><F2>";
+}
+
+}  // namespace
+
+TEST(TransportEndToEnd, TripsTakeTheirValueAndRateByVehicle) {
+  DataDir dir("przejazdy");
+  ASSERT_TRUE(dir.ok()) << dir.init_output();
+  auto cars = dir.keys("ts" + private_car("Kowalski Jan", "Skoda", "wa12345", true) +
+                       private_car("Nowak Adam", "Fiat", "wb999", false) +
+                       private_car("Zielińska Ewa", "Opel", "kr777", false) +
+                       "<Home><Down><F4><dump><Enter><Esc><Esc><Esc>");
+  ASSERT_EQ(cars.screens.size(), 1u) << cars.all();
+  EXPECT_TRUE(has_row(cars.screens[0], "Zmieniono typ samochodu na SŁUŻBOWY.")) << dump(cars.screens[0]);
+  auto vehicles = dir.records("W3SAMO.DBF");
+  ASSERT_EQ(vehicles.size(), 3u);
+  EXPECT_EQ(vehicles[0]["POJ"], "pow 900 cm");
+  EXPECT_EQ(vehicles[1]["TYP"], "S");
+  EXPECT_EQ(vehicles[2]["POJ"], "do  900 cm");
+
+  auto trips = dir.keys(
+      "tp"
+      "d<F4><Enter><Enter><Enter>Klient<Enter>Warszawa-Radom<Enter>120<Enter>0.8125<Enter><dump><F2>"  // 0
+      "d<F4><Down><Enter><Enter><Enter>Serwis<Enter>Radom<Enter>50<Enter>9<dump><F2>"                  // 1
+      "d<F4><Enter><dump><Esc>T"                                                                       // 2
+      "d<F4><Down><Down><Enter><dump><Esc>T"                                                           // 3
+      "<Esc><Esc><Esc>");
+  EXPECT_EQ(trips.exit_code, 0);
+  ASSERT_EQ(trips.screens.size(), 4u) << trips.all();
+  EXPECT_NE(row_with(trips.screens[0], "cena 1 km").find("0.8125"), std::string::npos) << dump(trips.screens[0]);
+  EXPECT_NE(row_with(trips.screens[0], "cena 1 km").find("97.50"), std::string::npos) << dump(trips.screens[0]);
+  // The company car's rate field is passed over: the 9 is typed over the
+  // driver's first letter.
+  EXPECT_NE(row_with(trips.screens[1], "cena 1 km").find("0.0000"), std::string::npos) << dump(trips.screens[1]);
+  EXPECT_TRUE(has_row(trips.screens[1], "kierowca........... 9owak Adam")) << dump(trips.screens[1]);
+  // The saved rate is proposed again for its class only.
+  EXPECT_NE(row_with(trips.screens[2], "cena 1 km").find("0.8125"), std::string::npos) << dump(trips.screens[2]);
+  EXPECT_NE(row_with(trips.screens[3], "cena 1 km").find("0.0000"), std::string::npos) << dump(trips.screens[3]);
+
+  auto recs = dir.records("W3PRZE26.DBF");
+  ASSERT_EQ(recs.size(), 2u);
+  EXPECT_EQ(recs[0]["WAR"], "97.50");
+  EXPECT_EQ(recs[0]["POD"], "PRYWATNY");
+  EXPECT_EQ(recs[0]["POJ"], "pow 900 cm");
+  EXPECT_EQ(recs[1]["WAR"], "0.00");
+  EXPECT_EQ(recs[1]["CEK"], "0.0000");
+  EXPECT_EQ(recs[1]["POD"], "SŁUŻBOWY");
+
+  // A new run takes the current rates from the file.
+  auto again = dir.keys("tpd<F4><Enter><dump><Esc>T<Esc><Esc><Esc>");
+  ASSERT_EQ(again.screens.size(), 1u) << again.all();
+  EXPECT_NE(row_with(again.screens[0], "cena 1 km").find("0.8125"), std::string::npos) << dump(again.screens[0]);
+
+  auto out = skolvarin::testing_support::run_command(dict_e2e::bin_dir() + "/skolvarin przejazdy --data " +
+                                                     dir.data().string() + " --rok 2026 --miesiac 12 --json");
+  EXPECT_EQ(out.status, 0) << out.out;
+  EXPECT_NE(out.out.find("\"km\": 120, \"stawka\": 0.8125, \"wartosc\": 97.50"), std::string::npos) << out.out;
+  EXPECT_NE(out.out.find("{\"pojazd\": 1, \"numer\": \"WA12345\", \"przejazdy\": 1, \"km\": 120, \"wartosc\": 97.50}"),
+            std::string::npos)
+      << out.out;
+  EXPECT_NE(out.out.find("\"niezgodne\": 0"), std::string::npos) << out.out;
+}
+
+TEST(TransportEndToEnd, BillsWeighFuelAndSettleAgainstTheAllowance) {
+  DataDir dir("rachunki");
+  ASSERT_TRUE(dir.ok()) << dir.init_output();
+  dir.keys("ts" + private_car("Kowalski Jan", "Skoda", "wa12345", true) + "<Esc><Esc><Esc>");
+  auto setup = dir.keys("tp"
+                        "d<F4><Enter><Enter>15012026<Enter>Klient<Enter>Trasa<Enter>400<Enter>0.75<Enter><F2>"
+                        "d<F4><Enter><Enter>15022026<Enter>Klient<Enter>Trasa<Enter>400<Enter>0.75<Enter><F2>"
+                        "<Esc><Esc>");
+  ASSERT_EQ(dir.records("W3PRZE26.DBF").size(), 2u) << setup.all();
+  // 40 l of petrol at 12.50 in January: 30.20 kg, 500.00; trips of 300.00
+  // in January and in February book 300.00 and then 200.00.
+  auto run = dir.keys("tr"
+                      "d<F4><Enter><Enter>R 1/2026<Enter>15012026<Enter>40<Enter><dump>12.5<Enter><dump><F2>"
+                      "z<Enter><dump><Esc><Esc><Esc><Esc>");
+  EXPECT_EQ(run.exit_code, 0);
+  ASSERT_EQ(run.screens.size(), 3u) << run.all();
+  EXPECT_NE(row_with(run.screens[0], "waga [kg]").find("30.20"), std::string::npos) << dump(run.screens[0]);
+  EXPECT_NE(row_with(run.screens[1], "wartość..").find("500.00"), std::string::npos) << dump(run.screens[1]);
+  const auto& settlement = run.screens[2];
+  EXPECT_TRUE(has_row(settlement, "Rozliczenie dla   - Kowalski Jan")) << dump(settlement);
+  EXPECT_TRUE(has_row(settlement, " 1                  500,00          300,00          300,00")) << dump(settlement);
+  EXPECT_TRUE(has_row(settlement, " 2                    0,00          300,00          200,00")) << dump(settlement);
+  auto bills = dir.records("W3RASA26.DBF");
+  ASSERT_EQ(bills.size(), 1u);
+  EXPECT_EQ(bills[0]["WAB"], "30.20");
+  EXPECT_EQ(bills[0]["WAR"], "500.00");
+  EXPECT_EQ(bills[0]["ROP"], "1");
+}
