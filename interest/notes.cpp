@@ -394,11 +394,15 @@ int print_item(int) {
   line("");
   line("Kontrahent: " + f4trim(F("NA1")));
   if (!f4trim(F("NA2")).empty()) line("            " + f4trim(F("NA2")));
-  line("            " + f4trim(F("KOP")) + " " + f4trim(F("MIA")) + ", " + f4trim(F("ULI")));
+  std::string town = f4trim(F("KOP")) == "-" ? f4trim(F("MIA")) : f4trim(F("KOP")) + " " + f4trim(F("MIA"));
+  std::string address = f4trim(F("ULI"));
+  if (!town.empty() && town != " ") address = address.empty() ? town : town + ", " + address;
+  if (!address.empty()) line("            " + address);
   if (!f4trim(F("NIP")).empty()) line("NIP:        " + f4trim(F("NIP")));
   line("");
   if (type == kNoteInterest) {
-    line("Odsetki za zwłokę w zapłacie dokumentu nr " + f4trim(F("FAK")) + " z dnia " + shown(F("FDA")));
+    line("Na podstawie art. 481 Kodeksu cywilnego obciążamy Państwa odsetkami za zwłokę");
+    line("w zapłacie dokumentu nr " + f4trim(F("FAK")) + " z dnia " + shown(F("FDA")));
     line("termin płatności:   " + shown(F("FDP")));
     line("odsetki liczone do: " + shown(F("DOD")));
     line("należność:          " + money(f4double(F("NAL"))));

@@ -13,6 +13,8 @@
 namespace skolvarin::transport {
 
 inline constexpr int kRecordWidth = 130;
+// Rows of the page templates (the print page widths the resources allow).
+inline constexpr int kRecordTemplateWidth = 131;
 inline constexpr int kRecordPageLines = 60;
 
 struct RecordTrip {

@@ -38,7 +38,6 @@ struct TripsRun {
   RegisterFrame* frame = nullptr;
 };
 TripsRun* g_run = nullptr;
-long g_lp = 0;  // the ordinal of the printed list
 
 FIELD4* F(const char* name) { return g_run->t->field(name); }
 
@@ -182,7 +181,6 @@ int tabulogram_item(int) {
   std::string status = FilterStatusLine(&g_run->frame->filters);
   TAG4* tag = d4tag_selected(b->data);
   d4tag_select(b->data, g_run->t->tag(1));
-  g_lp = 0;
   prn_tab_rap(b->ctx, b->data, &g_run->frame->print_columns, year_title().c_str(), FilterFunction,
               &g_run->frame->filters, status.c_str());
   d4tag_select(b->data, tag);
@@ -241,7 +239,7 @@ int record_item(int) {
   m.odometer = odometer_at(std::atof(vehicle_field(rec, "RE2").c_str()), km_before);
   std::vector<std::string> head;
   PrintBuffer *work = nullptr, *original = nullptr;
-  if (print_alloc(&work, &original, 2340, dictionaries::template_id(m.company ? 27 : 26), kRecordWidth) == 0) {
+  if (print_alloc(&work, &original, 2340, dictionaries::template_id(m.company ? 27 : 26), kRecordTemplateWidth) == 0) {
     for (int r = 0; r < print_rows(work); ++r) head.push_back(print_row(work, r));
     print_free(&work, &original);
   }
@@ -309,10 +307,7 @@ int trips_main() {
     run.rate->valid = rate_valid;
     DefineEditCtrl(&f.edits, 7, 50, t.field("WAR"), EDIT_SHOW_ONLY);
     DefineEditCtrl(&f.edits, 8, 20, t.field("RE1"), 0);
-    // The printed list.
-    TabuColumn* c_lp = DefineTabuColumn(&f.print_columns, "lp", 0, t.field("LPO"), 0, 1);
-    c_lp->width = 4;
-    c_lp->show = [] { return std::to_string(++g_lp); };
+    // The printed list (the host numbers its rows).
     DefineTabuColumn(&f.print_columns, "data", 0, t.field("DAT"), 0, 2)->width = 10;
     TabuColumn* nr = DefineTabuColumn(&f.print_columns, "nr rej.", 0, f_kod, 0, 3);
     nr->width = 10;
