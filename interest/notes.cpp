@@ -163,10 +163,10 @@ int number_valid(EditControl* c) {
     Uwaga(50134);
     return -1;
   }
-  char key[16];
+  char key[24];
   std::snprintf(key, sizeof key, "%1d", f4int(F("TYP")));
   std::string prefix = f4str(F("PRE"));
-  char num[8];
+  char num[24];
   std::snprintf(num, sizeof num, "%5ld", number);
   std::string full = std::string(key) + prefix + num;
   int mode = c->browse ? c->browse->mode : BROWSE_ADD;

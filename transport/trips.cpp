@@ -354,6 +354,7 @@ int trips_main() {
       rate_field_mode(false);
       return 0;
     };
+    b->numbering = [](BROWSE* br) { return f4assign_long(F("LPO"), d4reccount(br->data) + 1); };
     b->before_edit = [](BROWSE*) {
       rate_field_mode(trip_is_company());
       return 0;

@@ -141,3 +141,34 @@ TEST(InterestEndToEnd, InterestNotesNumberAndComputeTheirInterest) {
   EXPECT_NE(out.out.find("\"numer\": \"NO/2/2026\""), std::string::npos) << out.out;
   EXPECT_NE(out.out.find("\"dni\": 10, \"odsetki\": 5.10"), std::string::npos) << out.out;
 }
+
+TEST(InterestEndToEnd, DebitNoteTakesItsContractorAndIsCopiedWithCtrlC) {
+  DataDir dir("nota_obc");
+  ASSERT_TRUE(dir.ok()) << dir.init_output();
+  ASSERT_EQ(dir.keys("okdkow<Enter>Kowalski<F2><Esc><Esc><Esc>").exit_code, 0);
+  auto run = dir.keys(
+      "nd<Enter><Enter><Enter><Enter><Enter>"
+      "<F4><dump><Enter><dump>"          // 0: the contractors as a picker, 1: the block filled
+      "<F2><dump><Enter>150<F2>"         // 2: no amount yet
+      "<C-C><dump><F2><dump>"            // 3: the copy's form, 4: both in the list
+      "<Esc><Esc><Esc>");
+  EXPECT_EQ(run.exit_code, 0);
+  ASSERT_EQ(run.screens.size(), 5u) << run.all();
+  EXPECT_TRUE(has_row(run.screens[0], "Kowalski")) << dump(run.screens[0]);
+  EXPECT_TRUE(has_row(run.screens[1], "nazwa...Kowalski")) << dump(run.screens[1]);
+  EXPECT_TRUE(has_row(run.screens[1], "kod kontrahenta. KOW")) << dump(run.screens[1]);
+  EXPECT_TRUE(has_row(run.screens[2], "Wartość musi być większa od zera !")) << dump(run.screens[2]);
+  EXPECT_TRUE(has_row(run.screens[3], "NOTA OBCIĄŻENIOWA - dopisywanie")) << dump(run.screens[3]);
+  EXPECT_TRUE(has_row(run.screens[3], "numer noty......     /    2/")) << dump(run.screens[3]);
+  EXPECT_TRUE(has_row(run.screens[4], "OBC 2")) << dump(run.screens[4]);
+  auto recs = dir.records("W3NOTY26.DBF");
+  ASSERT_EQ(recs.size(), 2u);
+  for (size_t i = 0; i < 2; ++i) {
+    EXPECT_EQ(recs[i]["TYP"], "1");
+    EXPECT_EQ(recs[i]["NUM"], std::to_string(i + 1));
+    EXPECT_EQ(recs[i]["KOD"], "KOW");
+    EXPECT_EQ(recs[i]["NA1"], "Kowalski");
+    EXPECT_EQ(recs[i]["OBC"], "150.00");
+    EXPECT_EQ(recs[i]["KWO"], "150.00");
+  }
+}

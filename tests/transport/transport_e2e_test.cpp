@@ -33,11 +33,13 @@ TEST(TransportEndToEnd, TripsTakeTheirValueAndRateByVehicle) {
   auto cars = dir.keys("ts" + private_car("Kowalski Jan", "Skoda", "wa12345", true) +
                        private_car("Nowak Adam", "Fiat", "wb999", false) +
                        private_car("Zielińska Ewa", "Opel", "kr777", false) +
-                       "<Home><Down><F4><dump><Enter><Esc><Esc><Esc>");
+                       private_car("Żak Piotr", "Lada", "po555", false) +
+                       "<End>u<Home><Down><F4><dump><Enter><Esc><Esc><Esc>");  // Żak inactive
   ASSERT_EQ(cars.screens.size(), 1u) << cars.all();
   EXPECT_TRUE(has_row(cars.screens[0], "Zmieniono typ samochodu na SŁUŻBOWY.")) << dump(cars.screens[0]);
   auto vehicles = dir.records("W3SAMO.DBF");
-  ASSERT_EQ(vehicles.size(), 3u);
+  ASSERT_EQ(vehicles.size(), 4u);
+  EXPECT_EQ(vehicles[3]["STA"], "N");
   EXPECT_EQ(vehicles[0]["POJ"], "pow 900 cm");
   EXPECT_EQ(vehicles[1]["TYP"], "S");
   EXPECT_EQ(vehicles[2]["POJ"], "do  900 cm");
@@ -48,9 +50,13 @@ TEST(TransportEndToEnd, TripsTakeTheirValueAndRateByVehicle) {
       "d<F4><Down><Enter><Enter><Enter>Serwis<Enter>Radom<Enter>50<Enter>9<dump><F2>"                  // 1
       "d<F4><Enter><dump><Esc>T"                                                                       // 2
       "d<F4><Down><Down><Enter><dump><Esc>T"                                                           // 3
+      "d<F4><dump><Esc><Esc>"                                                                          // 4
       "<Esc><Esc><Esc>");
   EXPECT_EQ(trips.exit_code, 0);
-  ASSERT_EQ(trips.screens.size(), 4u) << trips.all();
+  ASSERT_EQ(trips.screens.size(), 5u) << trips.all();
+  // An inactive vehicle is not offered for a new trip.
+  EXPECT_TRUE(has_row(trips.screens[4], "Zielińska Ewa")) << dump(trips.screens[4]);
+  EXPECT_FALSE(has_row(trips.screens[4], "Żak Piotr")) << dump(trips.screens[4]);
   EXPECT_NE(row_with(trips.screens[0], "cena 1 km").find("0.8125"), std::string::npos) << dump(trips.screens[0]);
   EXPECT_NE(row_with(trips.screens[0], "cena 1 km").find("97.50"), std::string::npos) << dump(trips.screens[0]);
   // The company car's rate field is passed over: the 9 is typed over the
