@@ -119,3 +119,48 @@ TEST(TransportEndToEnd, BillsWeighFuelAndSettleAgainstTheAllowance) {
   EXPECT_EQ(bills[0]["WAR"], "500.00");
   EXPECT_EQ(bills[0]["ROP"], "1");
 }
+
+TEST(TransportEndToEnd, MileageRecordStartsFromTheOdometerAndNeedsAVehicle) {
+  DataDir dir("ewidencja");
+  ASSERT_TRUE(dir.ok()) << dir.init_output();
+  // A company car: record kept from 1 January 2026, odometer 12000 then.
+  dir.keys("ts" + private_car("Nowak Adam", "Fiat", "wb999", false) +
+           "<F4><Enter>m<Enter><Enter><F4>01012026<Enter>31122026<F2><Enter>12000<F2><Esc><Esc><Esc>");
+  auto cars = dir.records("W3SAMO.DBF");
+  ASSERT_EQ(cars.size(), 1u);
+  ASSERT_EQ(cars[0]["TYP"], "S");
+  ASSERT_EQ(cars[0]["RE1"], "2026010120261231");
+  ASSERT_EQ(cars[0]["RE2"], "12000.00");
+  std::string trips = "tp";
+  for (const char* t : {"10012026<Enter>Klient<Enter>A-B<Enter>100", "10022026<Enter>Serwis<Enter>B-C<Enter>50",
+                        "10032026<Enter>Bank<Enter>C-D<Enter>30"})
+    trips += std::string("d<F4><Enter><Enter><C-Y>") + t + "<Enter><F2>";
+  dir.keys(trips + "<Esc><Esc>");
+  ASSERT_EQ(dir.records("W3PRZE26.DBF").size(), 3u);
+  auto run = dir.keys("tp"
+                      "re<F2><dump><Enter>"                                  // 0: no vehicle in the filter
+                      "re01022026<Enter><Enter><F4><Enter><F2><dump><F2><Enter>"  // 1: the preview
+                      "<Esc><Esc><Esc>");
+  EXPECT_EQ(run.exit_code, 0);
+  ASSERT_EQ(run.screens.size(), 2u) << run.all();
+  EXPECT_TRUE(has_row(run.screens[0], "Ustaw filtr na samochód.")) << dump(run.screens[0]);
+  EXPECT_TRUE(has_row(run.screens[1], "EWIDENCJA PRZEBIEGU POJAZDU numer rej. WB999")) << dump(run.screens[1]);
+  // The printed text: the odometer at 1 February (12000 + 100 km of
+  // January), the two trips since, numbered from 1, and their total.
+  std::string text;
+  for (auto& e : dict_e2e::fs::recursive_directory_iterator(dir.data()))
+    if (e.path().extension() == ".txt" && e.path().filename().string().rfind("EWI_", 0) == 0) {
+      std::ifstream in(e.path());
+      text.assign(std::istreambuf_iterator<char>(in), {});
+    }
+  ASSERT_FALSE(text.empty()) << run.all();
+  EXPECT_NE(text.find("stan licznika: 12100"), std::string::npos) << text;
+  EXPECT_NE(text.find("Dzień rozpoczęcia prowadzenia ewidencji: 01-01-2026"), std::string::npos) << text;
+  EXPECT_NE(text.find("   1 10-02-2026 B-C"), std::string::npos) << text;
+  EXPECT_NE(text.find("   2 10-03-2026 C-D"), std::string::npos) << text;
+  EXPECT_EQ(text.find("A-B"), std::string::npos) << text;
+  size_t total = text.find("RAZEM");
+  ASSERT_NE(total, std::string::npos) << text;
+  std::string line = text.substr(total, text.find('\n', total) - total);
+  EXPECT_EQ(line.substr(line.find_last_not_of(' ') - 1, 2), "80") << line;
+}
