@@ -104,12 +104,18 @@ TEST(TransportEndToEnd, BillsWeighFuelAndSettleAgainstTheAllowance) {
   // in January and in February book 300.00 and then 200.00.
   auto run = dir.keys("tr"
                       "d<F4><Enter><Enter>R 1/2026<Enter>15012026<Enter>40<Enter><dump>12.5<Enter><dump><F2>"
+                      "a<F2><dump><Esc>"
                       "z<Enter><dump><Esc><Esc><Esc><Esc>");
   EXPECT_EQ(run.exit_code, 0);
-  ASSERT_EQ(run.screens.size(), 3u) << run.all();
+  ASSERT_EQ(run.screens.size(), 4u) << run.all();
+  // The yearly summary: January's petrol, 40 l weighing 30.20 kg for 500.00.
+  const auto& summary = run.screens[2];
+  EXPECT_TRUE(has_row(summary, "za rok 2026")) << dump(summary);
+  EXPECT_NE(row_with(summary, "styczeń    ilość  [l/m3]").find("40,00"), std::string::npos) << dump(summary);
+  EXPECT_NE(row_with(summary, "waga     [kg]").find("30,20"), std::string::npos) << dump(summary);
   EXPECT_NE(row_with(run.screens[0], "waga [kg]").find("30.20"), std::string::npos) << dump(run.screens[0]);
   EXPECT_NE(row_with(run.screens[1], "wartość..").find("500.00"), std::string::npos) << dump(run.screens[1]);
-  const auto& settlement = run.screens[2];
+  const auto& settlement = run.screens[3];
   EXPECT_TRUE(has_row(settlement, "Rozliczenie dla   - Kowalski Jan")) << dump(settlement);
   EXPECT_TRUE(has_row(settlement, " 1                  500,00          300,00          300,00")) << dump(settlement);
   EXPECT_TRUE(has_row(settlement, " 2                    0,00          300,00          200,00")) << dump(settlement);
