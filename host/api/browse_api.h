@@ -145,6 +145,11 @@ struct EditControl {
   // digit), given the edited text; meant for a field filled only through
   // its chooser (chooser_mode 1).
   std::function<std::string(const std::string& text)> show;
+  // Keys typed in this field, before the form uses them: returns the key the
+  // form goes on with (the same key, or another one such as Enter to end the
+  // field) or 0 when the key was used up here.  It may set `buffer`; the
+  // field then shows and keeps that value.  Empty: keys go to the field.
+  std::function<int(EditControl* ctrl, int key)> key_filter;
   // Set by the host while the form runs:
   std::string buffer;        // the value as edited (UTF-8, padded to len)
   int len = 0;               // width of the value in characters

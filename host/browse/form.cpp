@@ -360,6 +360,17 @@ class FormRun {
       }
       size_t i = static_cast<size_t>(cur_);
       EditControl* c = controls_[i];
+      if (c->key_filter) {
+        c->buffer = lines_[i].utf8();
+        c->len = lines_[i].picture().width();
+        std::string was = c->buffer;
+        key = c->key_filter(c, key);
+        if (c->buffer != was) {
+          lines_[i].set_text(print::utf8_to_u32(c->buffer));
+          typed_at_[i] = ++clock_;
+        }
+        if (key == 0) continue;
+      }
       if (key == k::F2) {
         // The field being typed in goes into the record first, so that
         // the checks of the other fields see it.
