@@ -288,6 +288,19 @@ struct BROWSE {
   int form_rows = 0;
   TemplateIdFunction form_template2 = nullptr;
   int form_rows2 = 0;
+  // A form of more pages (employees: four, payroll parameters: five): each
+  // page's template and row count, in order; control rows count on from one
+  // page to the next (a control of page 3 has row = rows of pages 1 and 2 +
+  // its row on page 3).  When set, it takes the place of form_template(2)
+  // in the form.  PgDn and PgUp move one page, Down from the last field of
+  // a page and Up from the first go on to the next or previous page, and
+  // nothing wraps from the last page to the first.
+  struct FormPage {
+    TemplateIdFunction form_template = nullptr;
+    int rows = 0;
+    int template_first = 0;  // the page's first row in its template (pages may share one)
+  };
+  std::vector<FormPage> form_pages;
 
   // Hooks; each returns 0 to go on, non-zero to stop the step.
   // New record: run on the blank record buffer of a record being added (fill
