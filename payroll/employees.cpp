@@ -367,8 +367,8 @@ int employees_main() {
     MenuDefineItem(" Deklaracje ", 5391, 'e', -1, nullptr, &declarations_menu);
     MenuDefineItem(" Filtry ", 5307, dictionaries::kKeyFilters, -1, filters_item, nullptr);
     MenuDefineItem(" Usuń ", 5348, dictionaries::kKeyDelete, 1, delete_item, nullptr);
+    print_menu = DefineMenuWindow(-1, -1);
     if (print_menu >= 0) {
-      int saved = w4select(print_menu);
       MenuDefineItem(" Tabulogram ", 5335, 't', -1, tabulogram_item, nullptr);
       MenuDefineItem(" Ewidencja ", 5306, 'e', -1, history_item, nullptr);
       MenuDefineItem(" PIT-2 ", 5305, '2', -1, not_yet_item, nullptr);
@@ -376,27 +376,25 @@ int employees_main() {
       MenuDefineItem(" Formularze ", 5337, 'f', -1, nullptr, &forms_menu);
       MenuDefineItem(" Archiwum ", 5342, 'a', -1, nullptr, &archive_menu);
       MenuDefineItem(" Dane ", 5384, 'd', -1, data_print_item, nullptr);
-      if (forms_menu >= 0) {
-        w4select(forms_menu);
-        MenuDefineItem(" Umowę ", 5338, 'u', -1, contract_item, nullptr);
-        MenuDefineItem(" Świadectwo ", 5339, 's', -1, certificate_item, nullptr);
-        MenuDefineItem(" Kwest ", 5340, 'k', -1, questionnaire_item, nullptr);
-        MenuDefineItem(" Zwolnienie ", 5341, 'z', -1, dismissal_item, nullptr);
-        MenuDefineItem(" Zarobki ", 5382, 'a', -1, earnings_item, nullptr);
-      }
-      if (archive_menu >= 0) {
-        w4select(archive_menu);
-        MenuDefineItem(" PIT-11 ", 5343, '1', -1, not_yet_item, nullptr);
-        MenuDefineItem(" PIT-40 ", 5378, '4', -1, not_yet_item, nullptr);
-        MenuDefineItem(" Dokumenty ", 5344, 'd', -1, archive_item, nullptr);
-      }
-      w4select(saved);
     }
+    forms_menu = DefineMenuWindow(-1, -1);
+    if (forms_menu >= 0) {
+      MenuDefineItem(" Umowę ", 5338, 'u', -1, contract_item, nullptr);
+      MenuDefineItem(" Świadectwo ", 5339, 's', -1, certificate_item, nullptr);
+      MenuDefineItem(" Kwest ", 5340, 'k', -1, questionnaire_item, nullptr);
+      MenuDefineItem(" Zwolnienie ", 5341, 'z', -1, dismissal_item, nullptr);
+      MenuDefineItem(" Zarobki ", 5382, 'a', -1, earnings_item, nullptr);
+    }
+    archive_menu = DefineMenuWindow(-1, -1);
+    if (archive_menu >= 0) {
+      MenuDefineItem(" PIT-11 ", 5343, '1', -1, not_yet_item, nullptr);
+      MenuDefineItem(" PIT-40 ", 5378, '4', -1, not_yet_item, nullptr);
+      MenuDefineItem(" Dokumenty ", 5344, 'd', -1, archive_item, nullptr);
+    }
+    declarations_menu = DefineMenuWindow(-1, -1);
     if (declarations_menu >= 0) {
-      int saved = w4select(declarations_menu);
       MenuDefineItem(" PIT-11 ", 5336, '1', -1, not_yet_item, nullptr);
       MenuDefineItem(" PIT-40 ", 5308, '4', -1, not_yet_item, nullptr);
-      w4select(saved);
     }
     DefineScrollColumn(&f.scroll, t.field("STA"), 0, "S");
     DefineScrollColumn(&f.scroll, t.field("KTU"), 0, "kod ZUS");
@@ -544,6 +542,8 @@ int employees_main() {
     b->hot_key = [f_inf](int key) { return hot_keys(key, -1, 5331, -1, 5332, 1, 5348, f_inf); };
   };
   int rc = dictionaries::run_register(frame, t.data, t.tag(1), kRows, kRows, 0, build, fill);
+  for (int w : {print_menu, forms_menu, archive_menu, declarations_menu})
+    if (w >= 0) w4close(w);
   g_run = outer;
   return rc;
 }

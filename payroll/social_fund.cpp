@@ -151,18 +151,16 @@ int social_fund_main() {
     MenuDefineItem(" Filtry ", 5450, dictionaries::kKeyFilters, -1, filters_item, nullptr);
     MenuDefineItem(" Suma ", 5460, 'a', -1, totals_item, nullptr);
     MenuDefineItem(" Szukaj ", 5470, dictionaries::kKeySearch, -1, nullptr, &search_menu);
+    print_menu = DefineMenuWindow(-1, -1);
     if (print_menu >= 0) {
-      int saved = w4select(print_menu);
       MenuDefineItem(" Tabulogram ", 5441, 't', -1, tabulogram_item, nullptr);
       MenuDefineItem(" Potwierdzenie ", 5442, 'p', -1, receipt_item, nullptr);
-      w4select(saved);
     }
+    search_menu = DefineMenuWindow(-1, -1);
     if (search_menu >= 0) {
-      int saved = w4select(search_menu);
       MenuDefineItem(" Data ", 5471, 'd', 1, search_item, nullptr);
       MenuDefineItem(" Nazwa ", 5472, 'n', 2, search_item, nullptr);
       MenuDefineItem(" Opis ", 5473, 'o', 3, search_item, nullptr);
-      w4select(saved);
     }
     DefineScrollColumn(&f.scroll, t.field("DAT"), 0, "data", t.tag(2));
     DefineScrollColumn(&f.scroll, t.field("NAZ"), 0, "nazwa", t.tag(3))->width = 34;
@@ -230,7 +228,10 @@ int social_fund_main() {
     };
     b->hot_key = [f_inf](int key) { return hot_keys(key, -1, 5410, -1, 5420, 1, 5430, f_inf); };
   };
-  return dictionaries::run_register(frame, t.data, t.tag(2), 7, 7, 0, build, fill);
+  int rc = dictionaries::run_register(frame, t.data, t.tag(2), 7, 7, 0, build, fill);
+  for (int w : {print_menu, search_menu})
+    if (w >= 0) w4close(w);
+  return rc;
 }
 
 const frame::RegisterProvider provider(frame::RegisterId::SocialFund, social_fund_main);
