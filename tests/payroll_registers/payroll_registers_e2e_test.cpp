@@ -141,6 +141,24 @@ TEST(PayrollRegistersEndToEnd, ComponentCodeX123IsRefusedAndAnAbsenceHasNoSwitch
   EXPECT_EQ(find_where(recs, "KGS", "X123"), nullptr);
 }
 
+TEST(PayrollRegistersEndToEnd, WzorceAddsTheStandardComponentsOnce) {
+  DataDir dir("wzorce");
+  ASSERT_TRUE(dir.ok()) << dir.init_output();
+  int rc = -1;
+  std::string cmd = dict_e2e::bin_dir() + "/skolvarin wzorce --data " + dir.data().string() + " 2>&1";
+  std::string out = run_capture(cmd, &rc);
+  EXPECT_EQ(rc, 0) << out;
+  EXPECT_NE(out.find("W3PELI.DBF     dodano   114, było już     0"), std::string::npos) << out;
+  out = run_capture(cmd, &rc);
+  EXPECT_NE(out.find("W3PELI.DBF     dodano     0, było już   114"), std::string::npos) << out;
+  auto recs = dir.records("W3PELI.DBF");
+  ASSERT_EQ(recs.size(), 114u);
+  const auto* sick = find_where(recs, "KGS", "S313");
+  ASSERT_NE(sick, nullptr);
+  EXPECT_EQ(sick->at("NA1"), "zasiłek chorobowy");
+  EXPECT_EQ(sick->at("KZU"), "313");
+}
+
 TEST(PayrollRegistersEndToEnd, EmployeeWithEveryPagePeselSwitchAndFamilyAllowance) {
   DataDir dir("pracownik");
   ASSERT_TRUE(dir.ok()) << dir.init_output();

@@ -10,6 +10,10 @@
 #include "payroll/component_rules.h"
 #include "payroll/employee_rules.h"
 #include "payroll/fund_rules.h"
+#include "payroll/component_catalogue.h"
+#include "payroll/standard_components.h"
+
+#include <map>
 
 namespace skolvarin::payroll {
 namespace {
@@ -113,6 +117,37 @@ TEST(SocialFundTotals, TypeDecidesWhichAmountCounts) {
   FundTotals o = fund_totals(out_only);
   EXPECT_EQ(o.count_in, 0);
   EXPECT_TRUE(same_grosz(o.balance(), -420.40));
+}
+
+}  // namespace
+}  // namespace skolvarin::payroll
+
+namespace skolvarin::payroll {
+namespace {
+
+TEST(StandardComponents, EveryCatalogueCodeOnceWithANameAndItsSwitches) {
+  std::map<std::string, int> seen;
+  for (const auto& c : standard_components()) {
+    ++seen[std::string(c.code)];
+    EXPECT_FALSE(c.name1.empty()) << c.code;
+    EXPECT_LE(c.name1.size(), 35u * 2) << c.code;  // 35 characters, Polish letters take two bytes
+    EXPECT_TRUE(c.zus.empty() || c.zus == c.code.substr(1)) << c.code;
+  }
+  size_t expected = 0;
+  for (auto list : {component_catalogue(), absence_catalogue()})
+    for (std::string_view code : list) {
+      ++expected;
+      EXPECT_EQ(seen[std::string(code)], 1) << code;
+    }
+  EXPECT_EQ(seen.size(), expected);
+  EXPECT_EQ(expected, 89u + 25u);
+  // Absences carry no switches; family allowance untaxed; base pay full.
+  EXPECT_STREQ(standard_switches("N313").pod, "");
+  EXPECT_STREQ(standard_switches("S500").pod, "N");
+  ComponentSwitchSet base = standard_switches("D11");
+  EXPECT_EQ(std::string(base.pod) + base.zus + base.obn + base.sre + base.usu, "TTNTT");
+  ComponentSwitchSet sick = standard_switches("S313");
+  EXPECT_EQ(std::string(sick.pod) + sick.zus, "TN");
 }
 
 }  // namespace
