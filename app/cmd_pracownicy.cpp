@@ -19,6 +19,7 @@
 #include "data/opener.h"
 #include "payroll/employee_rules.h"
 #include "payroll/parameters.h"
+#include "payroll/payroll_settings.h"
 
 namespace skolvarin::app {
 
@@ -228,7 +229,10 @@ int import_employees(const CommandLine& cl, const std::string& path) {
     std::fprintf(stderr, "skolvarin pracownicy import: odrzucono wierszy: %d; nic nie zapisano\n", refused);
     return 2;
   }
-  const payroll::PayrollParameters defaults;
+  // New people start with the costs of the working year's parameters, as
+  // in the form.
+  payroll::load_payroll_parameters(&ctx, data::working_year(&ctx));
+  const payroll::PayrollParameters& parameters = payroll::payroll_settings().parameters;
   int added = 0;
   for (const Row& r : to_add) {
     const auto& v = r.values;
@@ -248,25 +252,14 @@ int import_employees(const CommandLine& cl, const std::string& path) {
     put(t, "KTU", v.title_code);
     put(t, "DAP", v.hired);
     f4assign_int(t.field("KOU"), v.tax_office);
-    put(t, "ROD", "P");
-    put(t, "STA", "A");
+    for (const payroll::StartValue& sv : payroll::new_employee_start_values(parameters)) {
+      if (sv.numeric) f4assign_double(t.field(sv.field), sv.number);
+      else put(t, sv.field, sv.text);
+    }
     put(t, "CZG", v.hourly ? "T" : "N");
     f4assign_double(t.field(v.hourly ? "STG" : "BRG"), v.pay);
     f4assign_int(t.field("WY1"), v.wy1);
     f4assign_int(t.field("WY2"), v.wy2);
-    put(t, "ULG", "T");
-    put(t, "TBL", "T");
-    put(t, "CFP", "T");
-    put(t, "CFG", "T");
-    put(t, "CPM", "N");
-    f4assign_double(t.field("KUZ"), defaults.monthly_costs);
-    put(t, "CKU", "N");
-    f4assign_int(t.field("OOZ"), 12);
-    put(t, "UBC", "N");
-    for (const char* f : {"UBS", "UBZ", "FPU", "FGU"}) put(t, f, "T");
-    put(t, "GOS", "N");
-    put(t, "PDG", "N");
-    put(t, "TID", "P");
     put(t, "PLE", std::string(1, v.sex));
     f4assign_long(t.field("REK"), d4reccount(t.data) + 1);
     if (lock_and_append(t.data) != 0) {

@@ -1,9 +1,16 @@
 #include "payroll/employee_documents.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <vector>
 
 #include "host/api/calendar.h"
 #include "host/api/print_api.h"
+#include "host/api/screen_api.h"
+#include "host/api/text_editor.h"
 
 namespace skolvarin::payroll {
 
@@ -13,6 +20,12 @@ std::string date_of(FIELD4* f) {
   std::string s = f4str(f);
   if (s.size() != 8 || s[0] == ' ') return {};
   return s.substr(6, 2) + "-" + s.substr(4, 2) + "-" + s.substr(0, 4);
+}
+
+std::string document_code(const char* code, long record) {
+  char buf[48];
+  std::snprintf(buf, sizeof buf, "%s_%05ld", code, record);
+  return buf;
 }
 
 std::string or_dots(const std::string& s, int width = 30) { return s.empty() ? std::string(width, '.') : s; }
@@ -46,13 +59,24 @@ std::string firm_block(const EmployeeDocumentData& d) {
   return s + "(pieczęć pracodawcy)\n";
 }
 
-int show(const char* code, const char* title, const std::string& text) {
+// Shows a printout in the preview (F2 prints it, the files stay in the
+// firm's print folder).
+int preview(const std::string& code, const char* title, const std::string& text) {
   HostContext* ctx = data::state().ctx;
-  if (open_tmp_edit_file(ctx, code, title) != 0) return 0;
+  if (open_tmp_edit_file(ctx, code.c_str(), title) != 0) return 0;
   write_page_edit_file(text.c_str());
   close_tmp_edit_file();
   edytuj_i_drukuj_archiwum(title);
   return 0;
+}
+
+// A document of one person: edited in the host's editor first, then shown
+// and printed.  The code carries the person's record number, so the archive
+// finds the person's documents again.
+int show(const char* code, const char* title, const std::string& text, long record) {
+  std::string edited = text;
+  if (edytuj_tekst(data::state().ctx, title, edited) != 15360) return 0;
+  return preview(document_code(code, record), title, edited);
 }
 
 const char* worked(const EmployeeDocumentData& d) { return d.sex == 'M' ? "był zatrudniony" : "była zatrudniona"; }
@@ -168,7 +192,7 @@ std::string employee_data_text(const EmployeeDocumentData& d) {
 }
 
 int print_employee_data(const EmployeeDocumentData& d) {
-  return show("PRACOWNIK", "Wydruk danych pracownika", employee_data_text(d));
+  return preview("PRACOWNIK", "Wydruk danych pracownika", employee_data_text(d));
 }
 
 int print_employment_history(const EmployeeDocumentData& d) {
@@ -177,41 +201,83 @@ int print_employment_history(const EmployeeDocumentData& d) {
   t += "  okres od      okres do      kod tytułu   wymiar\n";
   t += "  " + or_dots(d.hired, 10) + "    " + (d.left.empty() ? std::string("          ") : d.left) + "    " +
        or_dots(d.title_code, 6) + "       " + std::to_string(d.wy1) + "/" + std::to_string(d.wy2) + "\n";
-  return show("EWIDENCJA", "Ewidencja przebiegu", t);
+  return preview("EWIDENCJA", "Ewidencja przebiegu", t);
 }
 
 int print_work_certificate(const EmployeeDocumentData& d) {
-  return show("SWIADECTWO", "Świadectwo pracy", work_certificate_text(d));
+  return show("SWIADECTWO", "Świadectwo pracy", work_certificate_text(d), d.record);
 }
 
 int print_employment_contract(const EmployeeDocumentData& d) {
-  return show("UMOWA", "Umowa o pracę", employment_contract_text(d));
+  return show("UMOWA", "Umowa o pracę", employment_contract_text(d), d.record);
 }
 
 int print_questionnaire(const EmployeeDocumentData& d) {
-  std::string t = "               KWESTIONARIUSZ OSOBOWY DLA PRACOWNIKA\n\n";
+  static const std::vector<std::string> kKinds = {"Kwestionariusz pracownika",
+                                                  "Kwestionariusz osoby ubiegającej się o pracę"};
+  int kind = wybierz_z_listy(kKinds, 0);
+  if (kind < 0) return 0;
+  std::string t = kind == 0 ? "               KWESTIONARIUSZ OSOBOWY DLA PRACOWNIKA\n\n"
+                            : "     KWESTIONARIUSZ OSOBOWY DLA OSOBY UBIEGAJĄCEJ SIĘ O ZATRUDNIENIE\n\n";
   t += "1. Imię (imiona) i nazwisko: " + full_name(d) + "\n";
   t += "2. Data urodzenia: " + or_dots(d.birth_date, 10) + "\n";
   t += "3. Dane kontaktowe: " + address(d) + "\n";
-  t += "4. Numer PESEL: " + or_dots(d.pesel, 11) + "\n";
-  t += "5. Osoba, którą należy zawiadomić w razie wypadku: ..........................\n\n\n";
-  t += "                                    ....................................\n";
-  t += "                                    (podpis pracownika)\n";
-  return show("KWESTIONARIUSZ", "Kwestionariusz pracownika", t);
+  if (kind == 0) {
+    t += "4. Numer PESEL: " + or_dots(d.pesel, 11) + "\n";
+    t += "5. Osoba, którą należy zawiadomić w razie wypadku: ..........................\n";
+  } else {
+    t += "4. Wykształcenie: ...........................................................\n";
+    t += "5. Kwalifikacje zawodowe: ...................................................\n";
+    t += "6. Przebieg dotychczasowego zatrudnienia: ...................................\n";
+  }
+  t += "\n\n                                    ....................................\n";
+  t += "                                    (podpis)\n";
+  return show("KWESTIONARIUSZ", kKinds[static_cast<size_t>(kind)].c_str(), t, d.record);
 }
 
 int print_dismissal(const EmployeeDocumentData& d) {
+  static const std::vector<std::string> kKinds = {"Bez wypowiedzenia", "Za wypowiedzeniem",
+                                                  "Skrócony okres wypowiedzenia", "Wypowiedzenie warunków"};
+  int kind = wybierz_z_listy(kKinds, 1);
+  if (kind < 0) return 0;
   std::string t = firm_block(d);
   t += "                                                  " + d.today + "\n\n";
   t += "Pan(i) " + full_name(d) + "\n" + address(d) + "\n\n";
-  t += "                 WYPOWIEDZENIE UMOWY O PRACĘ\n\n";
-  t += "Niniejszym rozwiązuję umowę o pracę zawartą w dniu " + or_dots(d.hired, 10) + "\n";
-  t += "z zachowaniem okresu wypowiedzenia, który upływa dnia ....................\n\n";
-  t += "Pouczenie: od niniejszego wypowiedzenia przysługuje odwołanie do sądu pracy\n";
+  switch (kind) {
+    case 0:
+      t += "      OŚWIADCZENIE O ROZWIĄZANIU UMOWY O PRACĘ BEZ WYPOWIEDZENIA\n\n";
+      t += "Na podstawie art. 52 § 1 Kodeksu pracy rozwiązuję z Panem(ią) bez zachowania\n";
+      t += "okresu wypowiedzenia umowę o pracę zawartą w dniu " + or_dots(d.hired, 10) + ".\n";
+      t += "Przyczyna rozwiązania umowy: ...............................................\n\n";
+      break;
+    case 1:
+      t += "                 WYPOWIEDZENIE UMOWY O PRACĘ\n\n";
+      t += "Wypowiadam umowę o pracę zawartą w dniu " + or_dots(d.hired, 10) + " z zachowaniem\n";
+      t += "okresu wypowiedzenia, który upływa dnia ....................\n";
+      t += "Przyczyna wypowiedzenia: ...................................................\n\n";
+      break;
+    case 2:
+      t += "        WYPOWIEDZENIE UMOWY O PRACĘ ZE SKRÓCONYM OKRESEM WYPOWIEDZENIA\n\n";
+      t += "Na podstawie art. 36¹ Kodeksu pracy wypowiadam umowę o pracę zawartą w dniu\n";
+      t += or_dots(d.hired, 10) + " ze skróconym do ..... miesiąca okresem wypowiedzenia, który\n";
+      t += "upływa dnia .................... Za pozostałą część okresu wypowiedzenia\n";
+      t += "przysługuje Panu(i) odszkodowanie.\n\n";
+      break;
+    default:
+      t += "          WYPOWIEDZENIE WARUNKÓW PRACY I PŁACY\n\n";
+      t += "Na podstawie art. 42 Kodeksu pracy wypowiadam warunki pracy i płacy określone\n";
+      t += "w umowie o pracę zawartej w dniu " + or_dots(d.hired, 10) + ". Po upływie okresu\n";
+      t += "wypowiedzenia proponuję: ...................................................\n";
+      t += "Jeżeli przed upływem połowy okresu wypowiedzenia nie złoży Pan(i) oświadczenia\n";
+      t += "o odmowie przyjęcia proponowanych warunków, uważa się, że wyraził(a) Pan(i)\n";
+      t += "zgodę na te warunki.\n\n";
+      break;
+  }
+  t += "Pouczenie: od niniejszego oświadczenia przysługuje odwołanie do sądu pracy\n";
   t += "w terminie 21 dni od dnia jego doręczenia.\n\n\n";
   t += "                                    ....................................\n";
   t += "                                    (podpis pracodawcy)\n";
-  return show("WYPOWIEDZENIE", "Za wypowiedzeniem", t);
+  return show("WYPOWIEDZENIE", kKinds[static_cast<size_t>(kind)].c_str(), t, d.record);
 }
 
 int print_earnings_certificate(const EmployeeDocumentData& d) {
@@ -226,14 +292,43 @@ int print_earnings_certificate(const EmployeeDocumentData& d) {
   t += "Zaświadczenie wydaje się na prośbę pracownika.\n\n\n";
   t += "                                    ....................................\n";
   t += "                                    (podpis pracodawcy)\n";
-  return show("ZAROBKI", "ZAŚWIADCZENIE O ZAROBKACH", t);
+  return show("ZAROBKI", "ZAŚWIADCZENIE O ZAROBKACH", t, d.record);
 }
 
-int show_document_archive() {
-  const char* last = last_print_pdf();
-  std::string text = "Wydrukowane dokumenty pracowników są w katalogu wydruków firmy";
-  if (last && *last) text += " (ostatni: " + std::string(last) + ")";
-  MessageWindow(1, 0, text.c_str(), 0);
+int show_document_archive(const char* code, const char* title, long record) {
+  HostContext* ctx = data::state().ctx;
+  if (!ctx) return 0;
+  namespace fs = std::filesystem;
+  const std::string prefix = document_code(code, record) + "_";
+  std::vector<std::string> names;
+  std::error_code ec;
+  for (const auto& e : fs::directory_iterator(ctx->firm_dir + "wydruki", ec)) {
+    std::string n = e.path().filename().string();
+    if (n.rfind(prefix, 0) == 0 && e.path().extension() == ".txt") names.push_back(n);
+  }
+  if (names.empty()) {
+    MessageWindow(1, 0, "Brak wydrukowanych dokumentów tego rodzaju dla pracownika.", 0);
+    return 0;
+  }
+  std::sort(names.begin(), names.end());
+  std::vector<std::string> shown;
+  for (const auto& n : names) {
+    // CODE_00012_20261205_001.txt: the date and the number of the print.
+    std::string rest = n.substr(prefix.size());
+    std::string when = rest.size() >= 12 ? rest.substr(6, 2) + "-" + rest.substr(4, 2) + "-" + rest.substr(0, 4) +
+                                               " nr " + rest.substr(9, 3)
+                                         : rest;
+    shown.push_back(std::string(title) + " z dnia " + when);
+  }
+  int chosen = wybierz_z_listy(shown, static_cast<int>(shown.size()) - 1, " ARCHIWUM ");
+  if (chosen < 0) return 0;
+  std::ifstream in(ctx->firm_dir + "wydruki/" + names[static_cast<size_t>(chosen)]);
+  std::stringstream text;
+  text << in.rdbuf();
+  if (open_tmp_edit_file(ctx, "ARCHIWUM", title) != 0) return 0;
+  write_page_edit_file(text.str().c_str());
+  close_tmp_edit_file();
+  edytuj_i_drukuj(title);
   return 0;
 }
 

@@ -2,8 +2,9 @@
 // history, and the documents of " Formularze " (contract of employment,
 // work certificate, questionnaire, dismissal letter, earnings
 // certificate), filled from the person's record and the firm and shown in
-// the host's preview, where F2 prints them; every printed document stays in
-// the firm's print folder (the archive).
+// the host's editor (the forms) and then in its preview, where F2 prints
+// them; every printed document stays in the firm's print folder (the
+// archive).
 #pragma once
 
 #include <string>
@@ -42,6 +43,9 @@ int print_employment_contract(const EmployeeDocumentData& d);
 int print_questionnaire(const EmployeeDocumentData& d);
 int print_dismissal(const EmployeeDocumentData& d);
 int print_earnings_certificate(const EmployeeDocumentData& d);
-int show_document_archive();
+// " Archiwum ": the person's printed documents of one kind (`code` as the
+// printing function names them: "SWIADECTWO", "UMOWA", "KWESTIONARIUSZ",
+// "WYPOWIEDZENIE", "ZAROBKI"), chosen from a list and shown again.
+int show_document_archive(const char* code, const char* title, long record);
 
 }  // namespace skolvarin::payroll

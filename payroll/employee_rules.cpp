@@ -69,6 +69,15 @@ double nursing_allowance(int persons, const PayrollParameters& p) {
   return persons > 0 ? persons * p.nursing_allowance : 0;
 }
 
+std::vector<StartValue> new_employee_start_values(const PayrollParameters& p) {
+  auto c = [](const char* f, const char* v) { return StartValue{f, v, 0, false}; };
+  auto n = [](const char* f, double v) { return StartValue{f, {}, v, true}; };
+  return {c("ROD", "P"), c("STA", "A"), c("CZG", "N"), c("ULG", "T"), c("TBL", "T"), c("CFP", "T"),
+          c("CFG", "T"), n("WY1", 1), n("WY2", 1), c("CPM", "N"), n("KUZ", p.monthly_costs), c("CKU", "N"),
+          n("OOZ", 12), c("UBC", "N"), c("UBS", "T"), c("UBZ", "T"), c("FPU", "T"), c("FGU", "T"),
+          c("GOS", "N"), c("PDG", "N"), c("TID", "P"), c("PLE", "K")};
+}
+
 PayFieldsEnabled pay_fields_enabled(char czg, char cfp, char cfg, char cpm) {
   PayFieldsEnabled e;
   e.fp_exemption_date = cfp != 'N';

@@ -33,6 +33,16 @@ struct PayFieldsEnabled {
 };
 PayFieldsEnabled pay_fields_enabled(char czg, char cfp, char cfg, char cpm);
 
+// Start values of a new person (the form's new record and the import's rows
+// alike): field name and value, numbers as numbers.
+struct StartValue {
+  const char* field;
+  std::string text;  // C fields
+  double number = 0; // N fields (when `text` is empty)
+  bool numeric = false;
+};
+std::vector<StartValue> new_employee_start_values(const PayrollParameters& p);
+
 // Fields that both the form and the import check.
 enum class EmployeeField { Surname, FirstName, Pesel, Nip, InsuranceTitle, WorkTime, Pay };
 

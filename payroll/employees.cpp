@@ -266,26 +266,10 @@ EmployeesRun* g_run = nullptr;
 bool g_picker = false;
 
 void start_values(const EmployeesRun& r) {
-  const PayrollParameters& p = payroll_settings().parameters;
-  put_char(r.field("ROD"), 'P');
-  put_char(r.field("STA"), 'A');
-  put_char(r.field("CZG"), 'N');
-  put_char(r.field("ULG"), 'T');
-  put_char(r.field("TBL"), 'T');
-  put_char(r.field("CFP"), 'T');
-  put_char(r.field("CFG"), 'T');
-  f4assign_int(r.field("WY1"), 1);
-  f4assign_int(r.field("WY2"), 1);
-  put_char(r.field("CPM"), 'N');
-  f4assign_double(r.field("KUZ"), p.monthly_costs);
-  put_char(r.field("CKU"), 'N');
-  f4assign_int(r.field("OOZ"), 12);
-  put_char(r.field("UBC"), 'N');
-  for (const char* n : {"UBS", "UBZ", "FPU", "FGU"}) put_char(r.field(n), 'T');
-  put_char(r.field("GOS"), 'N');
-  put_char(r.field("PDG"), 'N');
-  put_char(r.field("TID"), 'P');
-  put_char(r.field("PLE"), 'K');
+  for (const StartValue& v : new_employee_start_values(payroll_settings().parameters)) {
+    if (v.numeric) f4assign_double(r.field(v.field), v.number);
+    else f4assign(r.field(v.field), v.text.c_str());
+  }
   f4assign_long(r.field("REK"), d4reccount(r.t->data) + 1);
 }
 
@@ -343,7 +327,24 @@ int contract_item(int) { return current_person_item(print_employment_contract); 
 int questionnaire_item(int) { return current_person_item(print_questionnaire); }
 int dismissal_item(int) { return current_person_item(print_dismissal); }
 int earnings_item(int) { return current_person_item(print_earnings_certificate); }
-int archive_item(int) { return show_document_archive(); }
+struct ArchiveKind {
+  const char* code;
+  const char* title;
+};
+constexpr ArchiveKind kArchive[] = {{"UMOWA", "Umowa o pracę"},
+                                    {"SWIADECTWO", "Świadectwo pracy"},
+                                    {"KWESTIONARIUSZ", "Kwestionariusz"},
+                                    {"WYPOWIEDZENIE", "Wypowiedzenie"},
+                                    {"ZAROBKI", "ZAŚWIADCZENIE O ZAROBKACH"}};
+int archive_item(int code) {
+  BROWSE* b = current_browse();
+  if (!b || code < 0 || code >= 5) return -1;
+  if (!dictionaries::list_has_current(b)) {
+    Uwaga(kNotFound);
+    return 0;
+  }
+  return show_document_archive(kArchive[code].code, kArchive[code].title, d4recno(b->data));
+}
 int not_yet_item(int) {
   MessageWindow(1, 0, "Deklaracje i formularze PIT pracowników nie są jeszcze dostępne.", 0);
   return 0;
@@ -389,7 +390,13 @@ int employees_main() {
     if (archive_menu >= 0) {
       MenuDefineItem(" PIT-11 ", 5343, '1', -1, not_yet_item, nullptr);
       MenuDefineItem(" PIT-40 ", 5378, '4', -1, not_yet_item, nullptr);
-      MenuDefineItem(" Dokumenty ", 5344, 'd', -1, archive_item, nullptr);
+      MenuDefineItem(" PIT-2 ", 5343, '2', -1, not_yet_item, nullptr);
+      MenuDefineItem(" PIT-12 ", 5343, 'i', -1, not_yet_item, nullptr);
+      MenuDefineItem(" Umowę ", 5344, 'u', 0, archive_item, nullptr);
+      MenuDefineItem(" Świadectwo ", 5345, 's', 1, archive_item, nullptr);
+      MenuDefineItem(" Kwest ", 5346, 'k', 2, archive_item, nullptr);
+      MenuDefineItem(" Zwolnienie ", 5347, 'z', 3, archive_item, nullptr);
+      MenuDefineItem(" Zarobki ", 5383, 'a', 4, archive_item, nullptr);
     }
     declarations_menu = DefineMenuWindow(-1, -1);
     if (declarations_menu >= 0) {

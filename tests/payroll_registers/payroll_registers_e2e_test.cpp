@@ -223,29 +223,47 @@ TEST(PayrollRegistersEndToEnd, PersonWithAContractCannotBeDeleted) {
   auto run = dir.keys(
       "pp<Home>u<dump><Enter>"                  // Lis first: deleted after the question
       "<Home>u<dump><Enter>"                   // Nowak: refused
-      "<Esc><Esc><Esc>");
+      "m<dump><Enter><Esc>"                    // warned before his form opens
+      "<F7><Esc><Esc><Esc>");                  // status: not active
   EXPECT_EQ(run.exit_code, 0);
-  ASSERT_EQ(run.screens.size(), 2u) << run.all();
+  ASSERT_EQ(run.screens.size(), 3u) << run.all();
   EXPECT_TRUE(has_row(run.screens[1], "Pracownikowi wystawiono umowę")) << dump(run.screens[1]);
   EXPECT_TRUE(has_row(run.screens[1], "co wyklucza jego usunięcie !"));
+  EXPECT_TRUE(has_row(run.screens[2], "Pracownikowi wypłacono pensję lub wystawiono umowę.")) << dump(run.screens[2]);
+  EXPECT_TRUE(has_row(run.screens[2], "Nie wolno na jego miejsce wprowadzić danych innej osoby!"));
   auto recs = dir.records("W3PRAC.DBF");
   ASSERT_EQ(recs.size(), 1u);
   EXPECT_EQ(recs[0]["NAZ"], "Nowak");
+  EXPECT_EQ(recs[0]["STA"], "N");
+
+  // Without right 5304 the person's form does not open.
+  std::ofstream((dir.data() / "wspolne" / "uprawnienia.cfg").string()) << "1=5304\n";
+  auto denied = dir.keys("ppm<dump><Enter><Esc><Esc><Esc>");
+  ASSERT_EQ(denied.screens.size(), 1u) << denied.all();
+  EXPECT_TRUE(has_row(denied.screens[0], "Brak uprawnień do tej funkcji !")) << dump(denied.screens[0]);
+  EXPECT_FALSE(has_row(denied.screens[0], "modyfikacja"));
 }
 
-TEST(PayrollRegistersEndToEnd, WorkCertificateIsPrintedWithPolishLetters) {
+TEST(PayrollRegistersEndToEnd, WorkCertificateIsEditedPrintedAndKeptInTheArchive) {
   DataDir dir("swiadectwo");
   ASSERT_TRUE(dir.ok()) << dir.init_output();
   auto run = dir.keys(
       "ppdŻółkiewski<Enter>Michał<F2>"
-      "rfs<dump><F2><Esc><Esc><Esc><Esc><Esc>");
+      "rfs<dump>"                                  // 0: the certificate in the editor
+      "Oddział Kraków - <F2><dump><F2><Esc>"       // 1: edited, in the preview; printed
+      "ras<dump><Enter><dump>"                     // 2: the archive's list, 3: the stored copy
+      "<Esc><Esc><Esc><Esc><Esc><Esc>");
   EXPECT_EQ(run.exit_code, 0);
-  ASSERT_GE(run.screens.size(), 1u) << run.all();
+  ASSERT_EQ(run.screens.size(), 4u) << run.all();
   EXPECT_TRUE(has_row(run.screens[0], "ŚWIADECTWO PRACY")) << dump(run.screens[0]);
+  EXPECT_TRUE(has_row(run.screens[1], "Oddział Kraków - FIRMA DEMONSTRACYJNA")) << dump(run.screens[1]);
   std::string pdf = newest_pdf_text(dir);
   EXPECT_NE(pdf.find("ŚWIADECTWO PRACY"), std::string::npos) << pdf;
+  EXPECT_NE(pdf.find("Oddział Kraków - FIRMA DEMONSTRACYJNA"), std::string::npos) << pdf;
   EXPECT_NE(pdf.find("Michał Żółkiewski"), std::string::npos) << pdf;
   EXPECT_NE(pdf.find("był zatrudniony"), std::string::npos) << pdf;
+  EXPECT_TRUE(has_row(run.screens[2], "Świadectwo pracy z dnia 05-12-2026 nr 001")) << dump(run.screens[2]);
+  EXPECT_TRUE(has_row(run.screens[3], "Oddział Kraków - FIRMA DEMONSTRACYJNA")) << dump(run.screens[3]);
 }
 
 TEST(PayrollRegistersEndToEnd, FundTotalsWithATypeTwoFilterAndAReceiptInWords) {
@@ -314,4 +332,25 @@ TEST(PayrollRegistersEndToEnd, ImportIsAllOrNothingAndAddsEachPersonOnce) {
   EXPECT_NE(json.find("\"nazwisko\": \"Pracownik2\", \"imie\": \"Zenon\", \"pesel\": \"" + pesel(2) + "\""),
             std::string::npos)
       << json;
+}
+
+TEST(PayrollRegistersEndToEnd, FormAndImportGiveANewPersonTheSameStartValues) {
+  DataDir form("start_form"), import("start_import");
+  ASSERT_TRUE(form.ok() && import.ok());
+  form.keys("ppdNowak<Enter>Ewa<F2><Esc><Esc><Esc>");
+  dict_e2e::fs::path csv = import.root() / "jedna.csv";
+  std::ofstream(csv) << "nazwisko,imie,pesel,data_przyjecia\nNowak,Ewa,,2026-02-01\n";
+  int rc = -1;
+  std::string out = run_capture(dict_e2e::bin_dir() + "/skolvarin pracownicy import " + csv.string() + " --data " +
+                                    import.data().string() + " 2>&1",
+                                &rc);
+  ASSERT_EQ(rc, 0) << out;
+  auto a = form.records("W3PRAC.DBF"), b = import.records("W3PRAC.DBF");
+  ASSERT_EQ(a.size(), 1u);
+  ASSERT_EQ(b.size(), 1u);
+  for (const char* f : {"NAZ", "IM1", "ROD", "STA", "CZG", "ULG", "TBL", "CFP", "CFG", "WY1", "WY2", "CPM", "KUZ",
+                        "CKU", "OOZ", "UBC", "UBS", "UBZ", "FPU", "FGU", "GOS", "PDG", "TID", "PLE", "REK", "BRG"})
+    EXPECT_EQ(a[0][f], b[0][f]) << f;
+  EXPECT_EQ(b[0]["DAP"], "20260201");
+  EXPECT_EQ(a[0]["KUZ"], "111.25");
 }
