@@ -548,7 +548,8 @@ int employees_main() {
     };
     b->hot_key = [f_inf](int key) { return hot_keys(key, -1, 5331, -1, 5332, 1, 5348, f_inf); };
   };
-  int rc = dictionaries::run_register(frame, t.data, t.tag(1), kRows, kRows, 0, build, fill);
+  // As a pick list the register opens on the person the table stands on.
+  int rc = dictionaries::run_register(frame, t.data, t.tag(1), kRows, kRows, g_picker ? 1 : 0, build, fill);
   for (int w : {print_menu, forms_menu, archive_menu, declarations_menu})
     if (w >= 0) w4close(w);
   g_run = outer;

@@ -372,7 +372,8 @@ struct BROWSE {
 int allocate_browse(BROWSE** out, DATA4* data, TAG4* tag, ScrollDefinition* scroll, int menu_window);
 // Runs the list until the user leaves (Esc).  rows1/rows2: the form's rows
 // (taken when form_rows is 0); flag 0 starts on the first row, -1 on the
-// last.  The screen:
+// last, 1 on the table's current record when it is shown (a pick list
+// opened on the record the calling form holds), else on the first row.  The screen:
 //   row 1      the local menu bar (Left/Right move the highlight, Enter or
 //              a hot letter chooses an item; the highlight starts on the
 //              item whose handler is browse_modyfikuj, so Enter edits the

@@ -354,3 +354,23 @@ TEST(PayrollRegistersEndToEnd, FormAndImportGiveANewPersonTheSameStartValues) {
   EXPECT_EQ(b[0]["DAP"], "20260201");
   EXPECT_EQ(a[0]["KUZ"], "111.25");
 }
+
+TEST(PayrollRegistersEndToEnd, EmployeesAsAPickListOfTheFund) {
+  DataDir dir("wybor");
+  ASSERT_TRUE(dir.ok()) << dir.init_output();
+  auto run = dir.keys(
+      "ppdAdamska<Enter>Ewa<F2>dZieliński<Enter>Jan<F2><Esc>"
+      "fd<Enter><F4><Down><Enter>"       // the second person chosen
+      "<F4><dump>"                       // 0: the list opens on him
+      "u<dump><Enter><Esc>"              // 1: no deleting from a pick list
+      "<Enter><Enter>N/1<Enter>zapomoga<Enter><C-Y>100<F2>"
+      "<Esc><Esc><Esc>");
+  EXPECT_EQ(run.exit_code, 0);
+  ASSERT_EQ(run.screens.size(), 2u) << run.all();
+  EXPECT_TRUE(has_row(run.screens[0], "rek. 2 z 2")) << dump(run.screens[0]);
+  EXPECT_TRUE(has_row(run.screens[1], "Opcja dostępna tylko z menu PRACOWNIK !")) << dump(run.screens[1]);
+  auto fund = dir.records("W3ZFSS26.DBF");
+  ASSERT_EQ(fund.size(), 1u);
+  EXPECT_EQ(fund[0]["NAZ"], "Zieliński Jan");
+  EXPECT_EQ(dir.records("W3PRAC.DBF").size(), 2u);
+}
