@@ -243,6 +243,20 @@ int parameters_main() {
   TextCtrlDefinition texts;
   ResetTextCtrlDefinition(&texts);
   for (int page = 0; page < 5; ++page) DefineTextCtrl(&texts, page * kPageRows, 0, f_title, 0);
+  // The parental-leave bases exist only after 2011: their labels with them.
+  static const char* const kParentalLabels[] = {
+      "podstawa emeryt.-rent. urlopu wychowawczego: styczeń,luty.........",
+      "marzec,kwiecień, maj...............................................",
+      "czerwiec,lipiec,sierpień...........................................",
+      "wrzesień,październik,listopad......................................",
+      "grudzień...........................................................",
+  };
+  for (const Bound& b : bound)
+    if (b.place->kind == Kind::Parental) {
+      TextControl* label = DefineTextCtrl(&texts, b.place->row, 0, f_title, 0);
+      std::string text = kParentalLabels[b.place->key - 17];
+      label->show = [text](const std::string&) { return text; };
+    }
 
   EditCtrlDefinition edits;
   ResetEditCtrlDefinition(&edits);

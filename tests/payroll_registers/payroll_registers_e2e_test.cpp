@@ -107,10 +107,23 @@ TEST(PayrollRegistersEndToEnd, ParametersFormPagesKeysAndSaving) {
   EXPECT_TRUE(has_row(run.screens[5], "strona 5/5")) << dump(run.screens[5]);
   EXPECT_TRUE(has_row(run.screens[6], "strona 5/5")) << dump(run.screens[6]);
   EXPECT_TRUE(has_row(run.screens[7], "Czy zapisać zmienione parametry ?")) << dump(run.screens[7]);
+  EXPECT_TRUE(has_row(run.screens[4], "grudzień..........")) << dump(run.screens[4]);
   auto papl = dir.records("W3PAPL26.DBF");
   const auto* k54 = find_where(papl, "K3", "54");
   ASSERT_NE(k54, nullptr);
   EXPECT_EQ(k54->at("DO"), "130000.00");
+
+  // Esc leaves without writing; a year before 2012 has no parental-leave bases.
+  auto esc = dir.keys("pm<Down><Enter><C-Y>222<Enter><Esc>T<Esc><Esc><Esc>");
+  EXPECT_EQ(find_where(dir.records("W3PAPL26.DBF"), "K3", "1")->at("DO"), "111.25");
+  std::string set_year = "/usr/bin/python3 " SKOLVARIN_SOURCE_DIR "/tests/payroll_registers/set_settings_field.py " +
+                         (dir.data() / "wspolne" / "W3PABVKA.DBF").string() + " 3 IN 2011";
+  ASSERT_EQ(std::system(set_year.c_str()), 0);
+  auto old = dir.keys("pm<Down><Enter><PgDn><PgDn><dump><Esc><Esc><Esc><Esc>");
+  ASSERT_EQ(old.screens.size(), 1u) << old.all();
+  EXPECT_TRUE(has_row(old.screens[0], "Parametry płacowe 2011")) << dump(old.screens[0]);
+  EXPECT_TRUE(has_row(old.screens[0], "strona 3/5"));
+  EXPECT_FALSE(has_row(old.screens[0], "grudzień.........."));
 }
 
 TEST(PayrollRegistersEndToEnd, ComponentCodeX123IsRefusedAndAnAbsenceHasNoSwitches) {
