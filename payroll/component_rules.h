@@ -13,7 +13,7 @@
 namespace skolvarin::payroll {
 
 inline constexpr int kMsgBadComponentType = 13;   // "Błąd typu składnika !"
-inline constexpr int kMsgComponentKinds = 5;      // "(Dxxx-Dodatek,...,Nxxx-Nieobecność) !"
+inline constexpr int kMsgComponentKinds = 5;  // "(Dxxx-Dodatek,Sxxx-Świadczenie,Pxxx-potrącenie,Nxxx-Nieobecność) !"
 
 // 0 when the dictionary takes `code`, else message 13 (to be shown with 5).
 int component_code_error(std::string_view code);

@@ -436,6 +436,14 @@ int employees_main() {
       run.controls.emplace_back(std::string(name), c);
       if (f4type(t.field(p.field)) == 'D') c->picture = "DD-MM-CCYY";
     }
+    // The panel under the list: PESEL, NIP and the person's number.
+    DefineTextCtrl(&f.texts, 7, 19, t.field("PES"), 0);
+    DefineTextCtrl(&f.texts, 8, 19, t.field("NIP"), 0);
+    DefineTextCtrl(&f.texts, 8, 38, t.field("REK"), 0)->show = [](const std::string& text) {
+      std::string n = text;
+      n.erase(0, n.find_first_not_of(' '));
+      return "nr w ewidencji: " + n;
+    };
     EmployeesRun* r = &run;
     auto ctl = [&run](const char* n) { return run.control(n); };
     ctl("NAZ")->valid = field_check(EmployeeField::Surname);

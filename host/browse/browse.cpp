@@ -220,7 +220,8 @@ void draw_panel(BROWSE* b) {
       int r = (page2 ? t.row - rows1 : t.row) - s.panel_first;
       if (r < 0 || r >= n) continue;
       std::string v;
-      if (t.picture.empty()) v = field_display(t.field);
+      if (t.show) v = t.show(field_display(t.field));
+      else if (t.picture.empty()) v = field_display(t.field);
       else {
         Picture pic(t.picture, static_cast<char>(f4type(t.field)), f4len(t.field), f4decimals(t.field));
         v = print::u32_to_utf8(pic.shown(f4str(t.field)));

@@ -203,6 +203,8 @@ TEST(PayrollRegistersEndToEnd, EmployeeWithEveryPagePeselSwitchAndFamilyAllowanc
   EXPECT_TRUE(has_row(run2.screens[1], "DANE DO LISTY PŁAC")) << dump(run2.screens[1]);
   EXPECT_TRUE(has_row(run2.screens[2], "DANE DO UMÓW")) << dump(run2.screens[2]);
   EXPECT_TRUE(has_row(run2.screens[3], "WYPEŁNIANE JEŻELI ADRES ZAMIESZKANIA")) << dump(run2.screens[3]);
+  EXPECT_TRUE(has_row(run2.screens[4], "PESEL............. 85031212346")) << dump(run2.screens[4]);
+  EXPECT_TRUE(has_row(run2.screens[4], "nr w ewidencji: 1")) << dump(run2.screens[4]);
   auto recs = dir.records("W3PRAC.DBF");
   ASSERT_EQ(recs.size(), 1u) << dump(run2.screens[4]);
   EXPECT_EQ(recs[0]["NAZ"], "Kowalska");
