@@ -115,7 +115,10 @@ TEST(PayrollRegistersEndToEnd, ParametersFormPagesKeysAndSaving) {
 
   // Esc leaves without writing; a year before 2012 has no parental-leave bases.
   auto esc = dir.keys("pm<Down><Enter><C-Y>222<Enter><Esc>T<Esc><Esc><Esc>");
-  EXPECT_EQ(find_where(dir.records("W3PAPL26.DBF"), "K3", "1")->at("DO"), "111.25");
+  EXPECT_EQ(esc.exit_code, 0);
+  const auto after_esc = dir.records("W3PAPL26.DBF");
+  ASSERT_NE(find_where(after_esc, "K3", "1"), nullptr);
+  EXPECT_EQ(find_where(after_esc, "K3", "1")->at("DO"), "111.25");
   std::string set_year = "/usr/bin/python3 " SKOLVARIN_SOURCE_DIR "/tests/payroll_registers/set_settings_field.py " +
                          (dir.data() / "wspolne" / "W3PABVKA.DBF").string() + " 3 IN 2011";
   ASSERT_EQ(std::system(set_year.c_str()), 0);
@@ -388,4 +391,36 @@ TEST(PayrollRegistersEndToEnd, EmployeesAsAPickListOfTheFund) {
   ASSERT_EQ(fund.size(), 1u);
   EXPECT_EQ(fund[0]["NAZ"], "Zieliński Jan");
   EXPECT_EQ(dir.records("W3PRAC.DBF").size(), 2u);
+}
+
+TEST(PayrollRegistersEndToEnd, TaxOfficeAndZusCodePickersOfTheEmployeeForm) {
+  DataDir dir("pickery");
+  ASSERT_TRUE(dir.ok()) << dir.init_output();
+  std::string to_office;
+  for (int i = 0; i < 23; ++i) to_office += "<Enter>";
+  auto run = dir.keys(
+      "ppdNowak<Enter>Jan<Enter>" + to_office +
+      "<F4><dump><Enter><dump>"                                      // 0: offices, 1: chosen
+      "<PgDn><PgDn><Down><Down><Down><Down><Down><Down><Down><Down><Down><Down><Down>"
+      "<F4><dump><Enter><F2>"                                        // 2: ZUS codes
+      "<Esc><Esc><Esc>");
+  EXPECT_EQ(run.exit_code, 0);
+  ASSERT_EQ(run.screens.size(), 3u) << run.all();
+  EXPECT_TRUE(has_row(run.screens[0], "Urzędy skarbowe")) << dump(run.screens[0]);
+  EXPECT_TRUE(has_row(run.screens[2], "Kody ZUS")) << dump(run.screens[2]);
+  auto recs = dir.records("W3PRAC.DBF");
+  ASSERT_EQ(recs.size(), 1u) << run.all();
+  const std::string kou = recs[0]["KOU"];
+  ASSERT_NE(kou, "0");
+  ASSERT_FALSE(kou.empty());
+  // The form shows the chosen office's name after its code.
+  const auto offices = dir.records("W3USKA.DBF");
+  const auto* office = find_where(offices, "KOD", kou);
+  ASSERT_NE(office, nullptr);
+  const std::string name = office->at("NAZ");
+  EXPECT_TRUE(has_row(run.screens[1], " " + kou + " " + name.substr(0, name.find(' '))))
+      << dump(run.screens[1]);
+  EXPECT_FALSE(recs[0]["KPS"].empty());
+  const auto codes = dir.records("W3KZUS.DBF");
+  EXPECT_NE(find_where(codes, "KPG", recs[0]["KPS"]), nullptr);
 }
