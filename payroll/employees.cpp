@@ -5,7 +5,9 @@
 // A person is known on every payroll table by his record number, so
 // records are never renumbered; a person with pay records of the working
 // year or with a contract cannot be deleted.
+#include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -186,6 +188,31 @@ bool has_records_of(const char* file, long kod) {
   return found;
 }
 
+// A contract of another year: the per-year contract files of the firm's
+// directory other than the working year's (open in the register), read
+// without tags and closed again; a year without a file is skipped.
+bool contract_in_other_year(long kod) {
+  HostContext* ctx = data::state().ctx;
+  if (!ctx) return false;
+  const int working = data::working_year(ctx);
+  for (int year = working - 30; year <= working + 1; ++year) {
+    if (year == working) continue;
+    char name[16];
+    std::snprintf(name, sizeof name, "W3UMOW%02d.DBF", ((year % 100) + 100) % 100);
+    std::error_code ec;
+    if (!std::filesystem::exists(ctx->current_dir + name, ec)) continue;
+    DATA4* d = d4open(ctx, name);
+    if (!d) continue;
+    FIELD4* f = d4field(d, "KOD");
+    bool found = false;
+    for (int rc = d4top(d); f && rc == 0 && !found; rc = d4skip(d, 1))
+      found = !d4deleted(d) && f4long(f) == kod;
+    d4close(d);
+    if (found) return true;
+  }
+  return false;
+}
+
 std::string office_name(long code) {
   if (code <= 0) return {};
   data::TableHandles& t = data::handles("W3USKA.DBF");
@@ -282,7 +309,7 @@ int delete_item(int) {
   }
   if (!dictionaries::list_has_current(b)) return browse_skasuj(1);
   long kod = d4recno(b->data);
-  if (has_records_of("W3UMOW  .DBF", kod)) {
+  if (has_records_of("W3UMOW  .DBF", kod) || contract_in_other_year(kod)) {
     MessageWindow(2 | 16, kHasContract, RcQStr(kExcludesDeletion), 0);
     return 0;
   }

@@ -234,25 +234,34 @@ TEST(PayrollRegistersEndToEnd, EmployeeWithEveryPagePeselSwitchAndFamilyAllowanc
 TEST(PayrollRegistersEndToEnd, PersonWithAContractCannotBeDeleted) {
   DataDir dir("usun");
   ASSERT_TRUE(dir.ok()) << dir.init_output();
-  auto add = dir.keys("ppdNowak<Enter>Jan<F2>dLis<Enter>Ewa<F2><Esc><Esc><Esc>");
-  ASSERT_EQ(dir.records("W3PRAC.DBF").size(), 2u) << add.all();
+  auto add = dir.keys("ppdNowak<Enter>Jan<F2>dLis<Enter>Ewa<F2>dAdamczyk<Enter>Olga<F2><Esc><Esc><Esc>");
+  ASSERT_EQ(dir.records("W3PRAC.DBF").size(), 3u) << add.all();
   ASSERT_FALSE(dir.table("W3UMOW26.DBF").empty());
+  // Lis has a contract of the year before only.
+  dict_e2e::fs::copy_file(dir.table("W3UMOW26.DBF"), dir.table("W3UMOW26.DBF").parent_path() / "W3UMOW25.DBF");
+  ASSERT_TRUE(append_record(dir, "W3UMOW25.DBF", "TYP=1 NAZ=Lis IMI=Ewa KOD=2 DAW=20250105 DAR=20250131"));
   ASSERT_TRUE(append_record(dir, "W3UMOW26.DBF", "TYP=1 NAZ=Nowak IMI=Jan KOD=1 DAW=20260105 DAR=20260131"));
   auto run = dir.keys(
-      "pp<Home>u<dump><Enter>"                  // Lis first: deleted after the question
-      "<Home>u<dump><Enter>"                   // Nowak: refused
+      "pp<Home>u<dump><Enter>"                  // Adamczyk first: deleted after the question
+      "<Home>u<dump><Enter>"                   // Lis: refused (contract of 2025)
+      "<End>u<dump><Enter>"                    // Nowak: refused
       "m<dump><Enter><Esc>"                    // warned before his form opens
       "<F7><Esc><Esc><Esc>");                  // status: not active
   EXPECT_EQ(run.exit_code, 0);
-  ASSERT_EQ(run.screens.size(), 3u) << run.all();
-  EXPECT_TRUE(has_row(run.screens[1], "Pracownikowi wystawiono umowę")) << dump(run.screens[1]);
-  EXPECT_TRUE(has_row(run.screens[1], "co wyklucza jego usunięcie !"));
-  EXPECT_TRUE(has_row(run.screens[2], "Pracownikowi wypłacono pensję lub wystawiono umowę.")) << dump(run.screens[2]);
-  EXPECT_TRUE(has_row(run.screens[2], "Nie wolno na jego miejsce wprowadzić danych innej osoby!"));
+  ASSERT_EQ(run.screens.size(), 4u) << run.all();
+  EXPECT_TRUE(has_row(run.screens[0], "usunąć")) << dump(run.screens[0]);
+  for (int i : {1, 2}) {
+    EXPECT_TRUE(has_row(run.screens[i], "Pracownikowi wystawiono umowę")) << dump(run.screens[i]);
+    EXPECT_TRUE(has_row(run.screens[i], "co wyklucza jego usunięcie !"));
+  }
+  EXPECT_TRUE(has_row(run.screens[3], "Pracownikowi wypłacono pensję lub wystawiono umowę.")) << dump(run.screens[3]);
+  EXPECT_TRUE(has_row(run.screens[3], "Nie wolno na jego miejsce wprowadzić danych innej osoby!"));
   auto recs = dir.records("W3PRAC.DBF");
-  ASSERT_EQ(recs.size(), 1u);
-  EXPECT_EQ(recs[0]["NAZ"], "Nowak");
-  EXPECT_EQ(recs[0]["STA"], "N");
+  ASSERT_EQ(recs.size(), 2u);
+  const auto* nowak = find_where(recs, "NAZ", "Nowak");
+  ASSERT_NE(nowak, nullptr);
+  EXPECT_NE(find_where(recs, "NAZ", "Lis"), nullptr);
+  EXPECT_EQ(nowak->at("STA"), "N");
 
   // Without right 5304 the person's form does not open.
   std::ofstream((dir.data() / "wspolne" / "uprawnienia.cfg").string()) << "1=5304\n";
