@@ -214,12 +214,12 @@ int parameters_main() {
   // The work record: one field per key.
   AllocDbfDefinition(ctx);
   for (const Bound& b : bound) {
-    int spec = 0;
-    if (b.place->kind == Kind::Date) spec = (8 << 8) + 3;
-    else if (b.type == SettingType::Double) spec = (11 << 8) + (2 << 4) + 1;
-    else if (b.type == SettingType::Integer) spec = (5 << 8) + 1;
-    else spec = (std::max(1, b.width) << 8) + 2;
-    DefineField(ctx, PackFieldName(b.field_name.c_str()), spec);
+    int field_def = 0;
+    if (b.place->kind == Kind::Date) field_def = (8 << 8) + 3;
+    else if (b.type == SettingType::Double) field_def = (11 << 8) + (2 << 4) + 1;
+    else if (b.type == SettingType::Integer) field_def = (5 << 8) + 1;
+    else field_def = (std::max(1, b.width) << 8) + 2;
+    DefineField(ctx, PackFieldName(b.field_name.c_str()), field_def);
   }
   DefineField(ctx, PackFieldName("TIT"), (40 << 8) + 2);
   TAG4INFO* tags = nullptr;
