@@ -10,6 +10,7 @@
 #include "app/reference_import.h"
 #include "data/data_directory.h"
 #include "data/module_state.h"
+#include "payroll/standard_components.h"
 
 namespace skolvarin::app {
 
@@ -49,6 +50,12 @@ int cmd_wzorce(const CommandLine& cl) {
     };
   ReferenceImportResult result;
   int rc = import_reference_tables(ctx, source, result, error, progress);
+  // The standard dictionary of pay components, so a new firm can pay at once.
+  int components_added = 0, components_present = 0;
+  if (rc == 0 && payroll::add_standard_components(&ctx, components_added, components_present) != 0) {
+    rc = -1;
+    error = "nie można uzupełnić słownika składników płacowych (W3PELI.DBF)";
+  }
   data::reset_state();
 
   for (const auto& t : result.tables)
@@ -57,7 +64,9 @@ int cmd_wzorce(const CommandLine& cl) {
     std::fprintf(stderr, "skolvarin wzorce: %s\n", error.c_str());
     return 1;
   }
-  std::printf("razem dodano %d wierszy w katalogu %s\n", result.total_added(), ctx.shared_dir.c_str());
+  std::printf("%-14s dodano %5d, było już %5d\n", "W3PELI.DBF", components_added, components_present);
+  std::printf("razem dodano %d wierszy w katalogu %s\n", result.total_added() + components_added,
+              ctx.shared_dir.c_str());
   return 0;
 }
 

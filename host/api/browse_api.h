@@ -270,6 +270,19 @@ struct BROWSE {
   int form_rows = 0;
   TemplateIdFunction form_template2 = nullptr;
   int form_rows2 = 0;
+  // A form of more pages (employees: four, payroll parameters: five): each
+  // page's template and row count, in order; control rows count on from one
+  // page to the next (a control of page 3 has row = rows of pages 1 and 2 +
+  // its row on page 3).  When set, it takes the place of form_template(2)
+  // in the form.  PgDn and PgUp move one page, Down from the last field of
+  // a page and Up from the first go on to the next or previous page, and
+  // nothing wraps from the last page to the first.
+  struct FormPage {
+    TemplateIdFunction form_template = nullptr;
+    int rows = 0;
+    int template_first = 0;  // the page's first row in its template (pages may share one)
+  };
+  std::vector<FormPage> form_pages;
 
   // Hooks; each returns 0 to go on, non-zero to stop the step.
   // New record: run on the blank record buffer of a record being added (fill
@@ -345,7 +358,8 @@ struct BROWSE {
 int allocate_browse(BROWSE** out, DATA4* data, TAG4* tag, ScrollDefinition* scroll, int menu_window);
 // Runs the list until the user leaves (Esc).  rows1/rows2: the form's rows
 // (taken when form_rows is 0); flag 0 starts on the first row, -1 on the
-// last.  The screen:
+// last, 1 on the table's current record when it is shown (a pick list
+// opened on the record the calling form holds), else on the first row.  The screen:
 //   row 1      the local menu bar (Left/Right move the highlight, Enter or
 //              a hot letter chooses an item; the highlight starts on the
 //              item whose handler is browse_modyfikuj, so Enter edits the

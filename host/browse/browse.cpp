@@ -406,9 +406,17 @@ int zrob_browse(BROWSE* b, int rows1, int rows2, int flag) {
     b->picker = true;
     g_next_picker = false;
   }
+  const long start = d4recno(b->data);
   d4tag_select(b->data, b->tag);
   x4init(&s.scan, b->data, browse_pass, b);
-  if (flag == -1) {
+  bool placed = false;
+  if (flag == 1 && start >= 1 && start <= d4reccount(b->data) && d4go(b->data, start) == 0 &&
+      browse_pass(b) == r4keep) {
+    s.cur = start;
+    placed = true;
+  }
+  if (placed) {
+  } else if (flag == -1) {
     if (x4bottom(&s.scan) == r4success) s.cur = d4recno(b->data);
   } else if (x4top(&s.scan) == r4success) {
     s.cur = d4recno(b->data);

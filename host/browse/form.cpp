@@ -40,8 +40,17 @@ bool dbf_date_text(const std::string& s) {
 class FormRun {
  public:
   FormRun(BROWSE* b, int mode, bool read_only) : b_(b), d_(b->data), mode_(mode), read_only_(read_only) {
-    rows1_ = b->form_rows;
-    rows2_ = b->form_template2 ? b->form_rows2 : 0;
+    if (!b->form_pages.empty()) {
+      int first = 0;
+      for (const auto& p : b->form_pages) {
+        pages_.push_back({first, p.rows, p.form_template, p.template_first, {}});
+        first += p.rows;
+      }
+      many_ = true;
+    } else {
+      pages_.push_back({0, b->form_rows, b->form_template, 0, {}});
+      if (b->form_template2 && b->form_rows2 > 0) pages_.push_back({b->form_rows, b->form_rows2, b->form_template2, 0, {}});
+    }
     if (b->edit_controls)
       for (auto& c : b->edit_controls->controls) controls_.push_back(c.get());
   }
@@ -60,8 +69,10 @@ class FormRun {
     for (size_t i = 0; i < controls_.size(); ++i)
       lines_[i] = EditLine(lines_[i].picture(), lines_[i].text(), (controls_[i]->flags & EDIT_UPPER) != 0,
                            (controls_[i]->flags & EDIT_REPLACE) != 0);
-    page1_ = template_rows(b_->form_template, rows1_);
-    if (rows2_ > 0) page2_ = template_rows(b_->form_template2, rows2_);
+    for (auto& p : pages_) {
+      std::vector<std::string> all = template_rows(p.tpl, p.template_first + p.rows);
+      p.lines.assign(all.begin() + p.template_first, all.end());
+    }
     open_window();
     b_->mode = read_only_ ? BROWSE_IDLE : mode_;
     cur_ = first_editable(0, 1);
@@ -82,8 +93,15 @@ class FormRun {
     return Picture(c->picture, type, f ? f4len(f) : 10, f ? f4decimals(f) : 0);
   }
 
-  int page_of(const EditControl* c) const { return (rows2_ > 0 && c->row >= rows1_) ? 1 : 0; }
-  int row_on_page(int row) const { return (rows2_ > 0 && row >= rows1_) ? row - rows1_ : row; }
+  int page_of_row(int row) const {
+    int pg = 0;
+    for (size_t p = 1; p < pages_.size(); ++p)
+      if (row >= pages_[p].first) pg = static_cast<int>(p);
+    return pg;
+  }
+  int page_of(const EditControl* c) const { return page_of_row(c->row); }
+  int row_on_page(int row) const { return row - pages_[static_cast<size_t>(page_of_row(row))].first; }
+  int last_page() const { return static_cast<int>(pages_.size()) - 1; }
 
   bool editable(size_t i) const { return !(controls_[i]->flags & EDIT_SHOW_ONLY) && controls_[i]->field; }
 
@@ -109,7 +127,8 @@ class FormRun {
   }
 
   void open_window() {
-    int rows = std::max(rows1_, rows2_);
+    int rows = 0;
+    for (const auto& p : pages_) rows = std::max(rows, p.rows);
     if (rows < 1) rows = 1;
     int srows = w4screen_rows(), scols = w4screen_cols();
     int bottom = srows - 3;
@@ -149,18 +168,18 @@ class FormRun {
       if (choosers) h += "  F4-Wybór";
       h += "  Ctrl+Y-Czyść  Esc-Porzuć";
     }
-    if (rows2_ > 0) h += "  PgDn/PgUp-Strona";
+    if (pages_.size() > 1) h += "  PgDn/PgUp-Strona";
     return h;
   }
 
   void draw() {
     w4select(window_);
     w4clear(0);
-    const auto& rows = page_ == 0 ? page1_ : page2_;
+    const auto& rows = pages_[static_cast<size_t>(page_)].lines;
     for (size_t r = 0; r < rows.size(); ++r) put_text(static_cast<int>(r), 0, rows[r], 0);
     if (b_->text_controls)
       for (const auto& t : b_->text_controls->controls) {
-        if (((rows2_ > 0 && t.row >= rows1_) ? 1 : 0) != page_) continue;
+        if (page_of_row(t.row) != page_) continue;
         std::string v;
         if (t.field) {
           if (t.show) v = t.show(field_display(t.field));
@@ -337,8 +356,8 @@ class FormRun {
       draw();
       int key = g4char();
       if (read_only_) {
-        if (key == k::PgDn && rows2_ > 0) page_ = 1;
-        else if (key == k::PgUp) page_ = 0;
+        if (key == k::PgDn && page_ < last_page()) ++page_;
+        else if (key == k::PgUp && page_ > 0) --page_;
         else if (key == k::Esc || key == k::F2 || key == k::Enter) {
           put_snapshot(d_, original_);
           return key == k::F2 ? k::F2 : k::Esc;
@@ -392,27 +411,27 @@ class FormRun {
           continue;
         }
         int next = first_editable(cur_ + 1, 1);
-        if (next < 0) next = first_editable(0, 1);
+        if (next < 0) next = many_ ? cur_ : first_editable(0, 1);
         move_to(next);
         continue;
       }
       if (key == k::Up || key == k::ShiftTab) {
         if (!store(i)) continue;
         int prev = first_editable(cur_ - 1, -1);
-        if (prev < 0) prev = first_editable(static_cast<int>(controls_.size()) - 1, -1);
+        if (prev < 0) prev = many_ ? cur_ : first_editable(static_cast<int>(controls_.size()) - 1, -1);
         move_to(prev);
         continue;
       }
-      if ((key == k::PgDn || key == k::PgUp) && rows2_ > 0) {
+      if ((key == k::PgDn || key == k::PgUp) && pages_.size() > 1) {
         // Going on to the next page checks the field being left, as Enter
         // does; going back only keeps what was typed, as Up does.
-        int want_page = key == k::PgDn ? 1 : 0;
-        if (want_page == page_) continue;
+        int want = key == k::PgDn ? page_ + 1 : page_ - 1;
+        if (!many_) want = key == k::PgDn ? 1 : 0;
+        if (want == page_ || want < 0 || want > last_page()) continue;
         if (key == k::PgDn ? !validate(i) : !store(i)) {
           lines_[i].home();
           continue;
         }
-        int want = key == k::PgDn ? 1 : 0;
         for (size_t j = 0; j < controls_.size(); ++j)
           if (editable(j) && page_of(controls_[j]) == want) {
             move_to(static_cast<int>(j));
@@ -436,14 +455,20 @@ class FormRun {
   DATA4* d_;
   int mode_;
   bool read_only_;
-  int rows1_ = 0, rows2_ = 0;
+  struct Page {
+    int first = 0, rows = 0;
+    TemplateIdFunction tpl = nullptr;
+    int template_first = 0;
+    std::vector<std::string> lines;
+  };
+  std::vector<Page> pages_;
+  bool many_ = false;  // form_pages: pages do not wrap
   std::vector<EditControl*> controls_;
   std::vector<EditLine> lines_;
   // When each field was last typed into or chosen (0: never, or its value
   // came from the record since); larger is later.
   std::vector<long> typed_at_;
   long clock_ = 0;
-  std::vector<std::string> page1_, page2_;
   RecordSnapshot original_;
   int window_ = -1, saved_window_ = -1;
   int cur_ = -1, page_ = 0;

@@ -20,6 +20,7 @@
 #include "host/api/print_api.h"
 #include "host/api/screen_api.h"
 #include "host/api/calendar.h"
+#include "host/api/text_editor.h"
 #include "host/text/utf8.h"
 
 namespace {
@@ -75,6 +76,11 @@ class NotesEditor {
     if (lines_.empty()) lines_.emplace_back();
   }
 
+  // Document mode: the editor works on `text` instead of a file; F2 puts
+  // the lines back into it and closes, Esc closes leaving it as it was.
+  void edit_document(std::string* text) { document_ = text; }
+  bool accepted() const { return accepted_; }
+
   int run() {
     const std::string title = " " + name_ + " ";
     int rows = w4screen_rows(), cols = w4screen_cols();
@@ -84,7 +90,7 @@ class NotesEditor {
     w4title(window_, title.c_str());
     int previous = w4select(window_);
     w4activate(window_);
-    set_fun_help("F2-Zapisz  F9-Drukuj  Esc-Wyjście");
+    set_fun_help(document_ ? "F2-Gotowe (drukuj)  Esc-Porzuć" : "F2-Zapisz  F9-Drukuj  Esc-Wyjście");
     height_ = w4height();
     width_ = w4width();
     for (;;) {
@@ -94,10 +100,11 @@ class NotesEditor {
         if (save()) break;
         continue;
       }
-      if (key == skolvarin::keys::F9) {
+      if (key == skolvarin::keys::F9 && !document_) {
         print();
         continue;
       }
+      if (key == skolvarin::keys::Esc && document_) break;
       if (key == skolvarin::keys::Esc) {
         if (changed_ && MessageWindow(8, 0, "Zapisać zmiany w notatkach?", 0) == 13 && !save()) continue;
         break;
@@ -193,6 +200,12 @@ class NotesEditor {
   bool save() {
     size_t used = lines_.size();
     while (used > 1 && lines_[used - 1].empty()) --used;
+    if (document_) {
+      document_->clear();
+      for (size_t i = 0; i < used; ++i) *document_ += lines_[i] + "\n";
+      accepted_ = true;
+      return true;
+    }
     std::ofstream out(path_, std::ios::binary | std::ios::trunc);
     for (size_t i = 0; i < used; ++i) out << lines_[i] << '\n';
     out.close();
@@ -215,6 +228,8 @@ class NotesEditor {
   int row_ = 0, col_ = 0, top_ = 0;
   bool changed_ = false;
   bool save_failed_ = false;  // the last save did not reach the file
+  std::string* document_ = nullptr;
+  bool accepted_ = false;
 };
 
 }  // namespace
@@ -242,4 +257,14 @@ int edytuj_i_drukuj_notes(HostContext* ctx, const char* title, const char* prefi
   }
   std::string name = std::string("Notatki: ") + (title ? title : "") + " " + std::to_string(year);
   return NotesEditor(ctx, path, name, std::move(lines)).run();
+}
+
+int edytuj_tekst(HostContext* ctx, const char* title, std::string& text) {
+  std::vector<std::string> lines;
+  std::istringstream in(text);
+  for (std::string l; std::getline(in, l);) lines.push_back(l);
+  NotesEditor editor(ctx, std::string(), title ? title : "", std::move(lines));
+  editor.edit_document(&text);
+  if (editor.run() != 0) return 27;
+  return editor.accepted() ? skolvarin::keys::F2 : skolvarin::keys::Esc;
 }
