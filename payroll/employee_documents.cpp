@@ -7,6 +7,7 @@
 #include <sstream>
 #include <vector>
 
+#include "host/api/browse_api.h"
 #include "host/api/calendar.h"
 #include "host/api/print_api.h"
 #include "host/api/screen_api.h"

@@ -35,7 +35,7 @@ using dictionaries::RegisterFrame;
 using dictionaries::template_id;
 
 constexpr const char* kFile = "W3PLEW  .DBF";
-constexpr int kFormTemplate = 65, kFormRows = 19;
+constexpr int kFormTemplate = 68, kFormRows = 19;
 constexpr int kTitleMessage = 108, kZeroTransfer = 121;
 constexpr int kEmptyList = 50007;
 constexpr int kDefaultZusAccount = 20014;
