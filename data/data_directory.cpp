@@ -45,7 +45,7 @@ bool make_directory(const std::string& root, const std::string& path, std::vecto
                     std::string& error) {
   if (is_directory(path)) return true;
   if (mkdir(path.c_str(), 0775) != 0 && errno != EEXIST) {
-    error = "nie można utworzyć katalogu " + path + ": " + std::strerror(errno);
+    error = "nie można utworzyć katalogu " + path + ": " + SystemErrorText(errno);
     return false;
   }
   created.push_back(path.substr(root.size()));
@@ -182,7 +182,7 @@ int init_data_directory(HostContext& ctx, const std::string& root_in, std::vecto
     if (root[i] != '/') continue;
     std::string part = root.substr(0, i);
     if (!is_directory(part) && mkdir(part.c_str(), 0775) != 0 && errno != EEXIST) {
-      error = "nie można utworzyć katalogu " + part + ": " + std::strerror(errno);
+      error = "nie można utworzyć katalogu " + part + ": " + SystemErrorText(errno);
       return -1;
     }
   }

@@ -169,6 +169,9 @@ std::string d4path(DATA4* data);
 int EnvFileExists(HostContext* ctx, const char* name);
 // Full path of `name` as the database calls would open it.
 std::string EnvFilePath(HostContext* ctx, const char* name);
+// The Polish text of a system error number (errno) for messages: "brak
+// uprawnień", "brak miejsca na dysku", ...; never the system's English.
+std::string SystemErrorText(int error_number);
 // Renames / removes a file relative to ctx->current_dir: 0 or e4write.
 int EnvFileRename(HostContext* ctx, const char* from, const char* to);
 int EnvFileRemove(HostContext* ctx, const char* name);
@@ -255,6 +258,15 @@ int d4flush(DATA4* data);
 int d4changed(DATA4* data);
 // Rereads the current record from the file (dropping unsaved changes).
 int d4refresh_record(DATA4* data);
+// The record buffer as it stands in the file: d4record_width bytes, the
+// deletion flag first, then the fields in order, character fields in the
+// Mazovia code page.  For converters at the boundary of the program (the
+// CSV export); everything else reads fields through f4ptr.  Valid until the
+// next call on data.
+const char* d4record(DATA4* data);
+int d4record_width(DATA4* data);
+// Offset of a field's bytes in d4record.
+int f4offset(FIELD4* field);
 
 // ---------------------------------------------------------------- fields
 // f4ptr / f4str: the field's value as text, null-terminated, in a buffer

@@ -74,6 +74,8 @@ const char* f4ptr(FIELD4* field) {
 
 const char* f4str(FIELD4* field) { return f4ptr(field); }
 
+int f4offset(FIELD4* field) { return field ? field->desc().offset : 0; }
+
 std::string f4trim(FIELD4* field) {
   if (!field) return {};
   std::string s = f4ptr(field);

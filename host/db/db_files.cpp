@@ -7,6 +7,7 @@
 
 #include "host/api/calendar.h"
 #include "host/db/db_handles.h"
+#include "host/db/file_io.h"
 
 using namespace skolvarin::db;
 
@@ -31,6 +32,8 @@ int go_to(HostContext* ctx, const std::string& dir, const char* what) {
 
 }  // namespace
 
+std::string SystemErrorText(int error_number) { return errno_text(error_number); }
+
 int EnvFileExists(HostContext* ctx, const char* name) {
   if (!ctx || !name || !*name) return 0;
   struct stat st {};
@@ -47,7 +50,7 @@ int EnvFileRename(HostContext* ctx, const char* from, const char* to) {
   if (!ctx || !from || !to) return e4param;
   std::string a = EnvFilePath(ctx, from), b = EnvFilePath(ctx, to);
   if (std::rename(a.c_str(), b.c_str()) != 0)
-    return fail(ctx, e4write, "Nie można zmienić nazwy pliku " + a + " na " + b + ": " + std::strerror(errno));
+    return fail(ctx, e4write, "Nie można zmienić nazwy pliku " + a + " na " + b + ": " + errno_text(errno));
   return succeed(ctx);
 }
 
@@ -55,7 +58,7 @@ int EnvFileRemove(HostContext* ctx, const char* name) {
   if (!ctx || !name) return e4param;
   std::string a = EnvFilePath(ctx, name);
   if (std::remove(a.c_str()) != 0)
-    return fail(ctx, e4write, "Nie można usunąć pliku " + a + ": " + std::strerror(errno));
+    return fail(ctx, e4write, "Nie można usunąć pliku " + a + ": " + errno_text(errno));
   return succeed(ctx);
 }
 

@@ -405,6 +405,9 @@ int d4flush(DATA4* data) {
 
 int d4changed(DATA4* data) { return data && data->changed ? 1 : 0; }
 
+const char* d4record(DATA4* data) { return data ? data->record.data() : ""; }
+int d4record_width(DATA4* data) { return data ? static_cast<int>(data->record.size()) : 0; }
+
 int d4refresh_record(DATA4* data) {
   if (!data) return e4param;
   data->changed = false;
