@@ -203,8 +203,14 @@ int SwitchDir(HostContext* ctx, int where);
 //  16..21 current_dir = `path` when given (non-empty), else common_dir:
 //      17 firm access, 18 firm catalogue, 19 user list, 20 main options,
 //      21 user entries.
-// Returns 0, or e4dir (with a message naming the directory).
+// Returns 0, or e4dir (with a message naming the directory).  A relative
+// path of purpose 12 that leaves firms_dir ("../x") is refused.
 int ChangeDir(HostContext* ctx, const char* path, int purpose);
+// The directory of a firm (ending with '/'): an absolute path as it stands,
+// a relative one under ctx->firms_dir.  "" for a relative path whose ".."
+// parts lead out of firms_dir (or back to firms_dir itself): a firm's data
+// never lives outside the data directory by way of a relative path.
+std::string FirmDirPath(const HostContext* ctx, const std::string& path);
 
 // ---------------------------------------------------------------- records
 // Positioning in the selected tag's order (record order without a tag).
