@@ -48,6 +48,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <initializer_list>
 #include <string>
 
@@ -396,6 +397,15 @@ int d4unlock(DATA4* data);
 // since the last positioning, else a blank record.  0 or an error (nothing
 // appended).
 int lock_and_append(DATA4* data);
+// lock_and_append with the record's number taken under the append lock:
+// takes the table's append lock (waiting as every lock does), brings the
+// handle up to date with the file, calls `number` on the prepared record
+// (d4reccount is then exact: the new record will be d4reccount + 1, and no
+// other handle or process can append until it is written), appends, and
+// leaves the record locked and current.  A non-zero result of `number`
+// stops the append and is returned.  A number taken before the lock may be
+// taken by another process appending at the same time.
+int lock_and_append_numbered(DATA4* data, const std::function<int()>& number);
 // Locks record rec and reads it fresh: 0, r4entry, or r4locked.
 int go_and_lock(DATA4* data, long rec);
 // Writes the current record and releases its record lock (a table lock

@@ -460,6 +460,24 @@ int lock_and_append(DATA4* data) {
   return succeed(data->ctx);
 }
 
+int lock_and_append_numbered(DATA4* data, const std::function<int()>& number) {
+  if (!data) return e4param;
+  if (!data->append_pending) {
+    if (int rc = leave_record(data)) return rc;
+    blank_record(data);
+    data->append_pending = true;
+  }
+  bool taken = false;
+  if (!data->table->hold_appends(wait_ms(data), taken)) return locked_elsewhere(data, -1);
+  int rc = sync_table(data);
+  if (rc == 0 && number) rc = number();
+  if (rc == 0) rc = append_current(data);
+  data->table->release_appends(taken);
+  if (rc != 0) return rc;
+  if (!data->table->lock_record(data->recno, wait_ms(data))) return locked_elsewhere(data, data->recno);
+  return succeed(data->ctx);
+}
+
 int go_and_lock(DATA4* data, long rec) {
   if (!data) return e4param;
   if (int rc = leave_record(data)) return rc;

@@ -81,6 +81,11 @@ class Table {
   void unlock_record(long recno);
   void unlock_all();
   bool table_locked() const;
+  // Holds the header byte (the append lock) across several steps, so that
+  // a record number read meanwhile stays the next one; append_record and
+  // write_record use the held lock.  false when held elsewhere after wait_ms.
+  bool hold_appends(int wait_ms, bool& taken) { return lock_header(wait_ms, taken); }
+  void release_appends(bool taken) { release_header(taken); }
   // How long appends and counter updates wait for the header byte.
   void set_header_wait(int ms) { header_wait_ms_ = ms; }
   bool record_locked(long recno) const;
