@@ -6,7 +6,8 @@
 // separated by ';', texts quoted where needed.  Control characters of the
 // fields (ESC, bells, ...) are shown as \xHH in the listing and in CSV
 // written to a terminal, so the terminal never obeys them; CSV written to a
-// file or a pipe keeps every byte.
+// file or a pipe keeps every byte.  A damaged table is shown as it stands
+// (read-only, the engine says what is wrong on stderr) with exit 1.
 #include <unistd.h>
 
 #include <cstdio>
@@ -42,7 +43,7 @@ int tabela(const CommandLine& cl) {
     std::string error;
     long rows = write_csv(d, STDOUT_FILENO, ::isatty(STDOUT_FILENO) == 1, error);
     if (rows < 0) std::fprintf(stderr, "skolvarin tabela: %s\n", error.c_str());
-    int rc = rows < 0 || ctx.error_code != 0 ? 1 : 0;
+    int rc = rows < 0 || ctx.error_code != 0 || d4damaged(d) ? 1 : 0;
     d4close_all(&ctx);
     return rc;
   }
@@ -60,7 +61,7 @@ int tabela(const CommandLine& cl) {
       std::printf("%s%s", j > 1 ? " | " : "", escape_controls(f4ptr(d4field_j(d, j))).c_str());
     std::printf("\n");
   }
-  int rc = ctx.error_code;
+  int rc = d4damaged(d) ? 1 : ctx.error_code;  // a damaged table is shown, with exit 1
   d4close_all(&ctx);
   return rc == 0 ? 0 : 1;
 }

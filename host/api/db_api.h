@@ -148,6 +148,22 @@ void ReleaseDbfDefinition(HostContext* ctx);
 DATA4* d4create(HostContext* ctx, const char* name, FIELD4INFO* fields, TAG4INFO* tags);
 // Opens a table with the layout its file holds, without tags.
 DATA4* d4open(HostContext* ctx, const char* name);
+// A damaged table (records missing against its header, bytes after its end
+// mark, a header length or count that would shift the records; a torn last
+// append is not damage, the open completes it) is never changed by opening:
+// open_dbf refuses it (e4data), d4open opens it read-only, both with a
+// message that says what is wrong and how to repair it.
+// 1 (and why) when data was opened from a damaged file, else 0.
+int d4damaged(DATA4* data, std::string* why = nullptr);
+// The one repair of a damaged table file (relative to ctx->current_dir):
+// keeps a copy of it beside it (NAME.USZ, NAME.U01, ...), then sets the
+// header length, the record count and the end mark right, keeping every
+// whole record; writes what it did to the host log.  done: what was done,
+// "" when the file needed nothing.  0, or an error with its message.
+int d4repair(HostContext* ctx, const char* name, std::string& done);
+// Reads a whole table file as it stands, under its append lock (an append
+// of another handle or process is never seen half-way); changes nothing.
+bool ReadTableFile(const std::string& path, std::string& bytes, std::string& error);
 // Builds the tags of a definition on an open table (replacing its tags).
 int i4create(DATA4* data, TAG4INFO* tags);
 // A field by name (case-insensitive); nullptr and e4field when missing.

@@ -135,6 +135,13 @@ int open_dbf(HostContext* ctx, const char* name, DATA4** data, FIELD4INFO* field
   } else {
     table = Table::open(path, ctx->today, error);
     if (!table) return fail(ctx, e4data, "Nie można otworzyć tabeli " + path + ": " + error);
+    // A register changes its tables as it runs: on a damaged one its work
+    // would be refused only at the save.  So it does not start; the file
+    // stays exactly as it is until it is repaired on purpose.
+    if (!table->damage().empty())
+      return fail(ctx, e4data, "Tabela " + path + " jest uszkodzona: " + table->damage() +
+                                   ". Niczego w niej nie zmieniono. Napraw ją poleceniem: skolvarin sprawdz --napraw "
+                                   "(uszkodzony plik zostanie zachowany jako kopia).");
     std::string why;
     if (!layout_matches(*table, def->fields, why))
       return fail(ctx, e4layout, "Tabela " + std::string(name) + " ma inny układ niż wymagany: " + why + ".");
@@ -219,9 +226,35 @@ DATA4* d4open(HostContext* ctx, const char* name) {
     fail(ctx, e4data, "Nie można otworzyć tabeli " + path + ": " + error);
     return nullptr;
   }
+  // A damaged table is shown as it stands and never changed here.
+  if (!table->damage().empty())
+    skolvarin::host::report_error(ctx, e4data, "Tabela " + path + " jest uszkodzona: " + table->damage() +
+                                                   ". Otwarto ją tylko do odczytu, niczego w niej nie zmieniono. "
+                                                   "Napraw ją poleceniem: skolvarin sprawdz --napraw.");
   DATA4* d = make_handle(ctx, name, std::move(table));
   succeed(ctx);
   return d;
+}
+
+int d4repair(HostContext* ctx, const char* name, std::string& done) {
+  done.clear();
+  if (!ctx || !name) return e4param;
+  std::string path = path_of(ctx, name);
+  std::string error;
+  if (!Table::repair_file(path, ctx->today, done, error))
+    return fail(ctx, e4write, "Nie można naprawić tabeli " + path + ": " + error);
+  if (!done.empty()) skolvarin::host::append_to_log(ctx, "naprawiono tabelę " + path + ": " + done);
+  return succeed(ctx);
+}
+
+int d4damaged(DATA4* data, std::string* why) {
+  if (!data || data->table->damage().empty()) return 0;
+  if (why) *why = data->table->damage();
+  return 1;
+}
+
+bool ReadTableFile(const std::string& path, std::string& bytes, std::string& error) {
+  return Table::read_whole(path, bytes, error);
 }
 
 int i4create(DATA4* data, TAG4INFO* tags) {
