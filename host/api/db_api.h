@@ -51,6 +51,7 @@
 #include <functional>
 #include <initializer_list>
 #include <string>
+#include <string_view>
 
 #include "host/api/context.h"
 
@@ -290,6 +291,9 @@ const char* d4record(DATA4* data);
 int d4record_width(DATA4* data);
 // Offset of a field's bytes in d4record.
 int f4offset(FIELD4* field);
+// The UTF-8 text of field bytes as they stand in a file (Mazovia), with
+// control characters shown as \xHH: for messages about a field's bytes.
+std::string StoredText(std::string_view bytes);
 
 // ---------------------------------------------------------------- fields
 // f4ptr / f4str: the field's value as text, null-terminated, in a buffer

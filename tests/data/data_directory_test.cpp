@@ -181,6 +181,20 @@ TEST_F(DataDirectory, CommandsInitAndSprawdzEndToEnd) {
   EXPECT_EQ(run("sprawdz --data " + root_, out), 1) << out;
   EXPECT_NE(out.find("W3KATA.DBF: nagłówek podaje 1 rekordów"), std::string::npos) << out;
 
+  // Reading the damaged table changes nothing: sprawdz still sees the damage.
+  // Only sprawdz --napraw repairs, keeping the damaged file and logging it.
+  const std::string damaged = bytes_of(path);
+  EXPECT_EQ(run("tabela " + path, out), 1) << out;
+  EXPECT_NE(out.find("jest uszkodzona"), std::string::npos) << out;
+  EXPECT_EQ(run("sprawdz --data " + root_, out), 1) << out;
+  EXPECT_EQ(bytes_of(path), damaged);
+  EXPECT_EQ(run("sprawdz --napraw --data " + root_, out), 0) << out;
+  EXPECT_NE(out.find("naprawiono " + path), std::string::npos) << out;
+  EXPECT_NE(out.find("pozostało problemów: 0"), std::string::npos) << out;
+  EXPECT_EQ(bytes_of(root_ + "wspolne/W3KATA.USZ"), damaged);
+  EXPECT_NE(bytes_of(root_ + "wspolne/skolvarin.log").find("naprawiono tabelę " + path), std::string::npos);
+  EXPECT_EQ(run("sprawdz --data " + root_, out), 0) << out;
+
   EXPECT_EQ(run("sprawdz --rok abc --data " + root_, out), 2) << out;
   EXPECT_NE(out.find("błędny rok"), std::string::npos) << out;
 }
