@@ -5,6 +5,11 @@
 // size, and readable dates and numbers.  One Polish line per problem; exit
 // 1 when there is any.  --utworz first creates every missing table (per-year
 // ones for the working year, or the year of --rok) with its layout.
+// --napraw repairs what can be repaired of a damaged table file (header
+// length, record count, end mark; every whole record kept), after keeping
+// the damaged file beside it as NAME.USZ and writing what was done to the
+// host log; it is the only place where a table is repaired.  Exit 0 then
+// when no problem remains.
 #include <dirent.h>
 #include <sys/stat.h>
 
@@ -199,14 +204,28 @@ int cmd_sprawdz(const CommandLine& cl) {
     if (!ok) std::fprintf(stderr, "skolvarin sprawdz: nie wszystkie brakujące tabele udało się utworzyć\n");
   }
 
-  int tables = 0;
-  long problems = 0;
+  const bool repair = cl.has_flag("--napraw");
+  int tables = 0, repaired = 0;
+  long problems = 0, remaining = 0;
   auto check_dir = [&](const CatalogueEntry& entry, const std::string& dir) {
     for (const auto& f : present(entry, dir, options_name)) {
       ++tables;
       auto result = data::check_table_file(dir + f, entry.layout());
       for (const auto& p : result.problems) std::printf("%s\n", p.c_str());
       problems += static_cast<long>(result.problems.size());
+      if (!repair || result.problems.empty()) continue;
+      // The one place that repairs: a copy of the damaged file is kept
+      // beside it and what was done goes to the host log.
+      std::string done;
+      ctx.current_dir = dir;
+      if (d4repair(&ctx, f.c_str(), done) == 0 && !done.empty()) {
+        ++repaired;
+        std::printf("naprawiono %s%s: %s\n", dir.c_str(), f.c_str(), done.c_str());
+      }
+      ctx.error_code = 0;
+      auto after = data::check_table_file(dir + f, entry.layout());
+      for (const auto& p : after.problems) std::printf("nadal: %s\n", p.c_str());
+      remaining += static_cast<long>(after.problems.size());
     }
   };
   for (const auto& entry : data::catalogue()) {
@@ -219,13 +238,20 @@ int cmd_sprawdz(const CommandLine& cl) {
     }
   }
   data::reset_state();
+  if (repair) {
+    std::printf("sprawdzono tabel: %d, problemów: %ld, naprawiono tabel: %d, pozostało problemów: %ld\n", tables,
+                problems, repaired, remaining);
+    return remaining == 0 ? 0 : 1;
+  }
   std::printf("sprawdzono tabel: %d, problemów: %ld\n", tables, problems);
+  if (problems > 0) std::printf("tabele z błędami budowy pliku naprawia: skolvarin sprawdz --napraw\n");
   return problems == 0 ? 0 : 1;
 }
 
 const CommandRegistrar registrar("sprawdz",
-                                 "sprawdza tabele katalogu danych (--utworz tworzy brakujące, --rok RRRR)",
-                                 cmd_sprawdz, "--utworz");
+                                 "sprawdza tabele katalogu danych (--utworz tworzy brakujące, --napraw naprawia "
+                                 "uszkodzone z kopią, --rok RRRR)",
+                                 cmd_sprawdz, "--utworz --napraw");
 
 }  // namespace
 

@@ -45,7 +45,7 @@ bool make_directory(const std::string& root, const std::string& path, std::vecto
                     std::string& error) {
   if (is_directory(path)) return true;
   if (mkdir(path.c_str(), 0775) != 0 && errno != EEXIST) {
-    error = "nie można utworzyć katalogu " + path + ": " + std::strerror(errno);
+    error = "nie można utworzyć katalogu " + path + ": " + SystemErrorText(errno);
     return false;
   }
   created.push_back(path.substr(root.size()));
@@ -109,8 +109,7 @@ std::string firm_directory(const HostContext& ctx, std::string_view kat) {
   while (!k.empty() && k.back() == ' ') k.pop_back();
   for (char& c : k)
     if (c == '\\') c = '/';
-  if (!k.empty() && k[0] == '/') return with_slash(k);
-  return with_slash(ctx.firms_dir + k);
+  return FirmDirPath(&ctx, k);
 }
 
 bool open_data_directory(HostContext& ctx, const std::string& root_in, std::string& error,
@@ -162,6 +161,11 @@ bool open_data_directory(HostContext& ctx, const std::string& root_in, std::stri
     return false;
   }
   std::string dir = firm_directory(ctx, kat);
+  if (dir.empty()) {
+    error = "katalog firmy " + naz + " (" + kat + ") wychodzi poza katalog firm " + ctx.firms_dir +
+            "; popraw pole KAT w " + firms.file;
+    return false;
+  }
   if (!is_directory(dir)) {
     error = "katalog firmy " + naz + " (" + dir + ") nie istnieje";
     return false;
@@ -182,7 +186,7 @@ int init_data_directory(HostContext& ctx, const std::string& root_in, std::vecto
     if (root[i] != '/') continue;
     std::string part = root.substr(0, i);
     if (!is_directory(part) && mkdir(part.c_str(), 0775) != 0 && errno != EEXIST) {
-      error = "nie można utworzyć katalogu " + part + ": " + std::strerror(errno);
+      error = "nie można utworzyć katalogu " + part + ": " + SystemErrorText(errno);
       return -1;
     }
   }

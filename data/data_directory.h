@@ -37,7 +37,9 @@ inline constexpr const char* kDemoFirmDirectory = "DEMO";
 inline constexpr const char* kDemoFirmName = "FIRMA DEMONSTRACYJNA";
 
 // The directory of a firm from its KAT value (relative to firms_dir or
-// absolute), ending with '/'.
+// absolute), ending with '/'; "" when a relative KAT leads out of firms_dir
+// ("../../x"): such a firm is refused, never opened outside the data
+// directory.
 std::string firm_directory(const HostContext& ctx, std::string_view kat);
 
 // Fills ctx's data_root, common_dir, shared_dir and firms_dir for `root`

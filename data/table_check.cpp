@@ -2,8 +2,9 @@
 
 #include <cstdint>
 #include <cstdio>
-#include <fstream>
 #include <map>
+
+#include "host/api/db_api.h"
 
 namespace skolvarin::data {
 
@@ -67,12 +68,15 @@ char type_char(FieldType t) { return static_cast<char>(t); }
 TableCheck check_table_file(const std::string& path, const Layout& layout, int max_record_problems) {
   TableCheck r;
   auto problem = [&](const std::string& text) { r.problems.push_back(path + ": " + text); };
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
-    problem("nie można otworzyć pliku");
+  // Read under the table's append lock: a record another process is
+  // appending right now is never seen half-way.
+  std::string file, error;
+  if (!ReadTableFile(path, file, error)) {
+    problem(error);
     return r;
   }
-  std::vector<unsigned char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  std::vector<unsigned char> bytes(file.begin(), file.end());
+  file.clear();
   if (bytes.size() < 32) {
     problem("plik za krótki na nagłówek tabeli (" + std::to_string(bytes.size()) + " bajtów)");
     return r;
@@ -82,6 +86,13 @@ TableCheck check_table_file(const std::string& path, const Layout& layout, int m
       version != 0xF5) {
     char buf[80];
     std::snprintf(buf, sizeof buf, "nieznany format pliku (bajt wersji 0x%02X)", version);
+    problem(buf);
+    return r;
+  }
+  if (bytes[15] != 0) {
+    char buf[120];
+    std::snprintf(buf, sizeof buf, "tabela jest zaszyfrowana (bajt 15 nagłówka: 0x%02X); program jej nie otworzy",
+                  bytes[15]);
     problem(buf);
     return r;
   }
@@ -150,6 +161,9 @@ TableCheck check_table_file(const std::string& path, const Layout& layout, int m
   } else if (data_bytes > expected + 1) {
     problem("plik ma " + std::to_string(data_bytes - expected) + " bajtów za ostatnim z " +
             std::to_string(r.records) + " rekordów nagłówka");
+  } else if (data_bytes == expected && r.records > 0 && bytes.back() == 0x1A) {
+    problem("znacznik końca stoi o bajt za wcześnie: długość nagłówka (" + std::to_string(header_length) +
+            ") albo liczba rekordów nie zgadza się z długością pliku, rekordy byłyby przesunięte");
   }
   if (!layout_ok) return r;
 
@@ -171,11 +185,11 @@ TableCheck check_table_file(const std::string& path, const Layout& layout, int m
     for (const auto& f : fields) {
       const char* v = p + f.offset;
       if (f.type == 'D' && (f.width != 8 || !valid_date(v)))
-        record_problem(rec, "pole " + f.name + ": nieczytelna data '" + std::string(v, f.width) + "'");
+        record_problem(rec, "pole " + f.name + ": nieczytelna data '" + StoredText({v, static_cast<size_t>(f.width)}) + "'");
       else if (f.type == 'N' && !valid_number(v, f.width))
-        record_problem(rec, "pole " + f.name + ": nieczytelna liczba '" + std::string(v, f.width) + "'");
+        record_problem(rec, "pole " + f.name + ": nieczytelna liczba '" + StoredText({v, static_cast<size_t>(f.width)}) + "'");
       else if (f.type == 'L' && !valid_logical(v[0]))
-        record_problem(rec, "pole " + f.name + ": nieczytelna wartość logiczna");
+        record_problem(rec, "pole " + f.name + ": nieczytelna wartość logiczna '" + StoredText({v, 1}) + "'");
     }
   }
   if (more > 0) problem("i " + std::to_string(more) + " dalszych błędów w rekordach");

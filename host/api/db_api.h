@@ -48,8 +48,10 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <initializer_list>
 #include <string>
+#include <string_view>
 
 #include "host/api/context.h"
 
@@ -147,6 +149,22 @@ void ReleaseDbfDefinition(HostContext* ctx);
 DATA4* d4create(HostContext* ctx, const char* name, FIELD4INFO* fields, TAG4INFO* tags);
 // Opens a table with the layout its file holds, without tags.
 DATA4* d4open(HostContext* ctx, const char* name);
+// A damaged table (records missing against its header, bytes after its end
+// mark, a header length or count that would shift the records; a torn last
+// append is not damage, the open completes it) is never changed by opening:
+// open_dbf refuses it (e4data), d4open opens it read-only, both with a
+// message that says what is wrong and how to repair it.
+// 1 (and why) when data was opened from a damaged file, else 0.
+int d4damaged(DATA4* data, std::string* why = nullptr);
+// The one repair of a damaged table file (relative to ctx->current_dir):
+// keeps a copy of it beside it (NAME.USZ, NAME.U01, ...), then sets the
+// header length, the record count and the end mark right, keeping every
+// whole record; writes what it did to the host log.  done: what was done,
+// "" when the file needed nothing.  0, or an error with its message.
+int d4repair(HostContext* ctx, const char* name, std::string& done);
+// Reads a whole table file as it stands, under its append lock (an append
+// of another handle or process is never seen half-way); changes nothing.
+bool ReadTableFile(const std::string& path, std::string& bytes, std::string& error);
 // Builds the tags of a definition on an open table (replacing its tags).
 int i4create(DATA4* data, TAG4INFO* tags);
 // A field by name (case-insensitive); nullptr and e4field when missing.
@@ -169,6 +187,9 @@ std::string d4path(DATA4* data);
 int EnvFileExists(HostContext* ctx, const char* name);
 // Full path of `name` as the database calls would open it.
 std::string EnvFilePath(HostContext* ctx, const char* name);
+// The Polish text of a system error number (errno) for messages: "brak
+// uprawnień", "brak miejsca na dysku", ...; never the system's English.
+std::string SystemErrorText(int error_number);
 // Renames / removes a file relative to ctx->current_dir: 0 or e4write.
 int EnvFileRename(HostContext* ctx, const char* from, const char* to);
 int EnvFileRemove(HostContext* ctx, const char* name);
@@ -200,8 +221,14 @@ int SwitchDir(HostContext* ctx, int where);
 //  16..21 current_dir = `path` when given (non-empty), else common_dir:
 //      17 firm access, 18 firm catalogue, 19 user list, 20 main options,
 //      21 user entries.
-// Returns 0, or e4dir (with a message naming the directory).
+// Returns 0, or e4dir (with a message naming the directory).  A relative
+// path of purpose 12 that leaves firms_dir ("../x") is refused.
 int ChangeDir(HostContext* ctx, const char* path, int purpose);
+// The directory of a firm (ending with '/'): an absolute path as it stands,
+// a relative one under ctx->firms_dir.  "" for a relative path whose ".."
+// parts lead out of firms_dir (or back to firms_dir itself): a firm's data
+// never lives outside the data directory by way of a relative path.
+std::string FirmDirPath(const HostContext* ctx, const std::string& path);
 
 // ---------------------------------------------------------------- records
 // Positioning in the selected tag's order (record order without a tag).
@@ -255,6 +282,18 @@ int d4flush(DATA4* data);
 int d4changed(DATA4* data);
 // Rereads the current record from the file (dropping unsaved changes).
 int d4refresh_record(DATA4* data);
+// The record buffer as it stands in the file: d4record_width bytes, the
+// deletion flag first, then the fields in order, character fields in the
+// Mazovia code page.  For converters at the boundary of the program (the
+// CSV export); everything else reads fields through f4ptr.  Valid until the
+// next call on data.
+const char* d4record(DATA4* data);
+int d4record_width(DATA4* data);
+// Offset of a field's bytes in d4record.
+int f4offset(FIELD4* field);
+// The UTF-8 text of field bytes as they stand in a file (Mazovia), with
+// control characters shown as \xHH: for messages about a field's bytes.
+std::string StoredText(std::string_view bytes);
 
 // ---------------------------------------------------------------- fields
 // f4ptr / f4str: the field's value as text, null-terminated, in a buffer
@@ -378,6 +417,15 @@ int d4unlock(DATA4* data);
 // since the last positioning, else a blank record.  0 or an error (nothing
 // appended).
 int lock_and_append(DATA4* data);
+// lock_and_append with the record's number taken under the append lock:
+// takes the table's append lock (waiting as every lock does), brings the
+// handle up to date with the file, calls `number` on the prepared record
+// (d4reccount is then exact: the new record will be d4reccount + 1, and no
+// other handle or process can append until it is written), appends, and
+// leaves the record locked and current.  A non-zero result of `number`
+// stops the append and is returned.  A number taken before the lock may be
+// taken by another process appending at the same time.
+int lock_and_append_numbered(DATA4* data, const std::function<int()>& number);
 // Locks record rec and reads it fresh: 0, r4entry, or r4locked.
 int go_and_lock(DATA4* data, long rec);
 // Writes the current record and releases its record lock (a table lock

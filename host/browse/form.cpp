@@ -336,13 +336,12 @@ class FormRun {
       }
       return true;
     }
-    // A new record: prepared again so that numbering sees the table as it
-    // is now, then appended under a lock.
+    // A new record: prepared again, numbered under the append lock (so two
+    // users adding at once never get the same number), then appended.
     d4append_start(d_);
     std::copy(edited.record.begin() + 1, edited.record.end(), d_->record.begin() + 1);
-    if (b_->numbering) b_->numbering(b_);
     if (b_->stamp) f4assign(b_->stamp, stamp_text(b_->ctx).c_str());
-    if (lock_and_append(d_) != 0) {
+    if (lock_and_append_numbered(d_, [this] { return b_->numbering ? b_->numbering(b_) : 0; }) != 0) {
       put_snapshot(d_, edited);
       d_->changed = false;
       return false;

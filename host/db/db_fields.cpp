@@ -74,6 +74,24 @@ const char* f4ptr(FIELD4* field) {
 
 const char* f4str(FIELD4* field) { return f4ptr(field); }
 
+int f4offset(FIELD4* field) { return field ? field->desc().offset : 0; }
+
+std::string StoredText(std::string_view bytes) {
+  static const char* hex = "0123456789ABCDEF";
+  std::string out;
+  for (char c : load_text(bytes)) {
+    const auto b = static_cast<unsigned char>(c);
+    if (b < 0x20 || b == 0x7F) {
+      out += "\\x";
+      out += hex[b >> 4];
+      out += hex[b & 15];
+    } else {
+      out += c;
+    }
+  }
+  return out;
+}
+
 std::string f4trim(FIELD4* field) {
   if (!field) return {};
   std::string s = f4ptr(field);

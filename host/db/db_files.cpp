@@ -7,6 +7,7 @@
 
 #include "host/api/calendar.h"
 #include "host/db/db_handles.h"
+#include "host/db/file_io.h"
 
 using namespace skolvarin::db;
 
@@ -31,6 +32,8 @@ int go_to(HostContext* ctx, const std::string& dir, const char* what) {
 
 }  // namespace
 
+std::string SystemErrorText(int error_number) { return errno_text(error_number); }
+
 int EnvFileExists(HostContext* ctx, const char* name) {
   if (!ctx || !name || !*name) return 0;
   struct stat st {};
@@ -47,7 +50,7 @@ int EnvFileRename(HostContext* ctx, const char* from, const char* to) {
   if (!ctx || !from || !to) return e4param;
   std::string a = EnvFilePath(ctx, from), b = EnvFilePath(ctx, to);
   if (std::rename(a.c_str(), b.c_str()) != 0)
-    return fail(ctx, e4write, "Nie można zmienić nazwy pliku " + a + " na " + b + ": " + std::strerror(errno));
+    return fail(ctx, e4write, "Nie można zmienić nazwy pliku " + a + " na " + b + ": " + errno_text(errno));
   return succeed(ctx);
 }
 
@@ -55,7 +58,7 @@ int EnvFileRemove(HostContext* ctx, const char* name) {
   if (!ctx || !name) return e4param;
   std::string a = EnvFilePath(ctx, name);
   if (std::remove(a.c_str()) != 0)
-    return fail(ctx, e4write, "Nie można usunąć pliku " + a + ": " + std::strerror(errno));
+    return fail(ctx, e4write, "Nie można usunąć pliku " + a + ": " + errno_text(errno));
   return succeed(ctx);
 }
 
@@ -91,6 +94,26 @@ char* SetDbfYear(char* name, int year) {
   return name;
 }
 
+std::string FirmDirPath(const HostContext* ctx, const std::string& path) {
+  if (!ctx || path.empty()) return {};
+  if (path[0] == '/') return with_slash(path);
+  int depth = 0;
+  size_t start = 0;
+  while (start <= path.size()) {
+    size_t end = path.find('/', start);
+    if (end == std::string::npos) end = path.size();
+    std::string part = path.substr(start, end - start);
+    if (part == "..") {
+      if (--depth < 0) return {};
+    } else if (!part.empty() && part != ".") {
+      ++depth;
+    }
+    start = end + 1;
+  }
+  if (depth == 0) return {};
+  return with_slash(ctx->firms_dir + path);
+}
+
 int SaveDir(HostContext* ctx) {
   if (!ctx) return e4param;
   ctx->saved_dirs.push_back(ctx->current_dir);
@@ -120,8 +143,10 @@ int ChangeDir(HostContext* ctx, const char* path, int purpose) {
   std::string p = path ? path : "";
   switch (purpose) {
     case 12: {
-      std::string dir = p;
-      if (!dir.empty() && dir[0] != '/') dir = ctx->firms_dir + dir;
+      std::string dir = FirmDirPath(ctx, p);
+      if (dir.empty() && !p.empty())
+        return fail(ctx, e4dir, "Katalog firmy " + p + " wychodzi poza katalog firm " + ctx->firms_dir +
+                                    "; podaj nazwę katalogu wewnątrz niego albo pełną ścieżkę.");
       if (!is_dir(dir)) return fail(ctx, e4dir, "Nie ma katalogu firmy: " + (dir.empty() ? "(pusty)" : dir));
       ctx->firm_dir = with_slash(dir);
       ctx->current_dir = ctx->firm_dir;

@@ -1,7 +1,7 @@
 // What the opaque handles of host/api/db_api.h are: an open table with its
 // record buffer, position, tags and locks (DATA4), its fields (FIELD4) and
-// tags (TAG4); a layout being defined (DbfDefinition behind TAG4INFO and
-// FIELD4INFO); and the database state of one host context (Session).
+// tags (TAG4), and the record-buffer steps the call files share.  The
+// layout being defined and the session of a context are in db_session.h.
 //
 // Invariants of DATA4:
 //  - record.size() == table->record_length(); record[0] is ' ' or '*';
@@ -19,54 +19,9 @@
 
 #include "host/api/context.h"
 #include "host/api/db_api.h"
+#include "host/db/db_session.h"
 #include "host/db/dbf_table.h"
 #include "host/db/tag_index.h"
-
-namespace skolvarin::db {
-
-struct TagDefinition {
-  std::string expression, filter;
-  bool descending = false;
-};
-
-struct DbfDefinition;
-
-}  // namespace skolvarin::db
-
-struct TAG4INFO {
-  skolvarin::db::DbfDefinition* definition;
-};
-struct FIELD4INFO {
-  skolvarin::db::DbfDefinition* definition;
-};
-
-namespace skolvarin::db {
-
-struct DbfDefinition {
-  std::vector<FieldDesc> fields;
-  std::vector<TagDefinition> tags;
-  TAG4INFO tag_info{this};
-  FIELD4INFO field_info{this};
-  bool bad = false;        // a DefineField failed: open_dbf refuses
-  std::string bad_reason;
-};
-
-class Session {
- public:
-  std::unique_ptr<DbfDefinition> definition;
-  std::vector<std::unique_ptr<DATA4>> open;
-  std::string remembered_dir;
-  int lock_wait_ms = 2000;
-};
-
-Session& session(HostContext* ctx);
-
-// Error reporting of the calls: report the message, set ctx->error_code and
-// return code.  succeed() clears the error code and returns 0.
-int fail(HostContext* ctx, int code, const std::string& message);
-int succeed(HostContext* ctx);
-
-}  // namespace skolvarin::db
 
 struct FIELD4 {
   DATA4* data = nullptr;
@@ -107,7 +62,7 @@ inline char* FIELD4::bytes() const { return data->record.data() + desc().offset;
 
 namespace skolvarin::db {
 
-// Engine steps shared by the call files.
+// The record-buffer and tag steps shared by the call files (db_records.cpp).
 DATA4* make_handle(HostContext* ctx, const std::string& alias, std::unique_ptr<Table> table);
 int build_tags(DATA4* d, const std::vector<TagDefinition>& tags);
 int rebuild_tags(DATA4* d);

@@ -2,26 +2,9 @@
 #include <algorithm>
 #include <cstring>
 
-#include "host/core/errors.h"
 #include "host/db/db_handles.h"
 
 namespace skolvarin::db {
-
-Session& session(HostContext* ctx) {
-  if (!ctx->db_session) ctx->db_session = std::make_shared<Session>();
-  return *ctx->db_session;
-}
-
-int fail(HostContext* ctx, int code, const std::string& message) {
-  skolvarin::host::report_error(ctx, code, message);
-  if (ctx) ctx->error_code = code;
-  return code;
-}
-
-int succeed(HostContext* ctx) {
-  if (ctx) ctx->error_code = 0;
-  return 0;
-}
 
 namespace {
 
@@ -68,76 +51,6 @@ bool layout_matches(const Table& t, const std::vector<FieldDesc>& wanted, std::s
 }
 
 }  // namespace
-
-DATA4* make_handle(HostContext* ctx, const std::string& alias, std::unique_ptr<Table> table) {
-  auto d = std::make_unique<DATA4>();
-  d->ctx = ctx;
-  d->alias = alias;
-  d->table = std::move(table);
-  d->table->set_header_wait(session(ctx).lock_wait_ms);
-  d->record.assign(static_cast<size_t>(d->table->record_length()), ' ');
-  for (size_t i = 0; i < d->table->fields().size(); ++i) {
-    auto f = std::make_unique<FIELD4>();
-    f->data = d.get();
-    f->index = static_cast<int>(i);
-    d->fields.push_back(std::move(f));
-  }
-  d->recno = d->table->record_count() + 1;
-  d->eof = true;
-  d->bof = d->table->record_count() == 0;
-  DATA4* raw = d.get();
-  session(ctx).open.push_back(std::move(d));
-  return raw;
-}
-
-int build_tags(DATA4* d, const std::vector<TagDefinition>& defs) {
-  std::vector<std::unique_ptr<TAG4>> tags;
-  for (const TagDefinition& def : defs) {
-    std::string error;
-    auto index = TagIndex::compile(def.expression, def.filter, def.descending, d->table->fields(), error);
-    if (!index) return fail(d->ctx, e4tag, "tabela " + d->alias + ": " + error);
-    auto tag = std::make_unique<TAG4>();
-    tag->data = d;
-    tag->index = std::move(index);
-    tags.push_back(std::move(tag));
-  }
-  d->selected = nullptr;
-  d->tags = std::move(tags);
-  return rebuild_tags(d);
-}
-
-int rebuild_tags(DATA4* d) {
-  if (d->tags.empty()) return 0;
-  long count = d->table->record_count();
-  std::vector<char> buf(static_cast<size_t>(d->table->record_length()));
-  std::string error;
-  bool failed = false;
-  // Read every record once and feed all tags from it.
-  for (auto& tag : d->tags) tag->index->clear();
-  // Tags are built one record pass each; records come from the read-ahead
-  // block, so each pass costs memory copies only.
-  for (auto& tag : d->tags) {
-    tag->index->build(count, [&](long r, RecordView& view) {
-      if (!d->table->read_record(r, buf.data(), true, error)) {
-        failed = true;
-        return false;
-      }
-      view = RecordView{d->table->fields(), buf.data(), r};
-      return true;
-    });
-    if (failed) break;
-  }
-  if (failed) return fail(d->ctx, e4read, error);
-  return 0;
-}
-
-void drop_handle(DATA4* d) {
-  HostContext* ctx = d->ctx;
-  d->table->unlock_all();
-  auto& open = session(ctx).open;
-  auto it = std::find_if(open.begin(), open.end(), [&](const auto& p) { return p.get() == d; });
-  if (it != open.end()) open.erase(it);
-}
 
 }  // namespace skolvarin::db
 
@@ -222,6 +135,13 @@ int open_dbf(HostContext* ctx, const char* name, DATA4** data, FIELD4INFO* field
   } else {
     table = Table::open(path, ctx->today, error);
     if (!table) return fail(ctx, e4data, "Nie można otworzyć tabeli " + path + ": " + error);
+    // A register changes its tables as it runs: on a damaged one its work
+    // would be refused only at the save.  So it does not start; the file
+    // stays exactly as it is until it is repaired on purpose.
+    if (!table->damage().empty())
+      return fail(ctx, e4data, "Tabela " + path + " jest uszkodzona: " + table->damage() +
+                                   ". Niczego w niej nie zmieniono. Napraw ją poleceniem: skolvarin sprawdz --napraw "
+                                   "(uszkodzony plik zostanie zachowany jako kopia).");
     std::string why;
     if (!layout_matches(*table, def->fields, why))
       return fail(ctx, e4layout, "Tabela " + std::string(name) + " ma inny układ niż wymagany: " + why + ".");
@@ -306,9 +226,35 @@ DATA4* d4open(HostContext* ctx, const char* name) {
     fail(ctx, e4data, "Nie można otworzyć tabeli " + path + ": " + error);
     return nullptr;
   }
+  // A damaged table is shown as it stands and never changed here.
+  if (!table->damage().empty())
+    skolvarin::host::report_error(ctx, e4data, "Tabela " + path + " jest uszkodzona: " + table->damage() +
+                                                   ". Otwarto ją tylko do odczytu, niczego w niej nie zmieniono. "
+                                                   "Napraw ją poleceniem: skolvarin sprawdz --napraw.");
   DATA4* d = make_handle(ctx, name, std::move(table));
   succeed(ctx);
   return d;
+}
+
+int d4repair(HostContext* ctx, const char* name, std::string& done) {
+  done.clear();
+  if (!ctx || !name) return e4param;
+  std::string path = path_of(ctx, name);
+  std::string error;
+  if (!Table::repair_file(path, ctx->today, done, error))
+    return fail(ctx, e4write, "Nie można naprawić tabeli " + path + ": " + error);
+  if (!done.empty()) skolvarin::host::append_to_log(ctx, "naprawiono tabelę " + path + ": " + done);
+  return succeed(ctx);
+}
+
+int d4damaged(DATA4* data, std::string* why) {
+  if (!data || data->table->damage().empty()) return 0;
+  if (why) *why = data->table->damage();
+  return 1;
+}
+
+bool ReadTableFile(const std::string& path, std::string& bytes, std::string& error) {
+  return Table::read_whole(path, bytes, error);
 }
 
 int i4create(DATA4* data, TAG4INFO* tags) {

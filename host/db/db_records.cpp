@@ -1,9 +1,87 @@
-// Positioning, seeking, appending, writing and locking records.
+// Handles and their record buffer (make, load, write, append, leave, drop,
+// tags built and rebuilt), then the calls that position, seek, append,
+// write and lock records.
+#include <algorithm>
 #include <cstring>
 
 #include "host/db/db_handles.h"
 
 namespace skolvarin::db {
+
+Session& session(HostContext* ctx) {
+  if (!ctx->db_session) ctx->db_session = std::make_shared<Session>();
+  return *ctx->db_session;
+}
+
+DATA4* make_handle(HostContext* ctx, const std::string& alias, std::unique_ptr<Table> table) {
+  auto d = std::make_unique<DATA4>();
+  d->ctx = ctx;
+  d->alias = alias;
+  d->table = std::move(table);
+  d->table->set_header_wait(session(ctx).lock_wait_ms);
+  d->record.assign(static_cast<size_t>(d->table->record_length()), ' ');
+  for (size_t i = 0; i < d->table->fields().size(); ++i) {
+    auto f = std::make_unique<FIELD4>();
+    f->data = d.get();
+    f->index = static_cast<int>(i);
+    d->fields.push_back(std::move(f));
+  }
+  d->recno = d->table->record_count() + 1;
+  d->eof = true;
+  d->bof = d->table->record_count() == 0;
+  DATA4* raw = d.get();
+  session(ctx).open.push_back(std::move(d));
+  return raw;
+}
+
+int build_tags(DATA4* d, const std::vector<TagDefinition>& defs) {
+  std::vector<std::unique_ptr<TAG4>> tags;
+  for (const TagDefinition& def : defs) {
+    std::string error;
+    auto index = TagIndex::compile(def.expression, def.filter, def.descending, d->table->fields(), error);
+    if (!index) return fail(d->ctx, e4tag, "tabela " + d->alias + ": " + error);
+    auto tag = std::make_unique<TAG4>();
+    tag->data = d;
+    tag->index = std::move(index);
+    tags.push_back(std::move(tag));
+  }
+  d->selected = nullptr;
+  d->tags = std::move(tags);
+  return rebuild_tags(d);
+}
+
+int rebuild_tags(DATA4* d) {
+  if (d->tags.empty()) return 0;
+  long count = d->table->record_count();
+  std::vector<char> buf(static_cast<size_t>(d->table->record_length()));
+  std::string error;
+  bool failed = false;
+  // Read every record once and feed all tags from it.
+  for (auto& tag : d->tags) tag->index->clear();
+  // Tags are built one record pass each; records come from the read-ahead
+  // block, so each pass costs memory copies only.
+  for (auto& tag : d->tags) {
+    tag->index->build(count, [&](long r, RecordView& view) {
+      if (!d->table->read_record(r, buf.data(), true, error)) {
+        failed = true;
+        return false;
+      }
+      view = RecordView{d->table->fields(), buf.data(), r};
+      return true;
+    });
+    if (failed) break;
+  }
+  if (failed) return fail(d->ctx, e4read, error);
+  return 0;
+}
+
+void drop_handle(DATA4* d) {
+  HostContext* ctx = d->ctx;
+  d->table->unlock_all();
+  auto& open = session(ctx).open;
+  auto it = std::find_if(open.begin(), open.end(), [&](const auto& p) { return p.get() == d; });
+  if (it != open.end()) open.erase(it);
+}
 
 void blank_record(DATA4* d) {
   std::memset(d->record.data(), ' ', d->record.size());
@@ -327,6 +405,9 @@ int d4flush(DATA4* data) {
 
 int d4changed(DATA4* data) { return data && data->changed ? 1 : 0; }
 
+const char* d4record(DATA4* data) { return data ? data->record.data() : ""; }
+int d4record_width(DATA4* data) { return data ? static_cast<int>(data->record.size()) : 0; }
+
 int d4refresh_record(DATA4* data) {
   if (!data) return e4param;
   data->changed = false;
@@ -375,6 +456,24 @@ int lock_and_append(DATA4* data) {
     blank_record(data);
   }
   if (int rc = append_current(data)) return rc;
+  if (!data->table->lock_record(data->recno, wait_ms(data))) return locked_elsewhere(data, data->recno);
+  return succeed(data->ctx);
+}
+
+int lock_and_append_numbered(DATA4* data, const std::function<int()>& number) {
+  if (!data) return e4param;
+  if (!data->append_pending) {
+    if (int rc = leave_record(data)) return rc;
+    blank_record(data);
+    data->append_pending = true;
+  }
+  bool taken = false;
+  if (!data->table->hold_appends(wait_ms(data), taken)) return locked_elsewhere(data, -1);
+  int rc = sync_table(data);
+  if (rc == 0 && number) rc = number();
+  if (rc == 0) rc = append_current(data);
+  data->table->release_appends(taken);
+  if (rc != 0) return rc;
   if (!data->table->lock_record(data->recno, wait_ms(data))) return locked_elsewhere(data, data->recno);
   return succeed(data->ctx);
 }

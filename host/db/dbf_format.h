@@ -82,6 +82,29 @@ bool decode_fields(std::span<const unsigned char> header, const DbfHeader& h,
 // fills offsets; returns the record length or 0 with an error.
 int lay_out_fields(std::vector<FieldDesc>& fields, std::string& error);
 
+// How the records part of a file stands against its header (H records of
+// the header, L the record length, E = header length + H x L):
+//   Sound       E + 1 bytes, the end mark at E;
+//   TornAppend  what an append cut off by a crash leaves (records and end
+//               mark are written before the header's count): no end mark
+//               (E bytes), part of one more record after E, or one more
+//               whole record; completing it loses nothing that was ever
+//               committed, so the open completes it without a word;
+//   Damaged     anything else: fewer whole records than the header says,
+//               bytes after the end mark, several records more than the
+//               header says, or the end mark one byte early (a header length
+//               or count that would shift every record).  Fixing that drops
+//               or shifts data: only an explicit repair does it.
+enum class RecordsShape { Sound, TornAppend, Damaged };
+struct RecordsJudgement {
+  RecordsShape shape = RecordsShape::Sound;
+  long records = 0;  // records to use: whole ones a torn append leaves, or the header's
+  std::string why;   // Damaged: what is wrong, in Polish
+};
+// byte_at(offset): the byte at offset, or -1 when it cannot be read.
+template <typename ByteAt>
+RecordsJudgement judge_records(const DbfHeader& h, long long size, ByteAt byte_at);
+
 // Reading and writing of 16/32-bit little-endian numbers.
 inline std::uint32_t get_le32(const unsigned char* p) {
   return std::uint32_t(p[0]) | std::uint32_t(p[1]) << 8 | std::uint32_t(p[2]) << 16 | std::uint32_t(p[3]) << 24;
@@ -91,5 +114,45 @@ inline void put_le32(unsigned char* p, std::uint32_t v) {
   p[0] = v & 0xFF; p[1] = (v >> 8) & 0xFF; p[2] = (v >> 16) & 0xFF; p[3] = (v >> 24) & 0xFF;
 }
 inline void put_le16(unsigned char* p, std::uint16_t v) { p[0] = v & 0xFF; p[1] = (v >> 8) & 0xFF; }
+
+template <typename ByteAt>
+RecordsJudgement judge_records(const DbfHeader& h, long long size, ByteAt byte_at) {
+  RecordsJudgement j;
+  const long long rl = h.record_length;
+  const long long count = h.record_count;
+  const long long end = h.header_length + count * rl;
+  const long long whole = size > h.header_length ? (size - h.header_length) / rl : 0;
+  j.records = static_cast<long>(count);
+  auto damaged = [&](std::string why) {
+    j.shape = RecordsShape::Damaged;
+    j.why = std::move(why);
+    return j;
+  };
+  if (size == end + 1 && byte_at(end) == kEndOfFile) return j;
+  if (size < end)
+    return damaged("nagłówek podaje " + std::to_string(count) + " rekordów, a w pliku jest pełnych " +
+                   std::to_string(whole) + " (plik obcięty)");
+  if (size == end) {
+    if (count > 0 && byte_at(size - 1) == kEndOfFile)
+      return damaged("znacznik końca stoi o bajt za wcześnie: długość nagłówka (" + std::to_string(h.header_length) +
+                     ") albo liczba rekordów nie zgadza się z długością pliku, rekordy byłyby przesunięte");
+    j.shape = RecordsShape::TornAppend;  // only the end mark is missing
+    return j;
+  }
+  const long long extra = size - end;
+  const int first = byte_at(end);
+  if (first == kEndOfFile)
+    return damaged("za znacznikiem końca po " + std::to_string(count) + " rekordach jest jeszcze " +
+                   std::to_string(extra - 1) + " bajtów");
+  if ((first == ' ' || first == '*') && extra <= rl + 1) {
+    if (extra < rl || extra == rl || byte_at(size - 1) == kEndOfFile) {
+      j.shape = RecordsShape::TornAppend;
+      j.records = static_cast<long>(extra >= rl ? count + 1 : count);
+      return j;
+    }
+  }
+  return damaged("nagłówek podaje " + std::to_string(count) + " rekordów, a w pliku jest " + std::to_string(whole) +
+                 " pełnych rekordów i " + std::to_string((size - h.header_length) % rl) + " bajtów więcej");
+}
 
 }  // namespace skolvarin::db

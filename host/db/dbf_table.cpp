@@ -3,6 +3,9 @@
 #include <time.h>
 
 #include <algorithm>
+#include <unistd.h>
+
+#include <cstdio>
 #include <cstring>
 
 namespace skolvarin::db {
@@ -32,6 +35,11 @@ std::string in_file(const std::string& path, const std::string& what) {
 }
 
 }  // namespace
+
+std::string Table::read_only_reason() const {
+  if (damage_.empty()) return "tabela jest tylko do odczytu";
+  return "tabela jest uszkodzona (" + damage_ + ") i otwarta tylko do odczytu; napraw ją poleceniem: skolvarin sprawdz --napraw";
+}
 
 Table::~Table() {
   if (file_) file_->unlock_all(this);
@@ -106,12 +114,40 @@ bool Table::load(std::string& error) {
     error = "nie można odczytać długości pliku";
     return false;
   }
-  count_ = effective_count(header_.record_count, size);
-  long long expected = header_.header_length + static_cast<long long>(count_) * header_.record_length;
-  if (!file_->read_only() && (header_.record_count != static_cast<std::uint32_t>(count_) ||
-                              size != expected + 1 || !end_mark_at(expected)))
-    repair(size);
+  auto at = [this](long long offset) { return byte_at(offset); };
+  RecordsJudgement j = judge_records(header_, size, at);
+  if (j.shape != RecordsShape::Sound) {
+    // Judge again under the append lock: another handle or process may be
+    // half-way through an append.  When the lock stays taken, nothing can
+    // be judged: the table is read as it stands.
+    bool taken = false;
+    if (!lock_header(header_wait_ms_, taken)) {
+      count_ = effective_count(header_.record_count, size);
+      return true;
+    }
+    unsigned char fixed[kHeaderSize];
+    if (file_->read_at(0, fixed, kHeaderSize) == kHeaderSize) {
+      header_.record_count = get_le32(fixed + 4);
+      header_.change_counter = get_le32(fixed + 16);
+    }
+    size = file_->size();
+    j = judge_records(header_, size, at);
+    if (j.shape == RecordsShape::TornAppend && !file_->read_only()) complete_append(j.records, size);
+    release_header(taken);
+  }
+  if (j.shape == RecordsShape::Damaged) {
+    damage_ = j.why;
+    count_ = effective_count(header_.record_count, size);
+  } else {
+    count_ = j.records;
+  }
   return true;
+}
+
+int Table::byte_at(long long offset) {
+  unsigned char b = 0;
+  if (offset < 0 || file_->read_at(static_cast<std::uint64_t>(offset), &b, 1) != 1) return -1;
+  return b;
 }
 
 bool Table::end_mark_at(long long offset) {
@@ -137,30 +173,117 @@ long Table::effective_count(std::uint32_t header_count, long long size) {
   return whole;
 }
 
-void Table::repair(long long size) {
-  bool taken = false;
-  if (!file_->try_lock(this, kLockBase, 1)) return;  // someone is appending: leave it to them
-  taken = true;
-  // Re-read under the lock: the other side may have finished meanwhile.
-  unsigned char fixed[kHeaderSize];
-  if (file_->read_at(0, fixed, kHeaderSize) == kHeaderSize) {
-    std::uint32_t header_count = get_le32(fixed + 4);
-    size = file_->size();
-    count_ = effective_count(header_count, size);
-    long long end = header_.header_length + static_cast<long long>(count_) * header_.record_length;
-    bool ok = true;
-    if (size != end + 1 || !end_mark_at(end)) {
-      unsigned char eof = kEndOfFile;
-      ok = file_->truncate(static_cast<std::uint64_t>(end)) && file_->write_at(static_cast<std::uint64_t>(end), &eof, 1);
-    }
-    if (ok && header_count != static_cast<std::uint32_t>(count_)) {
-      unsigned char c[4];
-      put_le32(c, static_cast<std::uint32_t>(count_));
-      file_->write_at(4, c, 4);
-    }
-    header_.record_count = static_cast<std::uint32_t>(count_);
+// Completes a torn last append (the header lock is held): whole records
+// kept, a partial one dropped, the end mark and the header's count written.
+void Table::complete_append(long records, long long size) {
+  long long end = header_.header_length + static_cast<long long>(records) * header_.record_length;
+  bool ok = true;
+  if (size != end + 1 || byte_at(end) != kEndOfFile) {
+    unsigned char eof = kEndOfFile;
+    ok = file_->truncate(static_cast<std::uint64_t>(end)) && file_->write_at(static_cast<std::uint64_t>(end), &eof, 1);
   }
-  release_header(taken);
+  if (ok && header_.record_count != static_cast<std::uint32_t>(records)) {
+    unsigned char c[4];
+    put_le32(c, static_cast<std::uint32_t>(records));
+    file_->write_at(4, c, 4);
+  }
+  header_.record_count = static_cast<std::uint32_t>(records);
+}
+
+bool Table::read_whole(const std::string& path, std::string& bytes, std::string& error) {
+  auto file = DbFile::open(path, false, error);
+  if (!file) return false;
+  int owner = 0;
+  bool locked = retry(2000, [&] { return file->try_lock(&owner, kLockBase, 1); });
+  long long size = file->size();
+  bool ok = size >= 0;
+  if (ok) {
+    bytes.resize(static_cast<size_t>(size));
+    ok = file->read_at(0, bytes.data(), bytes.size()) == static_cast<long>(bytes.size());
+  }
+  if (locked) file->unlock(&owner, kLockBase, 1);
+  if (!ok) error = "błąd odczytu pliku " + path;
+  return ok;
+}
+
+bool Table::repair_file(const std::string& path, const HostDate& today, std::string& done, std::string& error) {
+  done.clear();
+  std::unique_ptr<Table> t(new Table());
+  t->file_ = DbFile::open(path, false, error);
+  if (!t->file_) return false;
+  if (t->file_->read_only()) {
+    error = "plik " + path + " jest tylko do odczytu";
+    return false;
+  }
+  t->today_ = today;
+  if (!retry(2000, [&] { return t->file_->try_lock(t.get(), kLockBase, kTableLockSpan); })) {
+    error = "tabela " + path + " jest używana przez innego użytkownika; spróbuj, gdy nikt z nią nie pracuje";
+    return false;
+  }
+  // The lock is released by ~Table.
+  std::string why;
+  if (!t->load(why)) {
+    error = "tabela " + path + ": " + why + " (tego nie da się naprawić automatycznie)";
+    return false;
+  }
+  long long size = t->file_->size();
+  auto at = [&](long long offset) { return t->byte_at(offset); };
+  DbfHeader h = t->header_;
+  // A header length that does not end right after the field descriptors
+  // but would make the file sound when it did: take the descriptors' end.
+  std::uint16_t descriptors_end = static_cast<std::uint16_t>(kHeaderSize + kDescriptorSize * t->fields_.size() + 1);
+  if (descriptors_end != h.header_length) {
+    DbfHeader moved = h;
+    moved.header_length = descriptors_end;
+    if (judge_records(moved, size, at).shape != RecordsShape::Damaged &&
+        judge_records(h, size, at).shape == RecordsShape::Damaged)
+      h = moved;
+  }
+  RecordsJudgement j = judge_records(h, size, at);
+  const std::uint16_t old_header_length = t->header_.header_length;
+  const std::uint32_t old_count = t->header_.record_count;
+  if (j.shape == RecordsShape::Sound && h.header_length == old_header_length) return true;
+  RecordsJudgement before = judge_records(t->header_, size, at);
+  t->header_ = h;
+  long records = j.shape == RecordsShape::Damaged ? t->effective_count(h.record_count, size) : j.records;
+  // The copy first: the damaged file as it is, beside it.
+  std::string base = path;
+  size_t dot = base.rfind('.');
+  if (dot != std::string::npos && base.find('/', dot) == std::string::npos) base.erase(dot);
+  std::string copy = base + ".USZ";
+  for (int n = 1; n < 100 && ::access(copy.c_str(), F_OK) == 0; ++n)
+    copy = base + ".U" + (n < 10 ? "0" : "") + std::to_string(n);
+  {
+    std::string bytes(static_cast<size_t>(size), '\0');
+    FILE* out = std::fopen(copy.c_str(), "wbx");
+    bool ok = out && t->file_->read_at(0, bytes.data(), bytes.size()) == static_cast<long>(bytes.size()) &&
+              std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size();
+    if (out) ok = std::fclose(out) == 0 && ok;
+    if (!ok) {
+      error = "nie można zapisać kopii uszkodzonej tabeli " + copy + "; tabeli nie zmieniono";
+      return false;
+    }
+  }
+  long long end = h.header_length + static_cast<long long>(records) * h.record_length;
+  unsigned char eof = kEndOfFile;
+  unsigned char head[12];
+  put_le32(head, static_cast<std::uint32_t>(records));
+  put_le16(head + 4, h.header_length);
+  bool ok = t->file_->truncate(static_cast<std::uint64_t>(end)) &&
+            t->file_->write_at(static_cast<std::uint64_t>(end), &eof, 1) && t->file_->write_at(4, head, 6) &&
+            t->bump_counter(error) && t->file_->sync();
+  if (!ok) {
+    error = "naprawa tabeli " + path + " nie powiodła się (" + (error.empty() ? "błąd zapisu" : error) +
+            "); uszkodzony plik jest zachowany jako " + copy;
+    return false;
+  }
+  done = before.why.empty() ? std::string() : before.why + "; ";
+  if (h.header_length != old_header_length)
+    done += "długość nagłówka " + std::to_string(old_header_length) + " -> " + std::to_string(h.header_length) + "; ";
+  done += "liczba rekordów " + std::to_string(old_count) + " -> " + std::to_string(records) + ", plik skrócony do " +
+          std::to_string(end + 1) + " bajtów (było " + std::to_string(size) + ")";
+  done += "; kopia pliku sprzed naprawy: " + copy;
+  return true;
 }
 
 bool Table::refresh(bool& changed, std::string& error) {
@@ -264,8 +387,8 @@ bool Table::write_record(long recno, const char* buf, std::string& error) {
     error = in_file(path(), "zapis do nieistniejącego rekordu " + std::to_string(recno));
     return false;
   }
-  if (file_->read_only()) {
-    error = in_file(path(), "tabela jest tylko do odczytu");
+  if (read_only()) {
+    error = in_file(path(), read_only_reason());
     return false;
   }
   std::uint64_t offset = static_cast<std::uint64_t>(header_.header_length) + static_cast<std::uint64_t>(recno - 1) * rl;
@@ -279,8 +402,8 @@ bool Table::write_record(long recno, const char* buf, std::string& error) {
 }
 
 bool Table::append_record(const char* buf, long& recno, std::string& error) {
-  if (file_->read_only()) {
-    error = in_file(path(), "tabela jest tylko do odczytu");
+  if (read_only()) {
+    error = in_file(path(), read_only_reason());
     return false;
   }
   bool taken = false;

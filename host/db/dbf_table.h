@@ -17,11 +17,14 @@
 // Record count: the header's count is checked against the file size at open
 // and at every refresh.  Appends write the record (with the 0x1A end mark)
 // first and the header count after, so an append cut off at any byte leaves
-// either the old count of whole records or the new one; the count taken is
-// the number of whole records in the file, unless the header's smaller
-// count is confirmed by an end mark at its place (junk after the end mark
-// of another program's file is then ignored).  A writable table whose
-// header or length disagree is repaired at open (under the header lock).
+// either the old count of whole records or the new one.  At open the file is
+// judged under the header lock (judge_records in dbf_format.h): a torn last
+// append is completed (a writable file) or read as it stands; any other
+// disagreement marks the table damaged: it is opened read-only, nothing in it
+// is changed, and damage() says why.  Only repair_file changes such a file,
+// and it keeps the damaged file as a copy beside it first.  The count read
+// from a damaged file is the number of whole records, unless the header's
+// smaller count is confirmed by an end mark at its place.
 //
 // Invariants: 0 <= count_ <= whole records in the file as last seen;
 // record buffers are record_length() bytes.
@@ -57,7 +60,20 @@ class Table {
   long record_count() const { return count_; }
   std::uint32_t change_counter() const { return header_.change_counter; }
   const std::string& path() const { return file_->path(); }
-  bool read_only() const { return file_->read_only(); }
+  // Read-only: the file could only be opened for reading, or it is damaged.
+  bool read_only() const { return file_->read_only() || !damage_.empty(); }
+  // Why the file is damaged ("" when it is not).
+  const std::string& damage() const { return damage_; }
+
+  // Repairs a damaged file at path under the whole-table lock: keeps a
+  // copy of it beside it (NAME.USZ, or NAME.U01 ... when taken), then puts
+  // the header length, the record count and the end mark right, keeping
+  // every whole record.  done: what was done, "" when the file needed
+  // nothing.  false with a Polish error when it could not be done.
+  static bool repair_file(const std::string& path, const HostDate& today, std::string& done, std::string& error);
+  // Reads the whole file at path under its header lock, so that no append
+  // of another handle or process is seen half-way.  Changes nothing.
+  static bool read_whole(const std::string& path, std::string& bytes, std::string& error);
   int field_index(const std::string& upper_name) const;  // -1 when missing
 
   // Re-reads the header and size.  changed: the change counter or record
@@ -81,6 +97,11 @@ class Table {
   void unlock_record(long recno);
   void unlock_all();
   bool table_locked() const;
+  // Holds the header byte (the append lock) across several steps, so that
+  // a record number read meanwhile stays the next one; append_record and
+  // write_record use the held lock.  false when held elsewhere after wait_ms.
+  bool hold_appends(int wait_ms, bool& taken) { return lock_header(wait_ms, taken); }
+  void release_appends(bool taken) { release_header(taken); }
   // How long appends and counter updates wait for the header byte.
   void set_header_wait(int ms) { header_wait_ms_ = ms; }
   bool record_locked(long recno) const;
@@ -94,7 +115,9 @@ class Table {
   long whole_records(long long size) const;
   bool end_mark_at(long long offset);
   long effective_count(std::uint32_t header_count, long long size);
-  void repair(long long size);
+  void complete_append(long records, long long size);
+  std::string read_only_reason() const;
+  int byte_at(long long offset);
   void drop_read_ahead() { ahead_first_ = 0; ahead_count_ = 0; }
 
   std::shared_ptr<DbFile> file_;
@@ -105,6 +128,7 @@ class Table {
   std::vector<char> ahead_;   // read-ahead block of whole records
   long ahead_first_ = 0, ahead_count_ = 0;
   int header_wait_ms_ = 2000;
+  std::string damage_;
 };
 
 }  // namespace skolvarin::db

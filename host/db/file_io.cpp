@@ -38,19 +38,6 @@ Faults& faults() {
   return f;
 }
 
-std::string errno_text(int e) {
-  switch (e) {
-    case ENOENT: return "plik nie istnieje";
-    case EACCES: case EPERM: return "brak uprawnień";
-    case ENOSPC: return "brak miejsca na dysku";
-    case EROFS: return "dysk tylko do odczytu";
-    case EISDIR: return "to jest katalog";
-    case ENOTDIR: return "błędna ścieżka";
-    case EIO: return "błąd wejścia-wyjścia";
-    default: return std::strerror(e);
-  }
-}
-
 bool fcntl_lock(int fd, short type, std::uint64_t start, std::uint64_t len) {
   struct flock fl {};
   fl.l_type = type;
@@ -65,6 +52,36 @@ bool overlaps(std::uint64_t a, std::uint64_t alen, std::uint64_t b, std::uint64_
 }
 
 }  // namespace
+
+std::string errno_text(int e) {
+  switch (e) {
+    case 0: return "brak opisu błędu";
+    case ENOENT: return "nie ma takiego pliku ani katalogu";
+    case EACCES: case EPERM: return "brak uprawnień";
+    case EISDIR: return "to jest katalog, nie plik";
+    case ENOTDIR: return "część ścieżki nie jest katalogiem";
+    case ENOSPC: return "brak miejsca na dysku";
+#ifdef EDQUOT
+    case EDQUOT: return "przekroczony przydział miejsca na dysku";
+#endif
+    case EROFS: return "dysk lub katalog tylko do odczytu";
+    case EIO: return "błąd wejścia-wyjścia (odczyt lub zapis dysku)";
+    case EEXIST: return "plik już istnieje";
+    case EMFILE: case ENFILE: return "za dużo otwartych plików";
+    case ENAMETOOLONG: return "za długa nazwa pliku";
+    case ELOOP: return "za dużo dowiązań symbolicznych w ścieżce";
+    case EBUSY: case ETXTBSY: return "plik jest zajęty";
+    case EFBIG: return "plik jest za duży";
+    case ENOTEMPTY: return "katalog nie jest pusty";
+    case EXDEV: return "nie można przenieść pliku na inny dysk";
+    case EPIPE: return "odbiorca wyniku zakończył pracę";
+    case EAGAIN: return "zasób chwilowo niedostępny";
+    case EINVAL: return "błędny argument";
+    case ENOMEM: return "brak pamięci";
+    case ENXIO: case ENODEV: return "brak urządzenia";
+    default: return "błąd systemu nr " + std::to_string(e);
+  }
+}
 
 void set_write_fault(long long crash_after_bytes) {
   Faults& f = faults();
@@ -84,7 +101,8 @@ std::shared_ptr<DbFile> DbFile::open(const std::string& path, bool create, std::
   Registry& reg = registry();
   std::lock_guard<std::mutex> guard(reg.mutex);
   struct stat st {};
-  if (::stat(path.c_str(), &st) == 0) {
+  const bool existed = ::stat(path.c_str(), &st) == 0;
+  if (existed) {
     if (S_ISDIR(st.st_mode)) {
       error = "nie można otworzyć pliku " + path + ": to jest katalog";
       return nullptr;
@@ -102,14 +120,21 @@ std::shared_ptr<DbFile> DbFile::open(const std::string& path, bool create, std::
   }
   int flags = O_RDWR | O_CLOEXEC | (create ? O_CREAT : 0);
   int fd = ::open(path.c_str(), flags, 0666);
+  int first_error = fd < 0 ? errno : 0;
   bool read_only = false;
-  if (fd < 0 && (errno == EACCES || errno == EROFS || errno == EPERM)) {
+  // A file we may only read is opened for reading; a file that is not there
+  // is not (the reason then is the one of the first attempt: no right to
+  // write in its directory, not "no such file").
+  if (fd < 0 && existed && (first_error == EACCES || first_error == EROFS || first_error == EPERM)) {
     fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     read_only = true;
   }
   if (fd < 0) {
-    error = std::string(create ? "nie można utworzyć pliku " : "nie można otworzyć pliku ") + path + ": " +
-            errno_text(errno);
+    if (!existed && first_error == EACCES)
+      error = "nie można utworzyć pliku " + path + ": brak prawa zapisu w jego katalogu";
+    else
+      error = std::string(existed ? "nie można otworzyć pliku " : "nie można utworzyć pliku ") + path + ": " +
+              errno_text(first_error ? first_error : errno);
     return nullptr;
   }
   if (::fstat(fd, &st) != 0) {

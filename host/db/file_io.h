@@ -79,6 +79,9 @@ class DbFile {
   std::vector<Held> held_;
 };
 
+// The Polish text of a system error number (errno), for messages.
+std::string errno_text(int error_number);
+
 // Test hooks (process-wide).  crash_after_bytes < 0 switches the crash off.
 void set_write_fault(long long crash_after_bytes);
 void set_io_error(bool reads, bool writes);

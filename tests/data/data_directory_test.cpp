@@ -121,6 +121,34 @@ TEST_F(DataDirectory, OpenChoosesAFirmByNameAndResolvesItsDirectory) {
   EXPECT_NE(error.find("INNA"), std::string::npos);
 }
 
+// A relative firm directory that climbs out of firmy/ is refused by the
+// module's resolution, by the host's change to a firm directory and when the
+// catalogue names such a firm; nothing is created outside the data directory.
+TEST_F(DataDirectory, RelativeFirmDirectoryLeavingTheFirmsDirectoryIsRefused) {
+  std::vector<std::string> created;
+  std::string error;
+  ASSERT_EQ(init_data_directory(ctx_, root_, created, error), 0) << error;
+  for (const char* bad : {"../../x", "..", "A/../..", "./../firmy/DEMO", "A/.."})
+    EXPECT_EQ(firm_directory(ctx_, bad), "") << bad;
+  EXPECT_EQ(firm_directory(ctx_, "A/../B"), root_ + "firmy/A/../B/");
+  fs::create_directories(root_ + "x");
+  EXPECT_NE(ChangeDir(&ctx_, "../x", 12), 0);
+  EXPECT_NE(ctx_.firm_dir, root_ + "firmy/../x/");
+  close_all_tables(&ctx_);
+
+  ctx_.current_dir = ctx_.common_dir;
+  DATA4* kata = d4open(&ctx_, "W3KATA.DBF");
+  ASSERT_NE(kata, nullptr);
+  ASSERT_EQ(d4go(kata, 1), 0);
+  f4assign(d4field(kata, "KAT"), "../../ucieczka");
+  ASSERT_EQ(d4close(kata), 0);
+  HostContext other;
+  state().ctx = &other;
+  EXPECT_FALSE(open_data_directory(other, root_, error));
+  EXPECT_NE(error.find("wychodzi poza katalog firm"), std::string::npos) << error;
+  EXPECT_TRUE(other.firm_dir.empty()) << other.firm_dir;
+}
+
 // Runs the built program; returns its exit code and output.
 int run(const std::string& args, std::string& output) {
   skolvarin::testing_support::ProgramRun r = skolvarin::testing_support::run_command(
@@ -152,6 +180,20 @@ TEST_F(DataDirectory, CommandsInitAndSprawdzEndToEnd) {
   fs::resize_file(path, size - 30);
   EXPECT_EQ(run("sprawdz --data " + root_, out), 1) << out;
   EXPECT_NE(out.find("W3KATA.DBF: nagłówek podaje 1 rekordów"), std::string::npos) << out;
+
+  // Reading the damaged table changes nothing: sprawdz still sees the damage.
+  // Only sprawdz --napraw repairs, keeping the damaged file and logging it.
+  const std::string damaged = bytes_of(path);
+  EXPECT_EQ(run("tabela " + path, out), 1) << out;
+  EXPECT_NE(out.find("jest uszkodzona"), std::string::npos) << out;
+  EXPECT_EQ(run("sprawdz --data " + root_, out), 1) << out;
+  EXPECT_EQ(bytes_of(path), damaged);
+  EXPECT_EQ(run("sprawdz --napraw --data " + root_, out), 0) << out;
+  EXPECT_NE(out.find("naprawiono " + path), std::string::npos) << out;
+  EXPECT_NE(out.find("pozostało problemów: 0"), std::string::npos) << out;
+  EXPECT_EQ(bytes_of(root_ + "wspolne/W3KATA.USZ"), damaged);
+  EXPECT_NE(bytes_of(root_ + "wspolne/skolvarin.log").find("naprawiono tabelę " + path), std::string::npos);
+  EXPECT_EQ(run("sprawdz --data " + root_, out), 0) << out;
 
   EXPECT_EQ(run("sprawdz --rok abc --data " + root_, out), 2) << out;
   EXPECT_NE(out.find("błędny rok"), std::string::npos) << out;

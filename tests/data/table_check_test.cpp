@@ -1,6 +1,8 @@
 // The integrity check of table files: sound files (written here and by
 // python3-dbf) pass; each kind of damage gives its own Polish line.
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -11,6 +13,7 @@
 
 #include "data/catalogue.h"
 #include "data/table_check.h"
+#include "host/api/db_api.h"
 
 namespace {
 
@@ -110,12 +113,22 @@ TEST_F(TableCheck, EachDamageIsReportedInPolish) {
   auto bad_reclen = dbf_bytes(kHolidays, {"20240101"});
   bad_reclen[10] = 30;
   std::vector<unsigned char> tiny = {0x03, 0, 0};
+  auto encrypted = dbf_bytes(kHolidays, {"20240101"});
+  encrypted[15] = 1;
+  auto shifted = dbf_bytes(kHolidays, {"20240101", "20240102"});
+  shifted[8] += 1;  // header length one byte too long
+  auto mazovia_number = dbf_bytes(kRates, {"20240101 8.2\x86" "0A"});  // 0x86 is "ą"
+  auto escape_date = dbf_bytes(kHolidays, {"2024\x1b[1m"});
   Case cases[] = {
       {"truncated", truncated, "W3DNWO.DBF", "plik obcięty"},
       {"version", bad_version, "W3DNWO.DBF", "nieznany format pliku (bajt wersji 0x30)"},
       {"tail", long_tail, "W3DNWO.DBF", "bajtów za ostatnim"},
       {"reclen", bad_reclen, "W3DNWO.DBF", "nie zgadza się z sumą szerokości pól"},
       {"tiny", tiny, "W3DNWO.DBF", "plik za krótki"},
+      {"encrypted", encrypted, "W3DNWO.DBF", "tabela jest zaszyfrowana"},
+      {"header length off by one", shifted, "W3DNWO.DBF", "znacznik końca stoi o bajt za wcześnie"},
+      {"number in UTF-8", mazovia_number, "W3ODUS.DBF", "nieczytelna liczba ' 8.2ą0'"},
+      {"control bytes escaped", escape_date, "W3DNWO.DBF", "nieczytelna data '2024\\x1B[1m'"},
       {"bad date", dbf_bytes(kHolidays, {"20241332"}), "W3DNWO.DBF", "pole DAT: nieczytelna data '20241332'"},
       {"feb 29 of a common year", dbf_bytes(kHolidays, {"20230229"}), "W3DNWO.DBF", "nieczytelna data"},
       {"bad number", dbf_bytes(kRates, {"2024010112a.00A"}), "W3ODUS.DBF", "pole STO: nieczytelna liczba"},
@@ -133,6 +146,47 @@ TEST_F(TableCheck, EachDamageIsReportedInPolish) {
     EXPECT_TRUE(any_contains(r.problems, c.expected)) << r.problems.front();
     EXPECT_EQ(r.problems.front().rfind(path + ": ", 0), 0u);  // every line names the file
   }
+}
+
+// A directory where a table should be is one problem, not an abort.
+TEST_F(TableCheck, DirectoryInPlaceOfATableIsAProblemNotACrash) {
+  fs::create_directories(dir_ / "W3DNWO.DBF");
+  auto r = check_table_file((dir_ / "W3DNWO.DBF").string(), *find_layout("W3DNWO.DBF"));
+  ASSERT_EQ(r.problems.size(), 1u);
+  EXPECT_NE(r.problems[0].find("to jest katalog"), std::string::npos) << r.problems[0];
+}
+
+// While another process appends records one by one through the engine, every
+// check of the table finds it sound: the file is read under its append lock.
+TEST_F(TableCheck, TableBeingAppendedByAnotherProcessIsSound) {
+  auto path = write("W3DNWO.DBF", dbf_bytes(kHolidays, {"20240101"}));
+  int ready[2];
+  ASSERT_EQ(::pipe(ready), 0);
+  pid_t child = ::fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    HostContext ctx;
+    ctx.current_dir = dir_.string() + "/";
+    DATA4* d = d4open(&ctx, "W3DNWO.DBF");
+    char c = d ? 'Y' : 'N';
+    if (::write(ready[1], &c, 1) != 1) ::_exit(3);
+    for (int i = 0; d && i < 3000; ++i) {
+      d4append_start(d);
+      f4assign(d4field(d, "DAT"), "20240102");
+      if (d4append(d) != 0) ::_exit(4);
+    }
+    ::_exit(d ? 0 : 5);
+  }
+  char c = 0;
+  ASSERT_EQ(::read(ready[0], &c, 1), 1);
+  int checks = 0, unsound = 0;
+  std::string first;
+  for (int status = 0; ::waitpid(child, &status, WNOHANG) == 0 || checks == 0; ++checks) {
+    auto r = check_table_file(path, *find_layout("W3DNWO.DBF"));
+    if (!r.problems.empty() && unsound++ == 0) first = r.problems.front();
+  }
+  EXPECT_EQ(unsound, 0) << "of " << checks << " checks; first: " << first;
+  EXPECT_GT(checks, 1);
 }
 
 TEST_F(TableCheck, ManyBadRecordsAreListedFiveThenCounted) {

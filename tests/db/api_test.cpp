@@ -1,5 +1,8 @@
 // The smaller host calls: per-year names, directories, dates, bulk field
 // helpers, filtered scans and prefix scans, handle binding.
+#include <sys/wait.h>
+
+#include <cerrno>
 #include <cstring>
 
 #include "tests/db/db_fixture.h"
@@ -137,6 +140,49 @@ TEST_F(Api, BindingFollowsDefinitionOrderAndReportsExtraCalls) {
   DATA4* none = nullptr;
   EXPECT_NE(open_dbf(&ctx, "BAD.DBF", &none, GetFieldsInfo(&ctx, &tags, GetTagsInfo(&ctx, 0))), 0);
   EXPECT_EQ(EnvFileExists(&ctx, "BAD.DBF"), 0);
+}
+
+// Messages of failed file operations are Polish and name the real reason:
+// a table that cannot be created for lack of the right to write in its
+// directory is not called missing, and no English system text slips in.
+// Run as an ordinary user (a child process leaves root's rights when the
+// tests run as root).
+TEST_F(Api, FailedCreateSaysWhyInPolish) {
+  int pipe_fds[2];
+  ASSERT_EQ(::pipe(pipe_fds), 0);
+  fs::permissions(dir, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
+                           fs::perms::others_read | fs::perms::others_exec);
+  pid_t child = ::fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    ::close(pipe_fds[0]);
+    std::error_code ignored;
+    if (::geteuid() != 0) fs::permissions(dir, fs::perms::owner_read | fs::perms::owner_exec, ignored);
+    else if (::setgid(65534) != 0 || ::setuid(65534) != 0) ::_exit(3);
+    define({{"NAZ", 'C', 10, 0}});
+    DATA4* d = nullptr;
+    std::string report = open("NOWA.DBF", &d) != 0 ? last_message() : "otwarto";
+    report += "\n" + SystemErrorText(ENOSPC) + "\n" + SystemErrorText(EROFS) + "\n" + SystemErrorText(EISDIR) +
+              "\n" + SystemErrorText(ENOENT) + "\n" + SystemErrorText(EACCES);
+    if (::write(pipe_fds[1], report.data(), report.size()) < 0) ::_exit(4);
+    ::_exit(0);
+  }
+  ::close(pipe_fds[1]);
+  std::string got;
+  char buf[512];
+  for (ssize_t n; (n = ::read(pipe_fds[0], buf, sizeof buf)) > 0;) got.append(buf, static_cast<size_t>(n));
+  ::close(pipe_fds[0]);
+  int status = 0;
+  ::waitpid(child, &status, 0);
+  fs::permissions(dir, fs::perms::owner_all);
+  ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << got;
+  EXPECT_NE(got.find("nie można utworzyć pliku"), std::string::npos) << got;
+  EXPECT_NE(got.find("brak prawa zapisu w jego katalogu"), std::string::npos) << got;
+  const std::string message = got.substr(0, got.find('\n'));
+  EXPECT_EQ(message.find("nie istnieje"), std::string::npos) << message;
+  EXPECT_EQ(message.find("nie ma takiego"), std::string::npos) << message;
+  for (const char* english : {"No ", "Permission", "denied", "directory", "space", "Read-only"})
+    EXPECT_EQ(got.find(english), std::string::npos) << english << " in " << got;
 }
 
 class Bulk : public DbTest {

@@ -4,6 +4,10 @@
   dbf_oracle.py read FILE      prints the structure and records of FILE as
                                read by dbfread (text decoded as Mazovia)
   dbf_oracle.py write FILE     writes a small table with python3-dbf
+  dbf_oracle.py csv FILE       prints the live records of FILE as CSV rows
+                               (';' between fields, blanks at both ends
+                               dropped, text in UTF-8, values holding ';',
+                               '"' or a line feed quoted)
 
 The Mazovia code page is code page 437 with eighteen Polish letters in
 place of other characters; it is registered here as the codec "mazovia".
@@ -59,6 +63,25 @@ def read(path):
     print(json.dumps(out, ensure_ascii=False))
 
 
+def csv(path):
+    from dbfread import DBF
+    table = DBF(path, raw=True, load=False)
+    out = sys.stdout.buffer
+    out.write(";".join(f.name for f in table.fields).encode("ascii") + b"\n")
+    kinds = [f.type == "C" for f in table.fields]
+    for rec in table:
+        cells = []
+        for is_text, raw in zip(kinds, rec.values()):
+            if is_text:
+                cell = raw.replace(b"\0", b" ").decode("mazovia").strip(" ").encode("utf-8")
+            else:
+                cell = raw.strip(b" ")
+            if any(c in cell for c in (b";", b'"', b"\n")):
+                cell = b'"' + cell.replace(b'"', b'""') + b'"'
+            cells.append(cell)
+        out.write(b";".join(cells) + b"\n")
+
+
 def write(path):
     import datetime
     import dbf
@@ -72,4 +95,4 @@ def write(path):
 
 
 if __name__ == "__main__":
-    {"read": read, "write": write}[sys.argv[1]](sys.argv[2])
+    {"read": read, "write": write, "csv": csv}[sys.argv[1]](sys.argv[2])

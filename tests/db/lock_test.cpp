@@ -183,3 +183,56 @@ TEST_F(Locks, CloseReleasesLocks) {
 }
 
 }  // namespace
+
+namespace {
+
+// Two processes add 1,000 records each to one table, numbering each record
+// (REC = d4reccount + 1) the way a register's numbering hook does.  Taken
+// under the append lock, every number is the record's own and none repeats.
+TEST_F(DbTest, NumbersTakenUnderTheAppendLockNeverRepeatAcrossProcesses) {
+  define({{"REC", 'N', 7, 0}, {"KTO", 'N', 1, 0}});
+  DATA4* d = nullptr;
+  ASSERT_EQ(open("NUMERY.DBF", &d), 0);
+  d4close_all(&ctx);
+  constexpr int kAdds = 1000;
+  const std::string where = ctx.current_dir;
+  pid_t children[2];
+  for (int who = 0; who < 2; ++who) {
+    children[who] = fork();
+    if (children[who] == 0) {
+      HostContext child;
+      child.current_dir = where;
+      d4lock_wait(&child, 10000);
+      DATA4* t = d4open(&child, "NUMERY.DBF");
+      if (!t) _exit(3);
+      FIELD4* rec = d4field(t, "REC");
+      for (int i = 0; i < kAdds; ++i) {
+        d4append_start(t);
+        f4assign_int(d4field(t, "KTO"), who + 1);
+        if (lock_and_append_numbered(t, [&] { return f4assign_long(rec, d4reccount(t) + 1); }) != 0) _exit(4);
+        d4unlock(t);
+      }
+      d4close_all(&child);
+      _exit(0);
+    }
+  }
+  for (pid_t c : children) {
+    int status = 0;
+    waitpid(c, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "child status " << status;
+  }
+  d = d4open(&ctx, "NUMERY.DBF");
+  ASSERT_NE(d, nullptr);
+  ASSERT_EQ(d4reccount(d), 2 * kAdds);
+  long wrong = 0;
+  int by[3] = {0, 0, 0};
+  for (int rc = d4top(d); rc == 0; rc = d4skip(d, 1)) {
+    if (f4long(d4field(d, "REC")) != d4recno(d)) ++wrong;
+    ++by[f4int(d4field(d, "KTO")) % 3];
+  }
+  EXPECT_EQ(wrong, 0) << "records whose number is not their own (a repeated number)";
+  EXPECT_EQ(by[1], kAdds);
+  EXPECT_EQ(by[2], kAdds);
+}
+
+}  // namespace

@@ -369,3 +369,77 @@ TEST_F(Table, WriteErrorIsReportedAndNothingIsLost) {
 }
 
 }  // namespace
+
+namespace {
+
+// Damage that only a repair may fix: opening never changes the file (d4open
+// reads it read-only and says so, the opener refuses it), and d4repair keeps
+// a copy of it, logs what it did, and leaves a sound table with every whole
+// record in its place.
+TEST_F(DbTest, DamagedTablesAreNeverRepairedByOpeningOnlyByTheRepair) {
+  using B = std::vector<unsigned char>;
+  struct Case {
+    const char* what;
+    B bytes;
+    long read_count;      // records d4open shows
+    long repaired_count;  // records after the repair
+  };
+  std::vector<Case> cases;
+  B truncated = small_table(4);
+  truncated[4] = 20;  // the header says 20, 4 whole records are there
+  cases.push_back({"truncated", truncated, 4, 4});
+  B more = small_table(10);
+  more[4] = 3;  // the header says 3, 10 records follow without an end mark after the third
+  cases.push_back({"wrong count", more, 10, 10});
+  B junk = small_table(3);
+  for (int i = 0; i < 15; ++i) junk.push_back('J');
+  cases.push_back({"junk after the end mark", junk, 3, 3});
+  B shifted = small_table(3);
+  shifted[8] = 66;  // header length one byte too long: every record would shift by one
+  cases.push_back({"header length off by one", shifted, 3, 3});
+  ctx.common_dir = ctx.current_dir;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    write_bytes("ZLE.DBF", c.bytes);
+    std::filesystem::remove(path("ZLE.USZ"));
+    messages.clear();
+    DATA4* d = d4open(&ctx, "ZLE.DBF");
+    ASSERT_NE(d, nullptr) << last_message();
+    EXPECT_EQ(ctx.error_code, 0);
+    EXPECT_NE(last_message().find("uszkodzona"), std::string::npos) << last_message();
+    EXPECT_NE(last_message().find("sprawdz --napraw"), std::string::npos) << last_message();
+    EXPECT_EQ(d4damaged(d), 1);
+    EXPECT_EQ(d4reccount(d), c.read_count);
+    d4append_start(d);
+    EXPECT_NE(d4append(d), 0) << "a damaged table takes no records";
+    d4close(d);
+    define({{"KOD", 'C', 5, 0}});
+    DATA4* opened = nullptr;
+    EXPECT_EQ(open("ZLE.DBF", &opened), e4data);
+    EXPECT_NE(last_message().find("Niczego w niej nie zmieniono"), std::string::npos) << last_message();
+    EXPECT_EQ(bytes("ZLE.DBF"), c.bytes) << "opening changed the file";
+
+    std::string done;
+    ASSERT_EQ(d4repair(&ctx, "ZLE.DBF", done), 0) << last_message();
+    EXPECT_NE(done.find("ZLE.USZ"), std::string::npos) << done;
+    EXPECT_EQ(bytes("ZLE.USZ"), c.bytes) << "the copy is the damaged file as it was";
+    std::ifstream log_file(path("skolvarin.log"));
+    std::string log((std::istreambuf_iterator<char>(log_file)), std::istreambuf_iterator<char>());
+    EXPECT_NE(log.find("naprawiono tabelę " + path("ZLE.DBF")), std::string::npos) << log;
+    messages.clear();
+    d = d4open(&ctx, "ZLE.DBF");
+    ASSERT_NE(d, nullptr);
+    EXPECT_TRUE(messages.empty()) << last_message();
+    EXPECT_EQ(d4damaged(d), 0);
+    ASSERT_EQ(d4reccount(d), c.repaired_count);
+    for (long r = 1; r <= c.repaired_count; ++r) {
+      ASSERT_EQ(d4go(d, r), 0);
+      EXPECT_EQ(f4trim(d4field(d, "KOD")), "ABC" + std::to_string((r - 1) % 10)) << "record " << r;
+    }
+    d4close(d);
+    EXPECT_EQ(d4repair(&ctx, "ZLE.DBF", done), 0);
+    EXPECT_EQ(done, "") << "a sound table needs nothing";
+  }
+}
+
+}  // namespace
