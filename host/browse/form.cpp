@@ -366,7 +366,7 @@ class FormRun {
         std::string was = c->buffer;
         key = c->key_filter(c, key);
         if (c->buffer != was) {
-          lines_[i].set_text(print::utf8_to_u32(c->buffer));
+          lines_[i].set_text(text::utf8_decode(c->buffer));
           typed_at_[i] = ++clock_;
         }
         if (key == 0) continue;
