@@ -274,11 +274,11 @@ void define_panel(RegisterFrame& f) {
   for (const Line& l : lines) {
     TextControl* t = DefineTextCtrl(&f.texts, l.row, l.col, F(l.field), 0);
     const std::string name = l.field;
-    if (name == "TYP") t->show = [] { return type_text(first_char(F("TYP"))); };
-    if (name == "KWO") t->show = [] { return "brutto " + money(f4double(F("KWO"))); };
-    if (name == "ZAP") t->show = [] { return "zapłacono " + money(f4double(F("ZAP"))); };
-    if (name == "TYZ") t->show = [] { return source_text(f4int(F("TYZ"))); };
-    if (name == "DAP") t->show = [] {
+    if (name == "TYP") t->show = [](const std::string&) { return type_text(first_char(F("TYP"))); };
+    if (name == "KWO") t->show = [](const std::string&) { return "brutto " + money(f4double(F("KWO"))); };
+    if (name == "ZAP") t->show = [](const std::string&) { return "zapłacono " + money(f4double(F("ZAP"))); };
+    if (name == "TYZ") t->show = [](const std::string&) { return source_text(f4int(F("TYZ"))); };
+    if (name == "DAP") t->show = [](const std::string&) {
       const std::string s = f4str(F("DAP"));
       return s.size() < 8 || s[0] == ' ' ? std::string("termin: brak")
                                          : s.substr(6, 2) + "-" + s.substr(4, 2) + "-" + s.substr(0, 4);
