@@ -25,18 +25,28 @@ bool is_bare_menu(const Screen& s) {
 
 TEST(DispatchEndToEnd, RegisterNotBuiltShowsItsNameAfterItsChainAndTheMenuGoesOn) {
   DataDir d("not_built");
-  // " Dowody " (d) and " Wyposażenie " (w): a box each, Enter closes it, the
-  // menu is there again between them.
-  KeyRun r = run_keys(d.root(), "d<dump><Enter><dump>w<dump><Enter><dump><Esc>");
+  // In the payroll bar (p), " ZFŚS " (f) and " Średnie " (r): a box each,
+  // Enter closes it, the bar is there again between them.
+  KeyRun r = run_keys(d.root(), "pf<dump><Enter><dump>r<dump><Enter><dump><Esc><Esc>");
   EXPECT_EQ(r.exit_code, 0);
   ASSERT_EQ(r.screens.size(), 4u);
-  EXPECT_TRUE(has_row(r.screens[0], "║ Rejestr „Dowody” nie jest jeszcze dostępny ║")) << screen_text(r.screens[0]);
+  EXPECT_TRUE(has_row(r.screens[0], "║ Rejestr „ZFŚS” nie jest jeszcze dostępny ║")) << screen_text(r.screens[0]);
   EXPECT_TRUE(has_row(r.screens[0], " Informacja ")) << screen_text(r.screens[0]);
+  EXPECT_FALSE(has_row(r.screens[1], "Rejestr")) << screen_text(r.screens[1]);
+  EXPECT_TRUE(has_row(r.screens[1], "  Lista  ZUS  Umowy  Pracownicy")) << screen_text(r.screens[1]);
+  EXPECT_TRUE(has_row(r.screens[2], "║ Rejestr „Średnie” nie jest jeszcze dostępny ║")) << screen_text(r.screens[2]);
+  EXPECT_FALSE(has_row(r.screens[3], "Rejestr")) << screen_text(r.screens[3]);
+}
+
+TEST(DispatchEndToEnd, TheDocumentsChainOpensItsYearTablesBeforeTheRegister) {
+  DataDir d("documents_chain");
+  KeyRun r = run_keys(d.root(), "d<dump><Esc><dump><Esc>");
+  EXPECT_EQ(r.exit_code, 0);
+  ASSERT_EQ(r.screens.size(), 2u);
+  EXPECT_TRUE(has_row(r.screens[0], "Ewidencja dowodów wewnętrznych")) << screen_text(r.screens[0]);
   EXPECT_TRUE(is_bare_menu(r.screens[1])) << screen_text(r.screens[1]);
-  EXPECT_TRUE(has_row(r.screens[2], "║ Rejestr „Wyposażenie” nie jest jeszcze dostępny ║")) << screen_text(r.screens[2]);
-  EXPECT_TRUE(is_bare_menu(r.screens[3])) << screen_text(r.screens[3]);
-  // The documents chain ran before the box: its per-year tables of the
-  // working year were opened (and so made) in the firm's directory.
+  // The per-year tables of the working year were opened (and so made) in
+  // the firm's directory.
   EXPECT_TRUE(fs::exists(d.firm("DEMO") / "W3DOWO26.DBF"));
   EXPECT_TRUE(fs::exists(d.firm("DEMO") / "W3DOWE26.DBF"));
 }
