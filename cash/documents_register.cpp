@@ -355,10 +355,10 @@ int copy_document(BROWSE* b) {
   f4assign(DF("NUM"), aligned.c_str());
   f4assign(DF("DAT"), new_date.c_str());
   f4assign_long(DF("REC"), new_rec);
-  for (const char* name : {"LPO", "REK", "TRK"}) f4assign_long(DF(name), 0);
-  f4assign(DF("DAZ"), "");
+  for (const char* name : {"LPO", "REK", "TRK", "DAZ"}) f4blank(DF(name));  // the copy is not booked
   f4assign(DF("INF"), record_stamp(data::state().ctx).c_str());
   if (lock_and_append(docs) != 0 || d4unlock(docs) != 0) ok = false;
+  const long copy_recno = d4recno(docs);
   DATA4* lines = L().data;
   for (long p : positions) {
     if (!ok) break;
@@ -374,7 +374,7 @@ int copy_document(BROWSE* b) {
   d4flush(docs);
   d4flush(lines);
   if (!ok) Uwaga(kCopyFailed);
-  browse_call(0, 0);
+  browse_call(1, ok ? copy_recno : doc);
   return 0;
 }
 
@@ -653,6 +653,7 @@ int documents_main() {
     };
     b->hot_key = [](int key) {
       if (key == keys::CtrlC) return copy_document(current_browse());
+      if (key == keys::F3) return positions_item(0);  // from the document to its positions
       return hot_keys(key, -1, 5110, -1, 5130, 1, 5160, DF("INF"));
     };
   };

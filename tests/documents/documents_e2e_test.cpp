@@ -32,27 +32,37 @@ TEST(DocumentsEndToEnd, NumbersPerTypeCorrectionColumnAndBookingTwice) {
       "d<C-Y>7<Enter>K1<Enter><Enter>Ewa<Enter><F2>d<dump>"            // 1: a type 7 position
       "Firma X<Enter>FV 1<Enter>45000<Enter>11<Enter>100<Enter><F2><Esc>"
       "k<dump><F2>TN"                                                  // 2: the first booking
-      "k<dump>T<F2>T<Esc>");                                           // 3: booked again
+      "k<dump>T<F2>T"                                                  // 3: booked again
+      "<C-C>K1<F2><dump><Enter><Esc>"                                  // 4: the copy needs a new number
+      "<C-C>K2<F2><Esc>");
   EXPECT_EQ(run.exit_code, 0);
-  ASSERT_EQ(run.screens.size(), 4u) << run.all();
+  ASSERT_EQ(run.screens.size(), 5u) << run.all();
   EXPECT_TRUE(has_row(run.screens[0], "Taki numer już istnieje !")) << dump(run.screens[0]);
   EXPECT_TRUE(has_row(run.screens[1], "kolumna........  5")) << dump(run.screens[1]);
   EXPECT_TRUE(has_row(run.screens[2], "status...KOREKTA KOSZTÓW")) << dump(run.screens[2]);
   EXPECT_TRUE(has_row(run.screens[2], "ze sprzedaży..........     100.00")) << dump(run.screens[2]);
   EXPECT_TRUE(has_row(run.screens[3], "POWTÓRNE KSIĘGOWANIE")) << dump(run.screens[3]);
+  EXPECT_TRUE(has_row(run.screens[4], "Taki numer już istnieje !")) << dump(run.screens[4]);
 
   const Records docs = dir.records("W3DOWO26.DBF");
-  ASSERT_EQ(docs.size(), 3u);
+  ASSERT_EQ(docs.size(), 4u);
   int twelve = 0;
   for (const auto& d : docs) twelve += d.at("NUM") == "12" ? 1 : 0;
   EXPECT_EQ(twelve, 2);  // one of type 2, one of type 3
   EXPECT_EQ(field_of(docs, "NUM", "K1", "TRK"), "1");
   EXPECT_EQ(field_of(docs, "NUM", "K1", "LPO"), "1");
   EXPECT_EQ(field_of(docs, "NUM", "K1", "DAZ"), "20261205");
+  // The copy: the same type and positions, not booked.
+  EXPECT_EQ(field_of(docs, "NUM", "K2", "TYP"), "7");
+  EXPECT_EQ(field_of(docs, "NUM", "K2", "DAZ"), "");
+  EXPECT_EQ(field_of(docs, "NUM", "K2", "LPO"), "");
   const Records lines = dir.records("W3DOWE26.DBF");
-  ASSERT_EQ(lines.size(), 1u);
-  EXPECT_EQ(lines[0].at("RYT"), "5");
-  EXPECT_EQ(lines[0].at("WAR"), "100.00");
+  ASSERT_EQ(lines.size(), 2u);
+  for (const auto& l : lines) {
+    EXPECT_EQ(l.at("RYT"), "5");
+    EXPECT_EQ(l.at("WAR"), "100.00");
+  }
+  EXPECT_EQ(field_of(lines, "REK", field_of(docs, "NUM", "K2", "REC"), "NA2"), "FV 1");
   // Booked twice: one entry of the book, a correction, and one settlement.
   const Records book = dir.records("W3DANE26.DBF");
   ASSERT_EQ(book.size(), 1u);
