@@ -325,8 +325,8 @@ int copy_document(BROWSE* b) {
   if (window < 0) return 0;
   WidgetSet set;
   ResetWigetsDefinition(&set);
-  Widget* number = DefineWigetEx(&set, 0, 1, "numer", 10, WIDGET_TEXT);
-  Widget* date = DefineWigetEx(&set, 1, 1, "data ", 10, WIDGET_DATE);
+  Widget* number = DefineWigetEx(&set, 0, 1, "numer.. ", 10, WIDGET_TEXT);
+  Widget* date = DefineWigetEx(&set, 1, 1, "data... ", 10, WIDGET_DATE);
   WigetSetString(date, f4str(DF("DAT")));
   int key = 0;
   std::string aligned;
@@ -426,7 +426,9 @@ int print_document(int) {
   }
   MemPrintStringFmt(work, 0, 0, ctx->firm_name1.c_str(), 60, PRINT_LEFT);
   MemPrintStringFmt(work, 1, 0, ctx->firm_name2.c_str(), 60, PRINT_LEFT);
-  const std::string head = "DOWÓD " + document_type_name(type) + " nr " + f4trim(DF("NUM"));
+  std::string number = f4trim(DF("NUM"));
+  number.erase(0, number.find_first_not_of(' '));
+  const std::string head = "DOWÓD " + document_type_name(type) + " nr " + number;
   MemPrintStringFmt(work, 2, 0, head.c_str(), 113, PRINT_CENTRE);
   MemPrintStringFmt(work, 3, 0, ("z dnia " + shown_date(f4str(DF("DAT")))).c_str(), 113, PRINT_CENTRE);
   print_lines(work, 113, 0, print_rows(work) - 1);

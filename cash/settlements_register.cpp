@@ -85,9 +85,9 @@ int modify_item(int) {
   }
   WidgetSet set;
   ResetWigetsDefinition(&set);
-  Widget* term = DefineWigetEx(&set, 0, 1, "termin płatności", 10, WIDGET_DATE);
+  Widget* term = DefineWigetEx(&set, 0, 1, "termin płatności.. ", 10, WIDGET_DATE);
   WigetSetString(term, f4str(F("DAP")));
-  Widget* title = DefineWigetEx(&set, 1, 1, "tytuł", 70, WIDGET_TEXT);
+  Widget* title = DefineWigetEx(&set, 1, 1, "tytuł............. ", 55, WIDGET_TEXT);
   WigetSetString(title, f4trim(F("TYT")).c_str());
   const int key = ActivateWindow(window, &set);
   if (key == skolvarin::keys::F2) {
