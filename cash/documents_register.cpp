@@ -151,6 +151,31 @@ int valid_price(EditControl* c) {
   return 0;
 }
 
+// The date of issue of a corrected invoice is kept as a day number in ILO:
+// shown as a date, entered in a small date window (Enter or F4).
+std::string issue_date_shown(const std::string& text) {
+  const long n = std::atol(text.c_str());
+  return n > 0 ? to_shown(from_day_number(n)) : std::string();
+}
+
+int choose_issue_date(EditControl* c) {
+  int window = DefineWprowadzWindow(1, 30, " DATA WYSTAWIENIA ");
+  if (window < 0) return 27;
+  WidgetSet set;
+  ResetWigetsDefinition(&set);
+  Widget* w = DefineWigetEx(&set, 0, 1, "data wyst... ", 10, WIDGET_DATE);
+  const long n = std::atol(c->buffer.c_str());
+  if (n > 0) WigetSetString(w, to_dbf(from_day_number(n)).c_str());
+  const int key = ActivateWindow(window, &set);
+  const std::string value = w->value;
+  FreeWigets(&set);
+  w4close(window);
+  Date date;
+  if (key != keys::F2 || !from_dbf(value, date)) return 27;
+  c->buffer = std::to_string(day_number(date));
+  return 0;
+}
+
 int run_positions(int type) {
   DATA4* docs = D().data;
   const long doc = d4recno(docs);
@@ -165,7 +190,9 @@ int run_positions(int type) {
     MenuDefineItem(" Usuń ", 5190, 'u', 1, browse_skasuj, nullptr);
     if (correction) {
       DefineScrollColumn(&f.scroll, LF("NA2"), 0, "nr dokumentu")->width = 20;
-      DefineScrollColumn(&f.scroll, LF("ILO"), 0, "data wyst.");
+      DefineScrollColumn(&f.scroll, LF("ILO"), 0, "data wyst.")->show = [] {
+        return issue_date_shown(std::to_string(f4long(LF("ILO"))));
+      };
       DefineScrollColumn(&f.scroll, LF("CEN"), 0, "mc korekty");
       DefineScrollColumn(&f.scroll, LF("WAR"), 0, "korekta");
     } else {
@@ -177,8 +204,16 @@ int run_positions(int type) {
     DefineEditCtrl(&f.edits, 0, 16, LF("NA1"), 0)->valid = valid_empty_get;
     DefineEditCtrl(&f.edits, 1, 16, LF("NA2"), 0);
     if (correction) {
-      DefineEditCtrl(&f.edits, 2, 16, LF("ILO"), 0);
-      DefineEditCtrl(&f.edits, 3, 16, LF("CEN"), 0);
+      EditControl* issued = DefineEditCtrl(&f.edits, 2, 16, LF("ILO"), 0);
+      issued->chooser = choose_issue_date;
+      issued->chooser_mode = 1;
+      issued->show = issue_date_shown;
+      DefineEditCtrl(&f.edits, 3, 16, LF("CEN"), 0)->valid = [](EditControl* c) {
+        const int month = std::atoi(c->buffer.c_str());
+        if (month >= 1 && month <= 12) return 0;
+        MessageWindow(2, 0, "Miesiąc korekty: od 1 do 12 !", 0);
+        return -1;
+      };
       DefineEditCtrl(&f.edits, 4, 16, LF("WAR"), 0);
     } else {
       g_quantity = DefineEditCtrl(&f.edits, 2, 16, LF("ILO"), 0);
@@ -440,7 +475,7 @@ int print_document(int) {
     std::string row = "|" + cell(std::to_string(++n), 6, true) + "|";
     if (correction) {
       row += cell(f4trim(LF("NA1")), 30) + "|" + cell(f4trim(LF("NA2")), 20) + "|" +
-             cell(std::to_string(f4long(LF("ILO"))), 12, true) + "|" +
+             cell(issue_date_shown(std::to_string(f4long(LF("ILO")))), 12) + "|" +
              cell(std::to_string(f4long(LF("CEN"))), 10, true) + "|" + cell(money(f4double(LF("WAR"))), 16, true) +
              "|";
     } else {

@@ -30,19 +30,22 @@ TEST(DocumentsEndToEnd, NumbersPerTypeCorrectionColumnAndBookingTwice) {
       "d<C-Y>2<Enter>  12<Enter><dump><Enter><Esc>T"                   // 0: type 2 "  12" refused
       "d<C-Y>3<Enter>  12<Enter><Enter>Ewa<Enter><F2><Esc>"            // type 3 "12" accepted
       "d<C-Y>7<Enter>K1<Enter><Enter>Ewa<Enter><F2>d<dump>"            // 1: a type 7 position
-      "Firma X<Enter>FV 1<Enter>45000<Enter>11<Enter>100<Enter><F2><Esc>"
-      "k<dump><F2>TN"                                                  // 2: the first booking
-      "k<dump>T<F2>T"                                                  // 3: booked again
-      "<C-C>K1<F2><dump><Enter><Esc>"                                  // 4: the copy needs a new number
+      "Firma X<Enter>FV 1<Enter><F4>15112026<F2><Enter>13<Enter><dump><Enter>"  // 2: month 13 refused
+      "<C-Y>11<Enter>100<Enter><F2><dump><Esc>"                        // 3: the corrected invoice listed
+      "k<dump><F2>TN"                                                  // 4: the first booking
+      "k<dump>T<F2>T"                                                  // 5: booked again
+      "<C-C>K1<F2><dump><Enter><Esc>"                                  // 6: the copy needs a new number
       "<C-C>K2<F2><Esc>");
   EXPECT_EQ(run.exit_code, 0);
-  ASSERT_EQ(run.screens.size(), 5u) << run.all();
+  ASSERT_EQ(run.screens.size(), 7u) << run.all();
   EXPECT_TRUE(has_row(run.screens[0], "Taki numer już istnieje !")) << dump(run.screens[0]);
   EXPECT_TRUE(has_row(run.screens[1], "kolumna........  5")) << dump(run.screens[1]);
-  EXPECT_TRUE(has_row(run.screens[2], "status...KOREKTA KOSZTÓW")) << dump(run.screens[2]);
-  EXPECT_TRUE(has_row(run.screens[2], "ze sprzedaży..........     100.00")) << dump(run.screens[2]);
-  EXPECT_TRUE(has_row(run.screens[3], "POWTÓRNE KSIĘGOWANIE")) << dump(run.screens[3]);
-  EXPECT_TRUE(has_row(run.screens[4], "Taki numer już istnieje !")) << dump(run.screens[4]);
+  EXPECT_TRUE(has_row(run.screens[2], "Miesiąc korekty: od 1 do 12 !")) << dump(run.screens[2]);
+  EXPECT_TRUE(has_row(run.screens[3], "FV 1                 15-11-2026    11.00      100.00")) << dump(run.screens[3]);
+  EXPECT_TRUE(has_row(run.screens[4], "status...KOREKTA KOSZTÓW")) << dump(run.screens[4]);
+  EXPECT_TRUE(has_row(run.screens[4], "ze sprzedaży..........     100.00")) << dump(run.screens[4]);
+  EXPECT_TRUE(has_row(run.screens[5], "POWTÓRNE KSIĘGOWANIE")) << dump(run.screens[5]);
+  EXPECT_TRUE(has_row(run.screens[6], "Taki numer już istnieje !")) << dump(run.screens[6]);
 
   const Records docs = dir.records("W3DOWO26.DBF");
   ASSERT_EQ(docs.size(), 4u);
