@@ -19,7 +19,9 @@
 #include "cash/document_rules.h"
 #include "cash/ledger_posting.h"
 #include "cash/settlements.h"
+#include "data/catalogue.h"
 #include "data/module_state.h"
+#include "data/openers.h"
 #include "dictionaries/register_frame.h"
 #include "frame/register_hooks.h"
 #include "host/api/calendar.h"
@@ -126,6 +128,33 @@ int valid_number(EditControl* c) {
     return -1;
   }
   return 0;
+}
+
+// F4 on "sporządził(a)": the employees list fills both lines (surname,
+// first name) from the chosen employee.
+EditControl* g_person2 = nullptr;
+
+int choose_employee(EditControl* c) {
+  data::TableHandles& e = data::handles("W3PRAC.DBF");
+  const bool opened_here = !e.open();
+  if (opened_here && data::open_w3prac(0) != 0) return 27;
+  CodedFieldChoice choice;
+  choice.data = e.data;
+  choice.tag = e.tag(1);
+  choice.code = e.field("NAZ");
+  choice.shown = {e.field("NAZ"), e.field("IM1")};
+  choice.title = " PRACOWNICY ";
+  std::string value = f4trim(DF("NA1"));
+  int rc = pole_kodowane_fun(choice, value);
+  if (rc == 0) {
+    c->buffer = f4trim(e.field("NAZ"));
+    const std::string first = f4trim(e.field("IM1"));
+    f4assign(DF("NA2"), first.c_str());
+    if (g_person2) g_person2->buffer = first;
+  }
+  if (opened_here)
+    if (const data::CatalogueEntry* entry = data::find_table("W3PRAC.DBF")) data::close_table(*entry);
+  return rc == 0 ? 0 : 27;
 }
 
 // ------------------------------------------------------------ positions
@@ -641,8 +670,8 @@ int documents_main() {
     EditControl* dat = DefineEditCtrl(&f.edits, 2, 19, DF("DAT"), 0);
     dat->picture = "DD-MM-CCYY";
     dat->valid = test_daty_niepustej;
-    DefineEditCtrl(&f.edits, 3, 19, DF("NA1"), 0);
-    DefineEditCtrl(&f.edits, 4, 19, DF("NA2"), 0);
+    DefineEditCtrl(&f.edits, 3, 19, DF("NA1"), 0)->chooser = choose_employee;
+    g_person2 = DefineEditCtrl(&f.edits, 4, 19, DF("NA2"), 0);
     DefineEditCtrl(&f.edits, 5, 19, DF("UWA"), 0);
     DefineTextCtrl(&f.texts, 6, 19, DF("RAZ"), 0);
     DefineTextCtrl(&f.texts, 8, 19, DF("TRK"), 0)->show = [](const std::string&) {
@@ -698,6 +727,7 @@ int documents_main() {
   for (int w : {run.modify_menu, run.print_menu})
     if (w >= 0) w4close(w);
   g_run = outer;
+  g_person2 = nullptr;
   return rc;
 }
 
