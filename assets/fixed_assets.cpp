@@ -29,7 +29,7 @@ using dictionaries::RegisterFrame;
 using dictionaries::template_id;
 
 constexpr const char* kFile = "W3AMOR  .DBF";
-constexpr int kTitle = 98;              // "Ewidencja środków trwałych ... za %d"
+constexpr int kTitle = 98;              // "Ewidencja środków trwałych oraz wartości niematerialnych i prawnych za %d"
 constexpr int kDescription = 144;       // "Odpis amortyzacyjny"
 constexpr int kWaitComputing = 143;     // " Obliczanie amortyzacji ! "
 constexpr int kWaitCorrecting = 120;    // " Korekcja pozycji amortyzacji ! "

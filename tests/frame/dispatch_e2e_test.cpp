@@ -25,15 +25,26 @@ bool is_bare_menu(const Screen& s) {
 
 TEST(DispatchEndToEnd, RegisterNotBuiltShowsItsNameAfterItsChainAndTheMenuGoesOn) {
   DataDir d("not_built");
-  // " Dowody " (d): a box, Enter closes it, the menu is there again.
-  KeyRun r = run_keys(d.root(), "d<dump><Enter><dump><Esc>");
+  // In the payroll bar (p), " Średnie " (r): a box, Enter closes it, the bar
+  // is there again.
+  KeyRun r = run_keys(d.root(), "pr<dump><Enter><dump><Esc><Esc>");
   EXPECT_EQ(r.exit_code, 0);
   ASSERT_EQ(r.screens.size(), 2u);
-  EXPECT_TRUE(has_row(r.screens[0], "║ Rejestr „Dowody” nie jest jeszcze dostępny ║")) << screen_text(r.screens[0]);
+  EXPECT_TRUE(has_row(r.screens[0], "║ Rejestr „Średnie” nie jest jeszcze dostępny ║")) << screen_text(r.screens[0]);
   EXPECT_TRUE(has_row(r.screens[0], " Informacja ")) << screen_text(r.screens[0]);
+  EXPECT_FALSE(has_row(r.screens[1], "Rejestr")) << screen_text(r.screens[1]);
+  EXPECT_TRUE(has_row(r.screens[1], "  Lista  ZUS  Umowy  Pracownicy")) << screen_text(r.screens[1]);
+}
+
+TEST(DispatchEndToEnd, TheDocumentsChainOpensItsYearTablesBeforeTheRegister) {
+  DataDir d("documents_chain");
+  KeyRun r = run_keys(d.root(), "d<dump><Esc><dump><Esc>");
+  EXPECT_EQ(r.exit_code, 0);
+  ASSERT_EQ(r.screens.size(), 2u);
+  EXPECT_TRUE(has_row(r.screens[0], "Ewidencja dowodów wewnętrznych")) << screen_text(r.screens[0]);
   EXPECT_TRUE(is_bare_menu(r.screens[1])) << screen_text(r.screens[1]);
-  // The documents chain ran before the box: its per-year tables of the
-  // working year were opened (and so made) in the firm's directory.
+  // The per-year tables of the working year were opened (and so made) in
+  // the firm's directory.
   EXPECT_TRUE(fs::exists(d.firm("DEMO") / "W3DOWO26.DBF"));
   EXPECT_TRUE(fs::exists(d.firm("DEMO") / "W3DOWE26.DBF"));
 }

@@ -63,6 +63,9 @@ std::string pesel(int serial) {
 TEST(PayrollRegistersEndToEnd, FirstLoadOfANewYearCreatesEveryKeyWithItsDefault) {
   DataDir dir("param_load");
   ASSERT_TRUE(dir.ok()) << dir.init_output();
+  // init imports the year's statutory parameters; a year without its file
+  // gets every key with the program's default.
+  std::filesystem::remove(dir.table("W3PAPL26.DBF"));
   auto run = dir.keys("pm<Down><Enter><Esc><Esc><Esc><Esc>");
   EXPECT_EQ(run.exit_code, 0);
   auto papl = dir.records("W3PAPL26.DBF");
@@ -97,7 +100,7 @@ TEST(PayrollRegistersEndToEnd, ParametersFormPagesKeysAndSaving) {
   ASSERT_EQ(run.screens.size(), 8u) << run.all();
   EXPECT_TRUE(has_row(run.screens[0], "Parametry płacowe 2026")) << dump(run.screens[0]);
   EXPECT_TRUE(has_row(run.screens[0], "strona 1/5"));
-  EXPECT_TRUE(has_row(run.screens[0], "111.25"));
+  EXPECT_TRUE(has_row(run.screens[0], "250.00"));  // the 2026 costs imported by init
   EXPECT_TRUE(has_row(run.screens[1], "strona 1/5")) << dump(run.screens[1]);
   EXPECT_TRUE(has_row(run.screens[2], "strona 2/5")) << dump(run.screens[2]);
   EXPECT_TRUE(has_row(run.screens[3], "Wartość musi być większa od zera !")) << dump(run.screens[3]);
@@ -118,7 +121,7 @@ TEST(PayrollRegistersEndToEnd, ParametersFormPagesKeysAndSaving) {
   EXPECT_EQ(esc.exit_code, 0);
   const auto after_esc = dir.records("W3PAPL26.DBF");
   ASSERT_NE(find_where(after_esc, "K3", "1"), nullptr);
-  EXPECT_EQ(find_where(after_esc, "K3", "1")->at("DO"), "111.25");
+  EXPECT_EQ(find_where(after_esc, "K3", "1")->at("DO"), "250.00");
   std::string set_year = "/usr/bin/python3 " SKOLVARIN_SOURCE_DIR "/tests/payroll_registers/set_settings_field.py " +
                          (dir.data() / "wspolne" / "W3PABVKA.DBF").string() + " 3 IN 2011";
   ASSERT_EQ(std::system(set_year.c_str()), 0);
@@ -216,7 +219,7 @@ TEST(PayrollRegistersEndToEnd, EmployeeWithEveryPagePeselSwitchAndFamilyAllowanc
   EXPECT_EQ(recs[0]["KTU"], "011000");
   EXPECT_EQ(recs[0]["ZKO"], "31-100");
   EXPECT_EQ(recs[0]["ZMI"], "Tarnów");
-  EXPECT_EQ(recs[0]["KUZ"], "111.25");
+  EXPECT_EQ(recs[0]["KUZ"], "250.00");  // the year's monthly costs
   EXPECT_EQ(recs[0]["REK"], "1");
 
   // Family allowance for 5 persons: 2 x 48 + 64 + 2 x 68.
@@ -379,7 +382,7 @@ TEST(PayrollRegistersEndToEnd, FormAndImportGiveANewPersonTheSameStartValues) {
                         "CKU", "OOZ", "UBC", "UBS", "UBZ", "FPU", "FGU", "GOS", "PDG", "TID", "PLE", "REK", "BRG"})
     EXPECT_EQ(a[0][f], b[0][f]) << f;
   EXPECT_EQ(b[0]["DAP"], "20260201");
-  EXPECT_EQ(a[0]["KUZ"], "111.25");
+  EXPECT_EQ(a[0]["KUZ"], "250.00");
 }
 
 TEST(PayrollRegistersEndToEnd, EmployeesAsAPickListOfTheFund) {
