@@ -243,6 +243,7 @@ int list_firms(HostContext& ctx, std::vector<FirmRecord>& firms, std::string& er
     f.catalogue_record = d4recno(h.data);
     f.short_name = f4trim(h.field("NAZ"));
     f.directory = f4trim(h.field("KAT"));
+    f.remark = f4trim(h.field("UWA"));
     firms.push_back(f);
   }
   close_table(firm_catalogue());
@@ -329,7 +330,8 @@ int save_firm(HostContext& ctx, FirmRecord& firm, std::string& error) {
   int rc = adding ? d4append_start(h.data) : d4go(h.data, firm.catalogue_record);
   rc |= f4assign(h.field("NAZ"), firm.short_name.c_str());
   rc |= f4assign(h.field("KAT"), firm.directory.c_str());
-  rc |= f4assign(h.field("UWA"), firm.name.c_str());
+  if (adding || firm.remark.empty()) firm.remark = firm.name;
+  rc |= f4assign(h.field("UWA"), firm.remark.c_str());
   rc |= adding ? d4append(h.data) : d4write(h.data);
   if (rc == 0 && adding) firm.catalogue_record = d4recno(h.data);
   close_table(firm_catalogue());
@@ -388,6 +390,22 @@ int delete_firm(HostContext& ctx, const std::string& short_name, std::string& er
   unlink((dir + "W3PAWL.DBF").c_str());
   rmdir(dir.c_str());
   return 0;
+}
+
+std::vector<TaxOffice> list_tax_offices(HostContext& ctx) {
+  std::vector<TaxOffice> out;
+  OpenRequest r;
+  r.default_tag = 1;  // KOD
+  if (open_table(&ctx, "W3USKA.DBF", r) != 0) {
+    ctx.error_code = 0;
+    return out;
+  }
+  TableHandles& h = handles("W3USKA.DBF");
+  for (int rc = d4top(h.data); rc == 0; rc = d4skip(h.data, 1))
+    if (!d4deleted(h.data))
+      out.push_back({static_cast<int>(f4long(h.field("KOD"))), f4trim(h.field("NAZ")), f4trim(h.field("MIA"))});
+  close_table(*find_table("W3USKA.DBF"));
+  return out;
 }
 
 std::vector<long> firms_of_user(HostContext& ctx, int user) {

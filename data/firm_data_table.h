@@ -40,6 +40,7 @@ struct FirmRecord {
   long catalogue_record = 0;  // record in W3KATA.DBF (0: not yet there)
   std::string short_name;     // NAZ, at most 20 characters, unique ignoring case
   std::string directory;      // KAT: a plain name under the firms' directory
+  std::string remark;         // UWA: what the catalogue says of the firm (its name for a new firm)
   std::string name, name2;
   std::string nip, regon;
   std::string street, house, flat, postcode, city, post_office, province, district, commune;
@@ -80,6 +81,14 @@ int save_firm(HostContext& ctx, FirmRecord& firm, std::string& error);
 // directory holds nothing but its firm data table; the directory itself is
 // removed with it.  -1 with `error` otherwise.
 int delete_firm(HostContext& ctx, const std::string& short_name, std::string& error);
+
+// The tax offices of W3USKA.DBF as "code  name" texts in code order, with
+// their codes.
+struct TaxOffice {
+  int code = 0;
+  std::string name, city;
+};
+std::vector<TaxOffice> list_tax_offices(HostContext& ctx);
 
 // The record numbers (in W3KATA.DBF) of the firms user `user` may open per
 // the firm access table W3KAPA.DBF.

@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "host/text/utf8.h"
+#include "host/ui/message_box.h"
 #include "host/ui/screen.h"
 
 namespace skolvarin::host {
@@ -216,6 +217,25 @@ void show_menu(Screen& s, int window, int prow, int pcol) {
   draw(s, window, *m);
 }
 
+namespace {
+
+// Bars running now: the first is the program's main menu.
+int bars_running = 0;
+
+struct BarDepth {
+  BarDepth() { ++bars_running; }
+  ~BarDepth() { --bars_running; }
+};
+
+// Esc on the main menu ends the program only when the user says so; once a
+// key script has run out nobody can answer, and the program just ends.
+bool leave_main_menu(Screen& s) {
+  if (bars_running > 1 || s.terminal().input_ended()) return true;
+  return show_message(s, 0, kLeaveQuestion, " Pytanie ", true) == 13;
+}
+
+}  // namespace
+
 int run_menu(Screen& s, int window, int remember, int start_item, int /*redraw*/) {
   Menu* m = s.menus().get(window);
   if (!m || m->items.empty()) return -1;
@@ -231,6 +251,7 @@ int run_menu(Screen& s, int window, int remember, int start_item, int /*redraw*/
   }
   place(s, window, *m, -1, -1);
   s.windows().show(window);
+  BarDepth depth;
   for (;;) {
     m = s.menus().get(window);  // a hot-key handler may have changed menus
     if (!m) return -1;
@@ -242,8 +263,10 @@ int run_menu(Screen& s, int window, int remember, int start_item, int /*redraw*/
     else if (key == k::Home) m->selected = 0;
     else if (key == k::End) m->selected = n - 1;
     else if (key == k::Enter || key == k::Down) pick = m->selected;
-    else if (key == k::Esc) return 27;
-    else if (int letter = hot_letter_of_key(key)) {
+    else if (key == k::Esc) {
+      if (leave_main_menu(s)) return 27;
+      continue;
+    } else if (int letter = hot_letter_of_key(key)) {
       int c = letter_choice(*m, letter);
       if (c >= 0) {
         m->selected = c;

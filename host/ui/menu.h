@@ -51,8 +51,12 @@ class MenuSet {
   int last_ = -1;
 };
 
+// The question Esc on the main menu (the outermost bar) asks first.
+inline constexpr const char* kLeaveQuestion = "Czy zakończyć pracę ?";
+
 // Runs a menu as n4activate does (see host/api/screen_api.h): returns 47
-// after an item's handler ran, 27 on Esc, -1 for a window that is no menu.
+// after an item's handler ran, 27 on Esc (on the
+// outermost bar only after the user confirmed kLeaveQuestion), -1 for a window that is no menu.
 int run_menu(Screen& screen, int window, int remember, int start_item, int redraw);
 
 // Shows a menu window at its place and draws its items (for tests and for

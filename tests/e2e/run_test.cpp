@@ -208,6 +208,14 @@ void expect_restored(const Tmux& t, const std::string& exit_line) {
   EXPECT_EQ(t.format("#{cursor_flag}"), "1\n");
 }
 
+// Esc on the main menu, answered "T" to "Czy zakończyć pracę ?".
+void leave(const Tmux& t) {
+  t.key("Escape");
+  ASSERT_TRUE(t.wait_for("Czy zakończyć pracę ?")) << t.screen();
+  t.type("T");
+  expect_restored(t, "EXIT=0");
+}
+
 TEST(FullScreen, RealMenuBarOpensAndLeavesCleanly) {
   if (!have_tmux()) GTEST_SKIP() << "tmux is not installed";
   std::string dir = temp_dir();
@@ -228,7 +236,11 @@ TEST(FullScreen, RealMenuBarOpensAndLeavesCleanly) {
   t.key("Escape");
   ASSERT_TRUE(t.wait_gone(" Kontrahenci ")) << t.screen();
   t.key("Escape");
-  expect_restored(t, "EXIT=0");
+  // Esc on the main menu asks first; "N" keeps the program running.
+  ASSERT_TRUE(t.wait_for("Czy zakończyć pracę ?")) << t.screen();
+  t.type("N");
+  ASSERT_TRUE(t.wait_gone("Czy zakończyć pracę ?")) << t.screen();
+  leave(t);
 }
 
 TEST(FullScreen, ProbeModuleDrawsPolishLettersAndBoxes) {
@@ -247,8 +259,7 @@ TEST(FullScreen, ProbeModuleDrawsPolishLettersAndBoxes) {
   EXPECT_TRUE(t.wait_for("│ Konta │")) << t.screen();
   t.key("Enter");
   EXPECT_TRUE(t.wait_for("wybrano Konta")) << t.screen();
-  t.key("Escape");
-  expect_restored(t, "EXIT=0");
+  leave(t);
 }
 
 TEST(FullScreen, ACrashingModuleLeavesTheTerminalUsable) {
@@ -332,8 +343,7 @@ TEST(FullScreen, ProgramGoesOnAfterResizing) {
   EXPECT_TRUE(t.wait_for("│ Konta │")) << t.screen();
   t.key("Escape");
   ASSERT_TRUE(t.wait_gone("│ Konta │")) << t.screen();
-  t.key("Escape");
-  expect_restored(t, "EXIT=0");
+  leave(t);
 }
 
 TEST(FullScreen, NoColorGivesAMonochromeScreen) {
@@ -351,8 +361,7 @@ TEST(FullScreen, NoColorGivesAMonochromeScreen) {
     bool reverse = bar.find("\x1b[7m") != std::string::npos;
     EXPECT_EQ(colour_background, !mono) << bar;
     EXPECT_EQ(reverse, mono) << bar;
-    t.key("Escape");
-    expect_restored(t, "EXIT=0");
+    leave(t);
   }
 }
 
