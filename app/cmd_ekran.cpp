@@ -187,7 +187,10 @@ int run_on(term::Terminal& terminal, HostContext& ctx, bool ask_firm, std::strin
       rc = -1;
     } else {
       screen.set_title(firm_title(ctx));
+      // A menu item is a register or an action: its menu id is its right.
+      host::set_menu_right_check([&ctx](int menu_id) { return pass_tab_test(&ctx, menu_id) != 0; });
       rc = run_module(&ctx, error);
+      host::set_menu_right_check(nullptr);
     }
   }
   ctx.screen = nullptr;

@@ -129,6 +129,11 @@ bool opens_submenu(Screen& s, const MenuItem& item) {
 
 Outcome run_pulldown(Screen& s, int window, int prow, int pcol, bool from_bar, Pending& pending);
 
+std::function<bool(int)>& right_check() {
+  static std::function<bool(int)> check;
+  return check;
+}
+
 // Chooses item i of menu m (shown in `window`).  Returns Chosen when a
 // handler is due (pending is set), else how the submenu ended.
 Outcome choose(Screen& s, int window, Menu& m, int i, Pending& pending) {
@@ -146,6 +151,10 @@ Outcome choose(Screen& s, int window, Menu& m, int i, Pending& pending) {
     return run_pulldown(s, *item.submenu, prow, pcol, m.bar, pending);
   }
   if (item.handler) {
+    if (right_check() && !right_check()(item.menu_id)) {
+      show_message(s, 2, "Brak uprawnień do tej funkcji !");
+      return Outcome::Escaped;
+    }
     pending.handler = item.handler;
     pending.code = item.code;
     return Outcome::Chosen;
@@ -202,6 +211,8 @@ Outcome run_pulldown(Screen& s, int window, int prow, int pcol, bool from_bar, P
 }
 
 }  // namespace
+
+void set_menu_right_check(std::function<bool(int)> check) { right_check() = std::move(check); }
 
 int bar_item_col(const Menu& menu, int i) {
   int col = 1;

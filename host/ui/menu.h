@@ -11,6 +11,7 @@
 // is shown; `selected` is always a valid item index when there are items.
 #pragma once
 
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -50,6 +51,11 @@ class MenuSet {
   std::map<int, Menu> menus_;
   int last_ = -1;
 };
+
+// The check of a user's right to a menu item (its menu id), asked before
+// the item's handler runs; a refused item tells "Brak uprawnień do tej
+// funkcji !" and runs nothing.  Unset: every item is allowed.
+void set_menu_right_check(std::function<bool(int menu_id)> check);
 
 // The question Esc on the main menu (the outermost bar) asks first.
 inline constexpr const char* kLeaveQuestion = "Czy zakończyć pracę ?";
