@@ -106,6 +106,25 @@ int tied_columns(const BROWSE* b) {
   return n;
 }
 
+// While the help line is composed, hot_keys only says whether a key would
+// run a menu item of the list (answered), and runs nothing.
+struct HotKeyProbe {
+  bool answered = false;
+  bool runs = false;
+};
+HotKeyProbe* g_probe = nullptr;
+
+// Whether `key` does something in the list: a key the register's hot-key
+// handler passes to hot_keys counts only when an item of the local menu
+// stands behind it; a key it handles itself counts.
+bool key_works(BROWSE* b, int key) {
+  HotKeyProbe probe;
+  g_probe = &probe;
+  int rest = b->hot_key(key);
+  g_probe = nullptr;
+  return probe.answered ? probe.runs : rest != key;
+}
+
 // The help line names the keys of the list: the function keys on the last
 // row, the moving keys on the row above it.  Keys that do nothing in this
 // list (no hot keys, a read-only or picker state, one order) are left out.
@@ -117,9 +136,9 @@ void set_help(BROWSE* b) {
   };
   if (b->picker) add("Enter-Wybierz");
   if (b->hot_key && !b->read_only && !b->picker) {
-    add("Ins-Dopisz");
-    add("F5-Zmień");
-    add("Del-Usuń");
+    if (key_works(b, k::Ins)) add("Ins-Dopisz");
+    if (key_works(b, k::F5)) add("F5-Zmień");
+    if (key_works(b, k::Del)) add("Del-Usuń");
   }
   if (b->edit_controls || b->text_controls) add("F2-Podgląd");
   if (b->stamp) add("Alt+I-Kto zmienił");
@@ -620,13 +639,15 @@ int hot_keys(int key, int add_code, int add_id, int modify_code, int modify_id, 
              FIELD4* stamp) {
   BROWSE* b = current_browse();
   auto run_id = [&](int id, int code) {
+    if (g_probe) g_probe->answered = true;
     if (id == 0 || code == 27 || !b) return 0;
     auto* s = screen();
     skolvarin::host::Menu* m = s ? s->menus().get(b->menu_window) : nullptr;
     if (!m) return 0;
     for (auto& it : m->items)
       if (it.menu_id == id && it.handler) {
-        it.handler(code);
+        if (g_probe) g_probe->runs = true;
+        else it.handler(code);
         return 0;
       }
     return 0;
