@@ -219,8 +219,20 @@ std::string status_line(BROWSE* b) {
   std::string st;
   if (b->read_only) st += " PODGLĄD ";
   if (b->filters) st += FilterStatusLine(b->filters);
-  std::string pos = s.empty ? std::string(" brak zapisów ")
-                            : " rek. " + std::to_string(s.cur) + " z " + std::to_string(d4reccount(b->data)) + " ";
+  std::string pos = " brak zapisów ";
+  if (!s.empty) {
+    // Counted as the list shows them: in its order, without deleted
+    // records and records the filters leave out.
+    long place = 0, shown = 0;
+    X4FILTER walk;
+    x4init(&walk, b->data, s.scan.filter, s.scan.arg);
+    for (int rc = x4top(&walk); rc == 0; rc = x4skip(&walk, 1)) {
+      ++shown;
+      if (d4recno(b->data) == s.cur) place = shown;
+    }
+    x4go(&s.scan, s.cur);
+    pos = " rek. " + std::to_string(place) + " z " + std::to_string(shown) + " ";
+  }
   return st + "|" + pos;
 }
 
@@ -678,8 +690,11 @@ int browse_szukaj(const char* prompt, int width, TAG4* tag) {
     d4tag_select(b->data, tag);
   }
   int rc = x4seek(&s.scan, value.c_str());
-  if (rc == r4eof || rc < 0) {
-    if (x4bottom(&s.scan) != r4success) return 0;
+  if (rc != r4success) {
+    // No record holds the text: the list says so and stays where it was.
+    if (!s.empty) x4go(&s.scan, s.cur);
+    inform("Nie znaleziono: " + std::string(skolvarin::text::trim(value)));
+    return 0;
   }
   s.cur = d4recno(b->data);
   s.cur_row = 0;

@@ -66,5 +66,33 @@ TEST_F(ListDefects, HelpLineOffersOnlyKeysThatWork) {
   }
 }
 
+bool has(const Dump& d, const std::string& text) {
+  for (const std::string& row : d)
+    if (row.find(text) != std::string::npos) return true;
+  return false;
+}
+
+TEST_F(ListDefects, CounterCountsTheRowsTheListShows) {
+  // Descriptions: three records added, the middle one deleted.
+  auto d = run("oo<Enter><Ins>AAA<Enter>opis a<F2><Ins>BBB<Enter>opis b<F2><Ins>CCC<Enter>opis c<F2><dump>"
+               "<Home><Down><Del>T<dump><Esc><Esc><Esc>T");
+  ASSERT_EQ(d.size(), 2u);
+  for (const char* row : {"║ AAA   opis a", "║ BBB   opis b", "║ CCC   opis c", "| rek. 3 z 3 "})
+    EXPECT_TRUE(has(d[0], row)) << row;
+  EXPECT_FALSE(has(d[1], "BBB"));
+  EXPECT_TRUE(has(d[1], "| rek. 2 z 2 ")) << "CCC is the second of two rows, though record 3 of the table";
+}
+
+TEST_F(ListDefects, SearchForAMissingTextSaysSoAndStays) {
+  // Contractors searched by the code of the name.
+  auto d = run("ok<Ins><Enter>X<Enter>ALFA<F2><Ins><Enter>X<Enter>BETA<F2><Home>"
+               "s<Home><Down><Enter>ZZZ<Enter><dump><Enter><dump>s<Home><Down><Enter>BE<Enter><dump><Esc><Esc><Esc>T");
+  ASSERT_EQ(d.size(), 3u);
+  EXPECT_TRUE(has(d[0], "Nie znaleziono: ZZZ"));
+  EXPECT_TRUE(has(d[1], "| rek. 1 z 2 ")) << "the list stays on ALFA";
+  EXPECT_FALSE(has(d[2], "Nie znaleziono"));
+  EXPECT_TRUE(has(d[2], "| rek. 2 z 2 ")) << "BETA found";
+}
+
 }  // namespace
 }  // namespace skolvarin
