@@ -12,7 +12,7 @@ namespace skolvarin::frame {
 namespace {
 
 // What the keys at menu level do, on the help line under the menus.
-constexpr const char* kMenuHelpLine = "Shift+F2-Notatki  Shift+F3-Firma  Shift+F4-Rok  Esc-Koniec";
+constexpr const char* kMenuHelpLine = "F1-Pomoc  Shift+F2-Notatki  Shift+F3-Firma  Shift+F4-Rok  Esc-Koniec";
 
 void unbind_hot_keys(const MenuHost& menus) {
   menus.set_key(keys::ShiftF2, nullptr);

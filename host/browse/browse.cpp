@@ -142,6 +142,7 @@ void set_help(BROWSE* b) {
   }
   if (b->edit_controls || b->text_controls) add("F2-Podgląd");
   if (b->stamp) add("Alt+I-Kto zmienił");
+  add("F1-Pomoc");
   add("Esc-Wyjście");
   set_fun_help(h.c_str());
   std::string moves = "↑↓ PgUp PgDn Home End-Przewijanie";

@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "host/text/utf8.h"
+#include "host/ui/help.h"
 #include "host/ui/message_box.h"
 #include "host/ui/screen.h"
 
@@ -121,7 +122,24 @@ enum class Outcome { Chosen, Escaped, Left, Right };
 struct Pending {
   MenuHandler handler = nullptr;
   int code = -1;
+  int menu_id = 0;
 };
+
+// The highlighted item's id becomes the help id when it has a text; a
+// register's local menu (items without texts) leaves the register's.
+void note_help_id(Screen& s, int id) {
+  if (has_help_text(id) || s.help_id() == 0) s.set_help_id(id);
+}
+
+// Runs the chosen item's handler with its menu id as the help id; a local
+// menu item of a register (whose help id is the register's) keeps it.
+void run_pending(Screen& s, const Pending& p) {
+  int outer = s.help_id();
+  bool keep = outer != 0 && !has_help_text(p.menu_id);
+  s.push_help_id(keep ? outer : p.menu_id);
+  p.handler(p.code);
+  s.pop_help_id();
+}
 
 bool opens_submenu(Screen& s, const MenuItem& item) {
   return item.submenu != nullptr && s.menus().get(*item.submenu) != nullptr;
@@ -156,6 +174,7 @@ Outcome choose(Screen& s, int window, Menu& m, int i, Pending& pending) {
       return Outcome::Escaped;
     }
     pending.handler = item.handler;
+    pending.menu_id = item.menu_id;
     pending.code = item.code;
     return Outcome::Chosen;
   }
@@ -172,6 +191,7 @@ Outcome run_pulldown(Screen& s, int window, int prow, int pcol, bool from_bar, P
   Outcome result = Outcome::Escaped;
   for (;;) {
     draw(s, window, *m);
+    note_help_id(s, m->items[static_cast<size_t>(m->selected)].menu_id);
     int key = s.menu_key();
     int pick = -2;
     if (key == k::Up) m->selected = (m->selected + n - 1) % n;
@@ -257,7 +277,7 @@ int run_menu(Screen& s, int window, int remember, int start_item, int /*redraw*/
   if (!m->bar) {
     Outcome o = run_pulldown(s, window, -1, -1, false, pending);
     if (o != Outcome::Chosen) return 27;
-    pending.handler(pending.code);
+    run_pending(s, pending);
     return 47;
   }
   place(s, window, *m, -1, -1);
@@ -267,6 +287,7 @@ int run_menu(Screen& s, int window, int remember, int start_item, int /*redraw*/
     m = s.menus().get(window);  // a hot-key handler may have changed menus
     if (!m) return -1;
     draw(s, window, *m);
+    note_help_id(s, m->items[static_cast<size_t>(m->selected)].menu_id);
     int key = s.menu_key();
     int pick = -2;
     if (key == k::Left) m->selected = (m->selected + n - 1) % n;
@@ -290,7 +311,7 @@ int run_menu(Screen& s, int window, int remember, int start_item, int /*redraw*/
       pick = -2;
       if (o == Outcome::Chosen) {
         draw(s, window, *m);
-        pending.handler(pending.code);
+        run_pending(s, pending);
         return 47;
       }
       if (o == Outcome::Left || o == Outcome::Right) {

@@ -94,5 +94,29 @@ TEST_F(ListDefects, SearchForAMissingTextSaysSoAndStays) {
   EXPECT_TRUE(has(d[2], "| rek. 2 z 2 ")) << "BETA found";
 }
 
+TEST_F(ListDefects, F1ShowsTheHelpOfWhereTheUserIs) {
+  auto d = run("<F1><dump><Esc>o<F1><dump><Esc>k<F1><dump><Esc><Ins><F1><dump><Esc><Esc><Enter><Esc><F1><dump>"
+               "<Esc><Esc><Esc><Esc>T");
+  ASSERT_EQ(d.size(), 5u);
+  struct Expect {
+    const char* where;
+    const char* text;
+  };
+  const Expect expect[] = {{"main bar on Płace", "PŁACE - lista płac"},
+                           {"Pomocnicze on Konta", "KONTA - plan kont"},
+                           {"contractors' list", "KONTRAHENCI - dostawcy"},
+                           {"contractors' form", "KONTRAHENCI - dostawcy"},
+                           {"after the local menu", "KONTRAHENCI - dostawcy"}};
+  for (size_t i = 0; i < 5; ++i) {
+    EXPECT_TRUE(has(d[i], " Pomoc ")) << expect[i].where;
+    EXPECT_TRUE(has(d[i], expect[i].text)) << expect[i].where;
+  }
+  // The help lines name F1.
+  auto lines = run("<dump>ok<dump><Esc><Esc><Esc>T");
+  ASSERT_EQ(lines.size(), 2u);
+  EXPECT_EQ(lines[0].back().rfind("F1-Pomoc", 0), 0u) << lines[0].back();
+  EXPECT_NE(lines[1].back().find("F1-Pomoc"), std::string::npos) << lines[1].back();
+}
+
 }  // namespace
 }  // namespace skolvarin
