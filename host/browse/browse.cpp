@@ -141,7 +141,7 @@ void set_help(BROWSE* b) {
     if (key_works(b, k::Del)) add("Del-Usuń");
   }
   if (b->edit_controls || b->text_controls) add("F2-Podgląd");
-  if (b->stamp) add("Alt+I-Kto zmienił");
+  if (b->stamp) add("Alt+I-Zmiana");
   add("F1-Pomoc");
   add("Esc-Wyjście");
   set_fun_help(h.c_str());

@@ -120,3 +120,22 @@ TEST_F(ListDefects, F1ShowsTheHelpOfWhereTheUserIs) {
 
 }  // namespace
 }  // namespace skolvarin
+
+namespace skolvarin {
+namespace {
+
+TEST_F(ListDefects, CharactersMazoviaLacksAreStoredAsAsciiAndTheFormShowsIt) {
+  auto d = run("oo<Enter><Ins>AAA<Enter>A – „B” … 5 €<Enter><dump><F2><dump><Esc><Esc><Esc>T");
+  ASSERT_EQ(d.size(), 2u);
+  EXPECT_TRUE(has(d[0], "opis......A - \"B\" ... 5 EUR")) << "the form, after the field was left";
+  EXPECT_TRUE(has(d[1], "║ AAA   A - \"B\" ... 5 EUR")) << "the list";
+  std::string dbf = read_file(dir_ + "/firmy/DEMO/W3OPIS.DBF");
+  EXPECT_NE(dbf.find("A - \"B\" ... 5 EUR"), std::string::npos);
+  EXPECT_EQ(dbf.find('?'), std::string::npos);
+  // Every help line of a list fits the 80 columns.
+  for (const Dump& s : run("oo<Enter><dump><Esc>ok<dump><Esc>ou<dump><Esc><Esc>T"))
+    EXPECT_NE(s.back().find("Esc-Wyjście"), std::string::npos) << s.back();
+}
+
+}  // namespace
+}  // namespace skolvarin
