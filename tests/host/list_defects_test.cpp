@@ -137,5 +137,16 @@ TEST_F(ListDefects, CharactersMazoviaLacksAreStoredAsAsciiAndTheFormShowsIt) {
     EXPECT_NE(s.back().find("Esc-Wyjście"), std::string::npos) << s.back();
 }
 
+TEST_F(ListDefects, DelClearsAFilterFieldAndF8ClearsThemAll) {
+  // Exchange rates: currency, from and to dates.
+  auto d = run("oyfEUR<Home><Del><dump>USD<Down>01012026<Down>31012026<dump><F8><dump><Esc><Esc><Esc><Esc>T");
+  ASSERT_EQ(d.size(), 3u);
+  EXPECT_TRUE(has(d[0], "║ waluta.........            ║")) << "Del empties the whole field";
+  EXPECT_TRUE(has(d[1], "║ od dnia........ 01-01-2026 ║"));
+  for (const char* row : {"║ waluta.........            ║", "║ od dnia........   -  -     ║", "║ do dnia........   -  -     ║"})
+    EXPECT_TRUE(has(d[2], row)) << row;
+  EXPECT_NE(d[2].back().find("Del-Wyczyść  F8-Wyczyść wszystkie"), std::string::npos) << d[2].back();
+}
+
 }  // namespace
 }  // namespace skolvarin
