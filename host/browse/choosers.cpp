@@ -13,17 +13,30 @@ namespace k = skolvarin::keys;
 
 namespace {
 
-int first_letter_hit(const std::vector<std::string>& items, int key, int from) {
-  if (key <= 32 || key >= 0x250) return -1;
-  std::string typed = sk::text::utf8_upper(sk::text::utf8_encode(std::u32string(1, static_cast<char32_t>(key))));
-  int n = static_cast<int>(items.size());
-  for (int step = 1; step <= n; ++step) {
-    int i = (from + step) % n;
-    std::string t(sk::text::trim(items[static_cast<size_t>(i)]));
-    // Items often start with their number ("3. DOST/NAB"): the key may be it.
-    if (sk::text::utf8_upper(std::string(sk::text::utf8_substr(t, 0, 1))) == typed) return i;
+// Type-to-search over a list of texts: `typed` (upper case) grows with
+// each letter; the first item from the top that starts with it is the hit.
+// A letter that extends no item starts a new search with itself.  -1: no hit.
+int typed_hit(const std::vector<std::string>& items, std::string& typed, int key) {
+  if (key == k::Backspace) {
+    if (!typed.empty()) typed = sk::text::utf8_substr(typed, 0, sk::text::utf8_length(typed) - 1);
+  } else if (key >= 32 && key < 0x250) {
+    typed += sk::text::utf8_upper(sk::text::utf8_encode(std::u32string(1, static_cast<char32_t>(key))));
+  } else {
+    return -1;
   }
-  return -1;
+  auto find = [&](const std::string& prefix) {
+    if (prefix.empty()) return -1;
+    for (size_t i = 0; i < items.size(); ++i)
+      if (sk::text::utf8_upper(std::string(sk::text::trim(items[i]))).rfind(prefix, 0) == 0) return static_cast<int>(i);
+    return -1;
+  };
+  int hit = find(typed);
+  if (hit < 0 && key != k::Backspace) {
+    typed = sk::text::utf8_upper(sk::text::utf8_encode(std::u32string(1, static_cast<char32_t>(key))));
+    hit = find(typed);
+    if (hit < 0) typed.clear();
+  }
+  return hit;
 }
 
 }  // namespace
@@ -43,6 +56,7 @@ int wybierz_z_listy(const std::vector<std::string>& items, int current, const ch
   int saved = w4select(win);
   w4activate(win);
   int cur = std::clamp(current, 0, n - 1), first = 0, result = -1;
+  std::string typed;
   for (;;) {
     if (cur < first) first = cur;
     if (cur >= first + h) first = cur - h + 1;
@@ -61,7 +75,9 @@ int wybierz_z_listy(const std::vector<std::string>& items, int current, const ch
     else if (key == k::Down) cur = (cur + 1) % n;
     else if (key == k::Home || key == k::PgUp) cur = 0;
     else if (key == k::End || key == k::PgDn) cur = n - 1;
-    else if (int hit = first_letter_hit(items, key, cur); hit >= 0) cur = hit;
+    else if (int hit = typed_hit(items, typed, key); hit >= 0) cur = hit;
+    if (key == k::Up || key == k::Down || key == k::Home || key == k::End || key == k::PgUp || key == k::PgDn)
+      typed.clear();
   }
   w4close(win);
   w4select(saved);
@@ -159,6 +175,7 @@ int pole_kodowane_fun(const CodedFieldChoice& choice, std::string& value) {
   w4activate(win);
   set_fun_help("Enter-Wybierz  Esc-Wyjście");
   int cur_row = 0, result = k::Esc;
+  std::string typed;  // type-to-search in the list's order (its tag)
   for (;;) {
     x4go(&scan, cur);
     int above = 0;
@@ -197,7 +214,23 @@ int pole_kodowane_fun(const CodedFieldChoice& choice, std::string& value) {
       if (x4top(&scan) == r4success) cur = d4recno(d), cur_row = 0;
     } else if (key == k::End) {
       if (x4bottom(&scan) == r4success) cur = d4recno(d), cur_row = h - 1;
+    } else if (choice.tag && ((key > 32 && key < 0x250) || key == k::Backspace || (key == ' ' && !typed.empty()))) {
+      std::string next = typed;
+      if (key == k::Backspace) {
+        if (!next.empty()) next = sk::text::utf8_substr(next, 0, sk::text::utf8_length(next) - 1);
+      } else {
+        next += sk::text::utf8_upper(sk::text::utf8_encode(std::u32string(1, static_cast<char32_t>(key))));
+      }
+      if (!next.empty() && x4seek(&scan, next.c_str()) == r4success) {
+        typed = next;
+        cur = d4recno(d);
+        cur_row = h / 2;
+      } else if (next.empty()) {
+        typed.clear();
+      }
+      x4go(&scan, cur);
     }
+    if (step || key == k::Home || key == k::End) typed.clear();
   }
   remove_fun_help();
   w4close(win);

@@ -27,7 +27,7 @@ class ListDefects : public ::testing::Test {
   }
   std::vector<Dump> run(const std::string& keys) {
     { std::ofstream(dir_ + "/keys.txt") << keys; }
-    run_command(program() + " --data " + dir_ + " --dzis 2026-03-02 --keys " + dir_ + "/keys.txt --screen " + dir_ +
+    run_command(program() + " --data " + dir_ + " --firma DEMO --dzis 2026-03-02 --keys " + dir_ + "/keys.txt --screen " + dir_ +
                 "/screen.txt >/dev/null 2>&1");
     std::vector<Dump> dumps(1);
     std::string text = read_file(dir_ + "/screen.txt"), line;
@@ -146,6 +146,22 @@ TEST_F(ListDefects, DelClearsAFilterFieldAndF8ClearsThemAll) {
   for (const char* row : {"║ waluta.........            ║", "║ od dnia........   -  -     ║", "║ do dnia........   -  -     ║"})
     EXPECT_TRUE(has(d[2], row)) << row;
   EXPECT_NE(d[2].back().find("Del-Wyczyść  F8-Wyczyść wszystkie"), std::string::npos) << d[2].back();
+}
+
+TEST_F(ListDefects, F4ListOpensOnTheCurrentValueAndSearchesAsTheUserTypes) {
+  ASSERT_EQ(run_command(program() + " firma dodaj --skrot B --nazwa B --katalog B --urzad 1471 --data " + dir_ +
+                        " >/dev/null")
+                .status,
+            0);
+  const std::string to_office = "<S-F3><Home><F3>" + std::string("<Down><Down><Down><Down><Down><Down><Down><Down><Down><Down><Down>");
+  // F4 and Enter at once keep the office the field holds.
+  run(to_office + "<F4><Enter><F2><Esc><Esc>T");
+  std::string list = run_command(program() + " firma lista --json --data " + dir_).out;
+  EXPECT_NE(list.find("\"urzad\": 1471,"), std::string::npos) << list;
+  // Typing "OPO" goes to the first office whose name starts so.
+  run(to_office + "<F4>OPO<Enter><F2><Esc><Esc>T");
+  list = run_command(program() + " firma lista --json --data " + dir_).out;
+  EXPECT_NE(list.find("\"urzad_nazwa\": \"OPOLSKI URZĄD SKARBOWY W OPOLU\""), std::string::npos) << list;
 }
 
 }  // namespace
