@@ -164,5 +164,12 @@ TEST_F(ListDefects, F4ListOpensOnTheCurrentValueAndSearchesAsTheUserTypes) {
   EXPECT_NE(list.find("\"urzad_nazwa\": \"OPOLSKI URZĄD SKARBOWY W OPOLU\""), std::string::npos) << list;
 }
 
+TEST_F(ListDefects, PrintoutIsNamedByItsRegister) {
+  run("oyr<F2><Esc><Esc><Esc><Esc><Esc>T");
+  std::string dir = dir_ + "/firmy/DEMO/wydruki/";
+  EXPECT_FALSE(read_file(dir + "KURSY_WALUT_20260302_001.pdf").empty());
+  EXPECT_NE(read_file(dir + "KURSY_WALUT_20260302_001.txt").find("Kursy walut"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace skolvarin
