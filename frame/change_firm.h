@@ -1,8 +1,9 @@
 // Change of firm (Shift+F3 at menu level).
 //
 // Does nothing while any table is open.  Otherwise the current directory is
-// remembered and the user picks a firm of the firm catalogue W3KATA.DBF
-// (host's coded-field list, in name order, opened on the current firm).
+// remembered and the user picks a firm in the firm catalogue screen
+// (firm_catalogue_screen below: W3KATA.DBF in short-name order, opened on
+// the current firm).
 // The list shows the firms he may enter: every firm when his rights allow
 // right 2, else those the firm access table W3KAPA.DBF grants him (a record
 // with WM = the firm's record number and JK = the current user).  The firm's
