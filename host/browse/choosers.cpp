@@ -1,6 +1,7 @@
 // Choosers: the T/N pop-up, the " WYBIERZ " list of texts, and the
 // coded-field list over a table.
 #include <algorithm>
+#include <set>
 
 #include "host/text/utf8.h"
 #include "host/browse/browse_internal.h"
@@ -119,13 +120,35 @@ namespace {
 
 struct CodedScan {
   const CodedFieldChoice* choice;
+  // Records that repeat the code of the row before them: choosing them
+  // would give the same value, so the list shows each code once.
+  std::set<long> repeats;
+  std::set<long> grouped;  // first records of codes that stand for several
 };
 
 int coded_pass(void* arg) {
-  auto* c = static_cast<CodedScan*>(arg)->choice;
+  auto* scan = static_cast<CodedScan*>(arg);
+  auto* c = scan->choice;
   if (d4deleted(c->data)) return r4ignore;
   if (c->row_check && c->row_check() != ROW_PASSES) return r4ignore;
+  if (scan->repeats.count(d4recno(c->data))) return r4ignore;
   return r4keep;
+}
+
+void find_repeats(CodedScan& arg, X4FILTER& scan) {
+  std::string last;
+  long first_of_last = 0;
+  for (int rc = x4top(&scan); rc == r4success; rc = x4skip(&scan, 1)) {
+    std::string code = field_display(arg.choice->code);
+    long rec = d4recno(arg.choice->data);
+    if (first_of_last && code == last) {
+      arg.repeats.insert(rec);
+      arg.grouped.insert(first_of_last);
+    } else {
+      last = code;
+      first_of_last = rec;
+    }
+  }
 }
 
 std::string coded_row(const CodedFieldChoice& c) {
@@ -146,9 +169,10 @@ int pole_kodowane_fun(const CodedFieldChoice& choice, std::string& value) {
   if (!d || !choice.code) return -1;
   TAG4* saved_tag = d4tag_selected(d);
   if (choice.tag) d4tag_select(d, choice.tag);
-  CodedScan arg{&choice};
+  CodedScan arg{&choice, {}, {}};
   X4FILTER scan;
   x4init(&scan, d, coded_pass, &arg);
+  find_repeats(arg, scan);
   if (x4top(&scan) != r4success) {
     warn("Brak danych do wyboru !");
     d4tag_select(d, saved_tag);
@@ -185,7 +209,9 @@ int pole_kodowane_fun(const CodedFieldChoice& choice, std::string& value) {
     w4clear(0);
     for (int r = 0; r < h; ++r) {
       long rec = d4recno(d);
-      put_text(r, 0, sk::text::utf8_pad_right(" " + coded_row(choice), static_cast<size_t>(w)), rec == cur ? 1 : 0);
+      std::string row = coded_row(choice);
+      if (arg.grouped.count(rec)) row = std::string(sk::text::trim_right(row)) + ", ...";
+      put_text(r, 0, sk::text::utf8_pad_right(" " + row, static_cast<size_t>(w)), rec == cur ? 1 : 0);
       if (x4skip(&scan, 1) != r4success) break;
     }
     x4go(&scan, cur);

@@ -171,5 +171,14 @@ TEST_F(ListDefects, PrintoutIsNamedByItsRegister) {
   EXPECT_NE(read_file(dir + "KURSY_WALUT_20260302_001.txt").find("Kursy walut"), std::string::npos);
 }
 
+TEST_F(ListDefects, CurrencyPickerListsEachCurrencyOnce) {
+  auto d = run("oyd<F4>EU<dump><Enter><dump><Esc><Esc><Esc><Esc><Esc>T");
+  ASSERT_EQ(d.size(), 2u);
+  int eur_rows = 0;
+  for (const std::string& row : d[0]) eur_rows += row.find("║ EUR ") != std::string::npos;
+  EXPECT_EQ(eur_rows, 1) << "one row for the euro, though many countries pay in it";
+  EXPECT_TRUE(has(d[1], "kod waluty......EUR"));
+}
+
 }  // namespace
 }  // namespace skolvarin
