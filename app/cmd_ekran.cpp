@@ -25,8 +25,15 @@
 #include "app/reference_import.h"
 #include "app/module_loader.h"
 #include "data/data_directory.h"
+#include "data/main_options.h"
+#include "data/module_state.h"
+#include "frame/change_firm.h"
 #include "host/api/book_api.h"
 #include "host/api/browse_api.h"
+#include "host/api/keys.h"
+#include "host/api/screen_api.h"
+#include "host/api/users.h"
+#include "host/core/errors.h"
 #include "host/term/key_script.h"
 #include "host/term/ncurses_terminal.h"
 #include "host/term/virtual_terminal.h"
@@ -73,16 +80,40 @@ namespace {
 constexpr int kRows = 25, kCols = 80;
 constexpr long kEscLimit = 10000;
 
-// The firm's name as the title line shows it: both lines joined.
+// The title line: the firm's name and the working year.
 std::string firm_title(const HostContext& ctx) {
-  std::string t(text::trim(ctx.firm_name1));
-  std::string second(text::trim(ctx.firm_name2));
-  if (!second.empty()) t += (t.empty() ? "" : " ") + second;
+  std::string t = frame::title_line(ctx.firm_name1, ctx.firm_name2, ctx.module_year, kCols);
   return t.empty() ? std::string("SKOLVARIN") : t;
 }
 
+// The working year of the run: --rok R is written to the main options (key
+// 3), where the module reads it; without it the year kept there stays (a
+// new data directory starts with the year of today's date).  `year` 0 only
+// reads it, for the title line.
+bool set_start_year(HostContext& ctx, int year, std::string& error) {
+  data::reset_state();
+  data::state().ctx = &ctx;
+  data::MainOptions options;
+  std::string saved_dir = ctx.current_dir;
+  int rc = data::load_main_options(ctx, options);
+  if (rc == 0 && year != 0) {
+    options.working_year = year;
+    rc = data::save_main_options(ctx, options);
+  }
+  if (year == 0) year = options.working_year;
+  ctx.current_dir = saved_dir;
+  ctx.error_code = 0;
+  data::reset_state();
+  if (rc != 0) {
+    error = "nie można zapisać roku roboczego w opcjach głównych";
+    return false;
+  }
+  ctx.module_year = year;
+  return true;
+}
+
 bool open_or_create(HostContext& ctx, const CommandLine& cl, std::string& error) {
-  if (data::open_data_directory(ctx, cl.data_dir, error)) return true;
+  if (data::open_data_directory(ctx, cl.data_dir, error, cl.firm)) return true;
   std::vector<std::string> created;
   error.clear();
   if (data::init_data_directory(ctx, cl.data_dir, created, error) != 0) return false;
@@ -103,20 +134,79 @@ int book_key(int) {
   return 0;
 }
 
+constexpr int kLoginTries = 3;
+
+// Asks who works when the data directory has more than one user or a
+// password; three wrong answers (or Esc) end the run, with a line in the
+// host log.  True with ctx's user set.
+bool login(HostContext& ctx) {
+  std::vector<HostUser> users = load_users(&ctx);
+  if (!login_needed(users)) return true;
+  std::string last_name;
+  for (int attempt = 1; attempt <= kLoginTries; ++attempt) {
+    int window = DefineWprowadzWindow(2, 40, " Logowanie ");
+    WidgetSet set;
+    ResetWigetsDefinition(&set);
+    Widget* name = DefineWigetEx(&set, 0, 1, "Użytkownik: ", 25, WIDGET_TEXT);
+    Widget* password = DefineWigetEx(&set, 1, 1, "Hasło .....: ", 25, WIDGET_SECRET);
+    WigetSetString(name, last_name.c_str());
+    int key = ActivateWindow(window, &set);
+    w4close(window);
+    last_name = name->value;
+    std::string typed = password->value;
+    FreeWigets(&set);
+    if (key != keys::F2) {
+      host::append_to_log(&ctx, "Logowanie przerwane; koniec pracy");
+      return false;
+    }
+    const HostUser* u = find_user(users, last_name);
+    if (u && password_matches(typed, u->hash)) {
+      ctx.user_number = u->number;
+      ctx.user_name = u->name;
+      host::append_to_log(&ctx, "Zalogowano użytkownika " + u->name);
+      return true;
+    }
+    if (attempt < kLoginTries) MessageWindow(2, 0, "Błędna nazwa użytkownika lub hasło", 0);
+  }
+  host::append_to_log(&ctx, "Trzy błędne próby logowania (użytkownik " + last_name + "); koniec pracy");
+  MessageWindow(3, 0, "Trzy błędne próby logowania - koniec pracy", 0);
+  return false;
+}
+
 // Runs the module on a terminal; a load failure comes back in `error` so
 // the caller can print it once the terminal is given back.
-int run_on(term::Terminal& terminal, HostContext& ctx, std::string& error) {
+int run_on(term::Terminal& terminal, HostContext& ctx, bool ask_firm, std::string& error) {
   host::Screen screen(terminal);
   host::ScreenBinding binding(screen);
   ctx.screen = &screen;
   ctx.title_window = screen.title_window();
   host::set_run_context(&ctx);
   screen.set_title(firm_title(ctx));
-  g_book_ctx = &ctx;
-  g4set_key_to(keys::alt('k'), book_key);
-  int rc = run_module(&ctx, error);
-  g4set_key_to(keys::alt('k'), nullptr);
-  g_book_ctx = nullptr;
+  int rc = 0;
+  if (!login(ctx)) {
+    error = "logowanie nieudane";
+    rc = -1;
+  } else {
+    // The host's firm choice works on its own copy of the module's tables.
+    data::reset_state();
+    data::state().ctx = &ctx;
+    int firm = frame::start_firm(&ctx, ask_firm);
+    data::reset_state();
+    if (firm < 0) {
+      error = "użytkownik " + ctx.user_name + " nie ma dostępu do żadnej firmy";
+      rc = -1;
+    } else {
+      screen.set_title(firm_title(ctx));
+      // A menu item is a register or an action: its menu id is its right.
+      host::set_menu_right_check([&ctx](int menu_id) { return pass_tab_test(&ctx, menu_id) != 0; });
+      g_book_ctx = &ctx;
+      g4set_key_to(keys::alt('k'), book_key);
+      rc = run_module(&ctx, error);
+      g4set_key_to(keys::alt('k'), nullptr);
+      g_book_ctx = nullptr;
+      host::set_menu_right_check(nullptr);
+    }
+  }
   ctx.screen = nullptr;
   host::set_run_context(nullptr);
   return rc < 0 && !error.empty() ? 1 : 0;
@@ -159,6 +249,14 @@ int run_ekran(const CommandLine& cl) {
     std::fprintf(stderr, "skolvarin: %s\n", error.c_str());
     return 1;
   }
+  if (cl.year != 0 && (cl.year < 1990 || cl.year > 2100)) {
+    std::fprintf(stderr, "skolvarin: --rok: rok roboczy musi leżeć między 1990 a 2100\n");
+    return 2;
+  }
+  if (!set_start_year(ctx, cl.year, error)) {
+    std::fprintf(stderr, "skolvarin: %s\n", error.c_str());
+    return 1;
+  }
 
   if (have_keys) {
     term::VirtualTerminal terminal(kRows, kCols);
@@ -173,7 +271,7 @@ int run_ekran(const CommandLine& cl) {
                    "naciśnięć Esc; przerywam\n",
                    kEscLimit);
     });
-    int rc = run_on(terminal, ctx, error);
+    int rc = run_on(terminal, ctx, cl.firm.empty(), error);
     if (!error.empty()) std::fprintf(stderr, "skolvarin: %s\n", error.c_str());
     return rc;
   }
@@ -183,7 +281,7 @@ int run_ekran(const CommandLine& cl) {
     std::fprintf(stderr, "skolvarin: %s\n", error.c_str());
     return 1;
   }
-  int rc = run_on(*terminal, ctx, error);
+  int rc = run_on(*terminal, ctx, cl.firm.empty(), error);
   terminal.reset();  // the terminal is given back before anything is printed
   if (!error.empty()) std::fprintf(stderr, "skolvarin: %s\n", error.c_str());
   return rc;

@@ -1,6 +1,8 @@
 #include "frame/change_firm.h"
 
+#include <algorithm>
 #include <array>
+#include <cstdlib>
 
 #include "data/data_directory.h"
 #include "data/field_text.h"
@@ -9,7 +11,9 @@
 #include "data/openers.h"
 #include "host/api/browse_api.h"
 #include "host/api/db_api.h"
+#include "host/api/keys.h"
 #include "host/api/screen_api.h"
+#include "host/api/text_api.h"
 
 namespace skolvarin::frame {
 
@@ -38,60 +42,24 @@ struct FirmPlace {
   }
 };
 
-// Whether the firm access table lets `user` enter the firm of catalogue
-// record `firm`.
-bool has_access(const data::TableHandles& access, long firm, int user) {
-  if (!access.open()) return false;
-  FIELD4* wm = access.field("WM");
-  FIELD4* jk = access.field("JK");
-  if (d4seek_double(access.data, static_cast<double>(firm)) != 0) return false;
-  do {
-    if (f4long(wm) != firm) return false;
-    if (f4int(jk) == user) return true;
-  } while (d4skip(access.data, 1) == 0);
-  return false;
-}
-
-// The catalogue's key of the firm the user works in now (the list opens
-// on it), or "" when no catalogue entry names its directory.
-std::string current_firm_key(const HostContext& ctx, const data::TableHandles& firms) {
-  FIELD4* naz = firms.field("NAZ");
-  FIELD4* kat = firms.field("KAT");
-  std::string key;
-  for (int rc = d4top(firms.data); rc == 0; rc = d4skip(firms.data, 1)) {
-    std::string dir = f4trim(kat);
-    if (!dir.empty() && data::firm_directory(ctx, dir) == ctx.firm_dir) {
-      key = catalogue_key(f4trim(naz));
-      break;
-    }
-  }
-  return key;
-}
-
-// Lets the user pick a firm he may enter; true with the catalogue on the
-// chosen record.
-bool pick_firm(HostContext* ctx, const data::TableHandles& firms, const data::TableHandles& access) {
-  const bool every_firm = pass_tab_test(ctx, kAllFirmsRight) != 0;
-  CodedFieldChoice choice;
-  choice.data = firms.data;
-  choice.tag = firms.tag(1);
-  choice.code = firms.field("NAZ");
-  choice.shown = {firms.field("NAZ"), firms.field("UWA")};
-  choice.title = RcQStr(kChooserTitle);
-  choice.row_check = [&] {
-    if (every_firm || has_access(access, d4recno(firms.data), ctx->user_number)) return ROW_PASSES;
-    return ROW_FAILS;
-  };
-  std::string value = current_firm_key(*ctx, firms);
-  // A list left at its end holds no record: nothing was chosen then.
-  return pole_kodowane_fun(choice, value) == 0 && !d4eof(firms.data);
+// The firms the user may open: all with right 2, else those the firm
+// access table grants him.
+std::vector<data::FirmRecord> firms_for_user(HostContext* ctx) {
+  std::vector<data::FirmRecord> all, mine;
+  std::string error;
+  data::list_firms(*ctx, all, error);
+  if (pass_tab_test(ctx, kAllFirmsRight) != 0) return all;
+  std::vector<long> granted = data::firms_of_user(*ctx, ctx->user_number);
+  for (const data::FirmRecord& f : all)
+    if (std::find(granted.begin(), granted.end(), f.catalogue_record) != granted.end()) mine.push_back(f);
+  return mine;
 }
 
 // Makes the chosen firm's directory the current one; true on success.
-bool enter_firm_directory(HostContext* ctx, const data::TableHandles& firms) {
-  std::string kat = firm_directory_from_kat(f4trim(firms.field("KAT")));
+bool enter_firm_directory(HostContext* ctx, const std::string& kat_value, const std::string& naz) {
+  std::string kat = firm_directory_from_kat(kat_value);
   if (kat.empty()) {
-    ErrLogMessage(kLogNoDirectory, f4trim(firms.field("NAZ")).c_str());
+    ErrLogMessage(kLogNoDirectory, naz.c_str());
     return false;
   }
   std::string dir = data::firm_directory(*ctx, kat);  // as the host resolves it
@@ -116,15 +84,22 @@ bool reload_firm_name(HostContext* ctx) {
   return true;
 }
 
+}  // namespace
+
 void show_title(HostContext* ctx) {
-  if (ctx->title_window < 0) return;
+  if (!ctx || ctx->title_window < 0) return;
   int previous = w4select(ctx->title_window);
   w4clear(0);
-  w4centre(0, firm_title(ctx->firm_name1, ctx->firm_name2, w4width()).c_str());
+  w4centre(0, title_line(ctx->firm_name1, ctx->firm_name2, data::working_year(ctx), w4width()).c_str());
   w4select(previous);
 }
 
-}  // namespace
+std::string title_line(std::string_view name1, std::string_view name2, int year, int width) {
+  if (year <= 0) return firm_title(name1, name2, width);
+  std::string tail = "  rok " + std::to_string(year);
+  int room = width - static_cast<int>(tail.size());
+  return firm_title(name1, name2, room < 0 ? 0 : room) + tail;
+}
 
 std::string firm_directory_from_kat(std::string_view kat) {
   std::string dir(data::trim_blanks(kat));
@@ -186,21 +161,213 @@ std::string catalogue_key(std::string_view name) {
   return out;
 }
 
+namespace {
+
+// Help line of the catalogue: the keys that change it only for a user who
+// may open every firm.
+constexpr const char* kCatalogueHelp = "Enter-Wybierz  Ins-Dopisz  F3-Popraw  Del-Usuń  Esc-Wyjście";
+constexpr const char* kCatalogueHelpChooseOnly = "Enter-Wybierz  Esc-Wyjście";
+
+std::string pad(const std::string& s, size_t width) {
+  std::string cut = data::cut_chars(s, static_cast<int>(width));
+  size_t chars = 0;
+  for (char c : cut) chars += (c & 0xC0) != 0x80;
+  return cut + std::string(width > chars ? width - chars : 0, ' ');
+}
+
+void warn_text(const std::string& text) { MessageWindow(2, 0, text.c_str(), 0); }
+
+// The F4 list of the tax offices; the code goes into the field.
+ChooserFunction office_chooser(HostContext* ctx) {
+  return [ctx](EditControl* ctrl) -> int {
+    std::vector<data::TaxOffice> offices = data::list_tax_offices(*ctx);
+    if (offices.empty()) {
+      warn_text("Brak tabeli urzędów skarbowych (skolvarin wzorce)");
+      return 27;
+    }
+    std::vector<std::string> items;
+    int current = 0, code = std::atoi(ctrl->buffer.c_str());
+    for (size_t i = 0; i < offices.size(); ++i) {
+      items.push_back(pad(offices[i].name, 54));
+      if (offices[i].code == code) current = static_cast<int>(i);
+    }
+    int c = wybierz_z_listy(items, current, " Urzędy skarbowe ");
+    if (c < 0) return 27;
+    ctrl->buffer = std::to_string(offices[static_cast<size_t>(c)].code);
+    return 0;
+  };
+}
+
+// The firm's form; true when the firm was written.
+bool edit_firm(HostContext* ctx, data::FirmRecord& f, bool adding) {
+  int window = DefineWprowadzWindow(15, 74, adding ? " Nowa firma " : " Dane firmy ");
+  if (window < 0) return false;
+  WidgetSet set;
+  ResetWigetsDefinition(&set);
+  auto text = [&](int row, int col, const char* label, int width, const std::string& value) {
+    Widget* w = DefineWigetEx(&set, row, col, label, width, WIDGET_TEXT);
+    WigetSetString(w, value.c_str());
+    return w;
+  };
+  Widget* short_name = text(0, 1, "Nazwa skrócona ..: ", 20, f.short_name);
+  Widget* directory = text(0, 42, "Katalog: ", 20, f.directory);
+  Widget* name = text(1, 1, "Nazwa ...........: ", 52, f.name);
+  Widget* name2 = text(2, 1, "                   ", 52, f.name2);
+  Widget* nip = text(3, 1, "NIP .............: ", 13, f.nip);
+  Widget* regon = text(3, 36, "REGON ..: ", 14, f.regon);
+  Widget* street = text(4, 1, "Ulica, dom, lokal: ", 20, f.street);
+  Widget* house = text(4, 41, "", 9, f.house);
+  Widget* flat = text(4, 51, "/ ", 9, f.flat);
+  Widget* postcode = text(5, 1, "Kod, miejscowość : ", 6, f.postcode);
+  Widget* city = text(5, 27, "", 25, f.city);
+  Widget* office = DefineWigetEx(&set, 6, 1, "Urząd skarbowy ..: ", 6, WIDGET_NUMBER, "999999");
+  WigetSetString(office, f.tax_office ? std::to_string(f.tax_office).c_str() : "");
+  office->chooser = office_chooser(ctx);
+  DefineWigetEx(&set, 7, 1, "                   ", 52, WIDGET_LABEL);
+  set.widgets.back()->label += f.tax_office_name;
+  Widget* books = DefineWigetEx(&set, 8, 1, "Ewidencja .......: ", 31, WIDGET_CHOICE);
+  books->choices = {"księga przychodów i rozchodów", "ewidencja ryczałtowa"};
+  WigetSetString(books, f.books == 'R' ? "2" : "1");
+  Widget* natural = DefineWigetEx(&set, 9, 1, "Osoba fizyczna ..: ", 1, WIDGET_YESNO);
+  WigetSetString(natural, f.natural_person == 'T' ? "T" : "N");
+  Widget* pesel = text(9, 36, "PESEL ..: ", 11, f.pesel);
+  Widget* surname = text(10, 1, "Nazwisko, imię ..: ", 30, f.payer_surname);
+  Widget* first = text(10, 51, "", 15, f.payer_first_name);
+  Widget* bank = text(11, 1, "Bank ............: ", 30, f.bank);
+  Widget* account = text(12, 1, "Rachunek (NRB) ..: ", 32, f.account);
+  DefineWigetEx(&set, 14, 1, "F4 na urzędzie: lista urzędów skarbowych", 1, WIDGET_LABEL);
+
+  bool saved = false;
+  for (;;) {
+    if (ActivateWindow(window, &set) != keys::F2) break;
+    data::FirmRecord n = f;
+    n.short_name = short_name->value;
+    n.directory = directory->value;
+    n.name = name->value;
+    n.name2 = name2->value;
+    n.nip = nip->value;
+    n.regon = regon->value;
+    n.street = street->value;
+    n.house = house->value;
+    n.flat = flat->value;
+    n.postcode = postcode->value;
+    n.city = city->value;
+    n.tax_office = static_cast<int>(WigetAsLong(office));
+    n.books = WigetAsLong(books) == 2 ? 'R' : 'K';
+    n.natural_person = natural->value == "T" ? 'T' : 'N';
+    n.pesel = pesel->value;
+    n.payer_surname = surname->value;
+    n.payer_first_name = first->value;
+    n.bank = bank->value;
+    n.account = account->value;
+    std::string error;
+    if (data::save_firm(*ctx, n, error) != 0) {
+      warn_text(error);
+      continue;  // the form comes back with what was typed
+    }
+    f = n;
+    saved = true;
+    break;
+  }
+  FreeWigets(&set);
+  w4close(window);
+  return saved;
+}
+
+}  // namespace
+
+bool firm_catalogue_screen(HostContext* ctx, data::FirmRecord& chosen) {
+  if (!ctx) return false;
+  const bool may_change = pass_tab_test(ctx, kAllFirmsRight) != 0;
+  std::vector<data::FirmRecord> firms = firms_for_user(ctx);
+  int cur = 0;
+  for (size_t i = 0; i < firms.size(); ++i)
+    if (data::firm_directory(*ctx, firms[i].directory) == ctx->firm_dir) cur = static_cast<int>(i);
+  const int width = 64;
+  int rows = std::min(15, w4screen_rows() - 8);
+  int top = (w4screen_rows() - rows - 2) / 2, left = (w4screen_cols() - width - 2) / 2;
+  int win = w4define(top, left, top + rows + 1, left + width + 1);
+  if (win < 0) return false;
+  w4border(win, 2);
+  std::string title = std::string(" ") + RcQStr(kChooserTitle) + " ";
+  w4title(win, title.c_str());
+  int saved_window = w4select(win);
+  w4activate(win);
+  set_fun_help(may_change ? kCatalogueHelp : kCatalogueHelpChooseOnly);
+  bool result = false;
+  int first = 0;
+  for (;;) {
+    int n = static_cast<int>(firms.size());
+    cur = n ? std::clamp(cur, 0, n - 1) : 0;
+    if (cur < first) first = cur;
+    if (cur >= first + rows) first = cur - rows + 1;
+    w4select(win);
+    w4attr(0);
+    w4clear(0);
+    if (n == 0) w4write(0, 1, may_change ? "Brak firm - Ins dopisuje nową" : "Brak firm dostępnych dla użytkownika");
+    for (int r = 0; r < rows && first + r < n; ++r) {
+      const data::FirmRecord& f = firms[static_cast<size_t>(first + r)];
+      w4attr(first + r == cur ? 1 : 0);
+      const std::string& about = f.remark.empty() ? f.name : f.remark;
+      w4write(r, 0, (" " + pad(f.short_name, 20) + " " + pad(about, width - 22)).c_str());
+    }
+    w4attr(0);
+    int key = g4char();
+    if (key == keys::Esc) break;
+    if (key == keys::Enter && n > 0) {
+      chosen = firms[static_cast<size_t>(cur)];
+      result = true;
+      break;
+    }
+    if (key == keys::Up && cur > 0) --cur;
+    else if (key == keys::Down && cur + 1 < n) ++cur;
+    else if (key == keys::Home || key == keys::PgUp) cur = key == keys::Home ? 0 : std::max(0, cur - rows);
+    else if (key == keys::End || key == keys::PgDn) cur = key == keys::End ? n - 1 : std::min(n - 1, cur + rows);
+    else if (may_change && (key == keys::Ins || (key == keys::F3 && n > 0))) {
+      bool adding = key == keys::Ins;
+      data::FirmRecord f = adding ? data::FirmRecord{} : firms[static_cast<size_t>(cur)];
+      if (edit_firm(ctx, f, adding)) {
+        firms = firms_for_user(ctx);
+        for (size_t i = 0; i < firms.size(); ++i)
+          if (firms[i].catalogue_record == f.catalogue_record) cur = static_cast<int>(i);
+      }
+    } else if (may_change && key == keys::Del && n > 0) {
+      const data::FirmRecord& f = firms[static_cast<size_t>(cur)];
+      if (data::firm_directory(*ctx, f.directory) == ctx->firm_dir) {
+        warn_text("Nie można usunąć firmy, w której się pracuje");
+        continue;
+      }
+      std::string q = "Usunąć firmę " + f.short_name + " ?";
+      if (MessageWindow(8, 0, q.c_str(), 0) == 27) continue;
+      std::string error;
+      if (data::delete_firm(*ctx, f.short_name, error) != 0) warn_text(error);
+      firms = firms_for_user(ctx);
+    } else if (key > 32 && key < 256 && n > 0) {
+      // A letter jumps to the next firm whose short name starts with it.
+      std::string letter = text::utf8_upper(std::string(1, static_cast<char>(key)));
+      for (int step = 1; step <= n; ++step) {
+        int i = (cur + step) % n;
+        if (text::utf8_upper(firms[static_cast<size_t>(i)].short_name).rfind(letter, 0) == 0) {
+          cur = i;
+          break;
+        }
+      }
+    }
+  }
+  remove_fun_help();
+  w4close(win);
+  w4select(saved_window);
+  return result;
+}
+
 int change_firm(HostContext* ctx) {
   if (!ctx || d4open_count(ctx) > 0) return 0;
   if (ChangeDir(ctx, nullptr, 14) != 0) return 0;
 
   const FirmPlace before = FirmPlace::of(*ctx);
-  bool changed = false;
-  if (data::open_w3kata(0) == 0) {
-    data::open_w3kapa(0);  // without it only a user with every right enters a firm
-    const data::TableHandles& firms = data::handles("W3KATA.DBF");
-    const data::TableHandles& access = data::handles("W3KAPA.DBF");
-    if (pick_firm(ctx, firms, access)) changed = enter_firm_directory(ctx, firms);
-    data::close_table(*data::find_table("W3KAPA.DBF"));
-    data::close_table(*data::find_table("W3KATA.DBF"));
-  }
-
+  data::FirmRecord chosen;
+  bool changed = firm_catalogue_screen(ctx, chosen) &&
+                 enter_firm_directory(ctx, chosen.directory, chosen.short_name);
   if (changed && reload_firm_name(ctx)) {
     show_title(ctx);
     return 1;
@@ -208,6 +375,25 @@ int change_firm(HostContext* ctx) {
   before.restore(*ctx);
   ChangeDir(ctx, nullptr, 15);
   return 0;
+}
+
+int start_firm(HostContext* ctx, bool asked) {
+  if (!ctx) return -1;
+  std::vector<data::FirmRecord> firms = firms_for_user(ctx);
+  if (firms.empty()) return -1;
+  bool current_allowed = false;
+  for (const data::FirmRecord& f : firms)
+    if (data::firm_directory(*ctx, f.directory) == ctx->firm_dir) current_allowed = true;
+  if (asked && firms.size() > 1) return change_firm(ctx) ? 1 : (current_allowed ? 0 : -1);
+  if (current_allowed) return 0;
+  // The firm opened by default is not his: the first of his firms instead.
+  const FirmPlace before = FirmPlace::of(*ctx);
+  if (enter_firm_directory(ctx, firms.front().directory, firms.front().short_name) && reload_firm_name(ctx)) {
+    show_title(ctx);
+    return 1;
+  }
+  before.restore(*ctx);
+  return -1;
 }
 
 }  // namespace skolvarin::frame

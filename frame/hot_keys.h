@@ -3,6 +3,9 @@
 //             year: "kartoteki"/"KAN"/6 at the main bar, "płace"/"PLA"/10
 //             inside the payroll bar.
 //   Shift+F3: change of firm; does nothing while any table is open.
+//   Shift+F4: change of the working year (1990 to 2100): asked in a small
+//             window, written to the main options (key 3), February and
+//             the VAT rates follow it, the title line shows it.
 #pragma once
 
 #include "host/api/context.h"
@@ -12,5 +15,11 @@ namespace skolvarin::frame {
 int register_notes_key(int key);
 int payroll_notes_key(int key);
 int change_firm_key(int key);
+int working_year_key(int key);
+
+inline constexpr int kFirstWorkingYear = 1990, kLastWorkingYear = 2100;
+// Makes `year` the working year as the key does without asking; -1 for a
+// year out of range (nothing changes) or when the options cannot be written.
+int set_working_year(HostContext* ctx, int year);
 
 }  // namespace skolvarin::frame

@@ -6,7 +6,7 @@ PACKAGES=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   libncurses-dev libxml2-dev libxml2-utils libcairo2-dev fonts-dejavu-core
   python3 python3-dbfread python3-dbf python3-stdnum python3-num2words
-  poppler-utils tmux iso-codes
+  poppler-utils tmux iso-codes libcrypt-dev
 )
 missing=()
 for p in "${PACKAGES[@]}"; do

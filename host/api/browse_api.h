@@ -510,6 +510,7 @@ inline constexpr int WIDGET_DATE = 2;    // a date (picture "DD-MM-CCYY" default
 inline constexpr int WIDGET_YESNO = 3;   // T/N (Space toggles, F4 chooses)
 inline constexpr int WIDGET_CHOICE = 4;  // one of `choices` (value: index + 1)
 inline constexpr int WIDGET_LABEL = 5;   // text shown only
+inline constexpr int WIDGET_SECRET = 6;  // free text shown as '*' (passwords)
 
 struct Widget {
   int row = 0, col = 0;       // of the label; the value follows it

@@ -106,6 +106,25 @@ int tied_columns(const BROWSE* b) {
   return n;
 }
 
+// While the help line is composed, hot_keys only says whether a key would
+// run a menu item of the list (answered), and runs nothing.
+struct HotKeyProbe {
+  bool answered = false;
+  bool runs = false;
+};
+HotKeyProbe* g_probe = nullptr;
+
+// Whether `key` does something in the list: a key the register's hot-key
+// handler passes to hot_keys counts only when an item of the local menu
+// stands behind it; a key it handles itself counts.
+bool key_works(BROWSE* b, int key) {
+  HotKeyProbe probe;
+  g_probe = &probe;
+  int rest = b->hot_key(key);
+  g_probe = nullptr;
+  return probe.answered ? probe.runs : rest != key;
+}
+
 // The help line names the keys of the list: the function keys on the last
 // row, the moving keys on the row above it.  Keys that do nothing in this
 // list (no hot keys, a read-only or picker state, one order) are left out.
@@ -117,12 +136,13 @@ void set_help(BROWSE* b) {
   };
   if (b->picker) add("Enter-Wybierz");
   if (b->hot_key && !b->read_only && !b->picker) {
-    add("Ins-Dopisz");
-    add("F5-Zmień");
-    add("Del-Usuń");
+    if (key_works(b, k::Ins)) add("Ins-Dopisz");
+    if (key_works(b, k::F5)) add("F5-Zmień");
+    if (key_works(b, k::Del)) add("Del-Usuń");
   }
   if (b->edit_controls || b->text_controls) add("F2-Podgląd");
-  if (b->stamp) add("Alt+I-Kto zmienił");
+  if (b->stamp) add("Alt+I-Zmiana");
+  add("F1-Pomoc");
   add("Esc-Wyjście");
   set_fun_help(h.c_str());
   std::string moves = "↑↓ PgUp PgDn Home End-Przewijanie";
@@ -200,8 +220,20 @@ std::string status_line(BROWSE* b) {
   std::string st;
   if (b->read_only) st += " PODGLĄD ";
   if (b->filters) st += FilterStatusLine(b->filters);
-  std::string pos = s.empty ? std::string(" brak zapisów ")
-                            : " rek. " + std::to_string(s.cur) + " z " + std::to_string(d4reccount(b->data)) + " ";
+  std::string pos = " brak zapisów ";
+  if (!s.empty) {
+    // Counted as the list shows them: in its order, without deleted
+    // records and records the filters leave out.
+    long place = 0, shown = 0;
+    X4FILTER walk;
+    x4init(&walk, b->data, s.scan.filter, s.scan.arg);
+    for (int rc = x4top(&walk); rc == 0; rc = x4skip(&walk, 1)) {
+      ++shown;
+      if (d4recno(b->data) == s.cur) place = shown;
+    }
+    x4go(&s.scan, s.cur);
+    pos = " rek. " + std::to_string(place) + " z " + std::to_string(shown) + " ";
+  }
   return st + "|" + pos;
 }
 
@@ -631,13 +663,15 @@ int hot_keys(int key, int add_code, int add_id, int modify_code, int modify_id, 
              FIELD4* stamp) {
   BROWSE* b = current_browse();
   auto run_id = [&](int id, int code) {
+    if (g_probe) g_probe->answered = true;
     if (id == 0 || code == 27 || !b) return 0;
     auto* s = screen();
     skolvarin::host::Menu* m = s ? s->menus().get(b->menu_window) : nullptr;
     if (!m) return 0;
     for (auto& it : m->items)
       if (it.menu_id == id && it.handler) {
-        it.handler(code);
+        if (g_probe) g_probe->runs = true;
+        else it.handler(code);
         return 0;
       }
     return 0;
@@ -668,8 +702,11 @@ int browse_szukaj(const char* prompt, int width, TAG4* tag) {
     d4tag_select(b->data, tag);
   }
   int rc = x4seek(&s.scan, value.c_str());
-  if (rc == r4eof || rc < 0) {
-    if (x4bottom(&s.scan) != r4success) return 0;
+  if (rc != r4success) {
+    // No record holds the text: the list says so and stays where it was.
+    if (!s.empty) x4go(&s.scan, s.cur);
+    inform("Nie znaleziono: " + std::string(skolvarin::text::trim(value)));
+    return 0;
   }
   s.cur = d4recno(b->data);
   s.cur_row = 0;

@@ -1,6 +1,7 @@
 // Choosers: the T/N pop-up, the " WYBIERZ " list of texts, and the
 // coded-field list over a table.
 #include <algorithm>
+#include <set>
 
 #include "host/text/utf8.h"
 #include "host/browse/browse_internal.h"
@@ -13,17 +14,30 @@ namespace k = skolvarin::keys;
 
 namespace {
 
-int first_letter_hit(const std::vector<std::string>& items, int key, int from) {
-  if (key <= 32 || key >= 0x250) return -1;
-  std::string typed = sk::text::utf8_upper(sk::text::utf8_encode(std::u32string(1, static_cast<char32_t>(key))));
-  int n = static_cast<int>(items.size());
-  for (int step = 1; step <= n; ++step) {
-    int i = (from + step) % n;
-    std::string t(sk::text::trim(items[static_cast<size_t>(i)]));
-    // Items often start with their number ("3. DOST/NAB"): the key may be it.
-    if (sk::text::utf8_upper(std::string(sk::text::utf8_substr(t, 0, 1))) == typed) return i;
+// Type-to-search over a list of texts: `typed` (upper case) grows with
+// each letter; the first item from the top that starts with it is the hit.
+// A letter that extends no item starts a new search with itself.  -1: no hit.
+int typed_hit(const std::vector<std::string>& items, std::string& typed, int key) {
+  if (key == k::Backspace) {
+    if (!typed.empty()) typed = sk::text::utf8_substr(typed, 0, sk::text::utf8_length(typed) - 1);
+  } else if (key >= 32 && key < 0x250) {
+    typed += sk::text::utf8_upper(sk::text::utf8_encode(std::u32string(1, static_cast<char32_t>(key))));
+  } else {
+    return -1;
   }
-  return -1;
+  auto find = [&](const std::string& prefix) {
+    if (prefix.empty()) return -1;
+    for (size_t i = 0; i < items.size(); ++i)
+      if (sk::text::utf8_upper(std::string(sk::text::trim(items[i]))).rfind(prefix, 0) == 0) return static_cast<int>(i);
+    return -1;
+  };
+  int hit = find(typed);
+  if (hit < 0 && key != k::Backspace) {
+    typed = sk::text::utf8_upper(sk::text::utf8_encode(std::u32string(1, static_cast<char32_t>(key))));
+    hit = find(typed);
+    if (hit < 0) typed.clear();
+  }
+  return hit;
 }
 
 }  // namespace
@@ -43,6 +57,7 @@ int wybierz_z_listy(const std::vector<std::string>& items, int current, const ch
   int saved = w4select(win);
   w4activate(win);
   int cur = std::clamp(current, 0, n - 1), first = 0, result = -1;
+  std::string typed;
   for (;;) {
     if (cur < first) first = cur;
     if (cur >= first + h) first = cur - h + 1;
@@ -61,7 +76,9 @@ int wybierz_z_listy(const std::vector<std::string>& items, int current, const ch
     else if (key == k::Down) cur = (cur + 1) % n;
     else if (key == k::Home || key == k::PgUp) cur = 0;
     else if (key == k::End || key == k::PgDn) cur = n - 1;
-    else if (int hit = first_letter_hit(items, key, cur); hit >= 0) cur = hit;
+    else if (int hit = typed_hit(items, typed, key); hit >= 0) cur = hit;
+    if (key == k::Up || key == k::Down || key == k::Home || key == k::End || key == k::PgUp || key == k::PgDn)
+      typed.clear();
   }
   w4close(win);
   w4select(saved);
@@ -103,13 +120,35 @@ namespace {
 
 struct CodedScan {
   const CodedFieldChoice* choice;
+  // Records that repeat the code of the row before them: choosing them
+  // would give the same value, so the list shows each code once.
+  std::set<long> repeats;
+  std::set<long> grouped;  // first records of codes that stand for several
 };
 
 int coded_pass(void* arg) {
-  auto* c = static_cast<CodedScan*>(arg)->choice;
+  auto* scan = static_cast<CodedScan*>(arg);
+  auto* c = scan->choice;
   if (d4deleted(c->data)) return r4ignore;
   if (c->row_check && c->row_check() != ROW_PASSES) return r4ignore;
+  if (scan->repeats.count(d4recno(c->data))) return r4ignore;
   return r4keep;
+}
+
+void find_repeats(CodedScan& arg, X4FILTER& scan) {
+  std::string last;
+  long first_of_last = 0;
+  for (int rc = x4top(&scan); rc == r4success; rc = x4skip(&scan, 1)) {
+    std::string code = field_display(arg.choice->code);
+    long rec = d4recno(arg.choice->data);
+    if (first_of_last && code == last) {
+      arg.repeats.insert(rec);
+      arg.grouped.insert(first_of_last);
+    } else {
+      last = code;
+      first_of_last = rec;
+    }
+  }
 }
 
 std::string coded_row(const CodedFieldChoice& c) {
@@ -130,9 +169,10 @@ int pole_kodowane_fun(const CodedFieldChoice& choice, std::string& value) {
   if (!d || !choice.code) return -1;
   TAG4* saved_tag = d4tag_selected(d);
   if (choice.tag) d4tag_select(d, choice.tag);
-  CodedScan arg{&choice};
+  CodedScan arg{&choice, {}, {}};
   X4FILTER scan;
   x4init(&scan, d, coded_pass, &arg);
+  find_repeats(arg, scan);
   if (x4top(&scan) != r4success) {
     warn("Brak danych do wyboru !");
     d4tag_select(d, saved_tag);
@@ -159,6 +199,7 @@ int pole_kodowane_fun(const CodedFieldChoice& choice, std::string& value) {
   w4activate(win);
   set_fun_help("Enter-Wybierz  Esc-Wyjście");
   int cur_row = 0, result = k::Esc;
+  std::string typed;  // type-to-search in the list's order (its tag)
   for (;;) {
     x4go(&scan, cur);
     int above = 0;
@@ -168,7 +209,9 @@ int pole_kodowane_fun(const CodedFieldChoice& choice, std::string& value) {
     w4clear(0);
     for (int r = 0; r < h; ++r) {
       long rec = d4recno(d);
-      put_text(r, 0, sk::text::utf8_pad_right(" " + coded_row(choice), static_cast<size_t>(w)), rec == cur ? 1 : 0);
+      std::string row = coded_row(choice);
+      if (arg.grouped.count(rec)) row = std::string(sk::text::trim_right(row)) + ", ...";
+      put_text(r, 0, sk::text::utf8_pad_right(" " + row, static_cast<size_t>(w)), rec == cur ? 1 : 0);
       if (x4skip(&scan, 1) != r4success) break;
     }
     x4go(&scan, cur);
@@ -197,7 +240,23 @@ int pole_kodowane_fun(const CodedFieldChoice& choice, std::string& value) {
       if (x4top(&scan) == r4success) cur = d4recno(d), cur_row = 0;
     } else if (key == k::End) {
       if (x4bottom(&scan) == r4success) cur = d4recno(d), cur_row = h - 1;
+    } else if (choice.tag && ((key > 32 && key < 0x250) || key == k::Backspace || (key == ' ' && !typed.empty()))) {
+      std::string next = typed;
+      if (key == k::Backspace) {
+        if (!next.empty()) next = sk::text::utf8_substr(next, 0, sk::text::utf8_length(next) - 1);
+      } else {
+        next += sk::text::utf8_upper(sk::text::utf8_encode(std::u32string(1, static_cast<char32_t>(key))));
+      }
+      if (!next.empty() && x4seek(&scan, next.c_str()) == r4success) {
+        typed = next;
+        cur = d4recno(d);
+        cur_row = h / 2;
+      } else if (next.empty()) {
+        typed.clear();
+      }
+      x4go(&scan, cur);
     }
+    if (step || key == k::Home || key == k::End) typed.clear();
   }
   remove_fun_help();
   w4close(win);

@@ -281,7 +281,11 @@ int OpenFiltersWindow(FiltersDefinition* def) {
   w4title(win, " Filtry ");
   int saved_win = w4select(win);
   w4activate(win);
-  set_fun_help("F2-Zatwierdź  F4-Wybór  Del-Wyczyść  Esc-Wyjście");
+  bool choosers = false;
+  for (const auto& f : def->filters)
+    if (is_choice(*f) || f->extras.picker || f->kind == FILTER_MARK) choosers = true;
+  set_fun_help(choosers ? "F2-Zatwierdź  F4-Wybór  Del-Wyczyść  F8-Wyczyść wszystkie  Esc-Wyjście"
+                        : "F2-Zatwierdź  Del-Wyczyść  F8-Wyczyść wszystkie  Esc-Wyjście");
 
   std::vector<EditLine> lines;
   for (const auto& f : def->filters) {
@@ -385,9 +389,19 @@ int OpenFiltersWindow(FiltersDefinition* def) {
       choose(cur);
       continue;
     }
-    if (key == k::Del && (is_choice(f) || f.kind == FILTER_MARK)) {
-      f.value.clear();
-      lines[static_cast<size_t>(cur)].set_text(U"");
+    // Del empties the field the cursor is in, F8 every field.
+    auto clear = [&](int i) {
+      Filter& g = *def->filters[static_cast<size_t>(i)];
+      EditLine& l = lines[static_cast<size_t>(i)];
+      g.value.clear();
+      l.set_text(g.kind == FILTER_DATE ? l.picture().shown("        ") : std::u32string());
+    };
+    if (key == k::Del) {
+      clear(cur);
+      continue;
+    }
+    if (key == k::F8) {
+      for (int i = 0; i < n; ++i) clear(i);
       continue;
     }
     if (is_choice(f)) continue;

@@ -224,6 +224,12 @@ class FormRun {
       return false;
     }
     d_->changed = false;
+    // Characters the code page lacks are stored in their ASCII form: the
+    // field shows at once what was stored.
+    if (f4type(c->field) == 'C') {
+      std::string kept = text::mazovia_storable(stored);
+      if (kept != stored) lines_[i].set_text(text::utf8_decode(kept));
+    }
     c->buffer = lines_[i].utf8();
     c->len = lines_[i].picture().width();
     return true;

@@ -97,7 +97,11 @@ int ActivateWindow(int window, WidgetSet* set) {
   if (!set || !screen() || window < 0) return k::Esc;
   int saved = w4select(window);
   w4activate(window);
-  set_fun_help("F2-Zatwierdź  F4-Wybór  Esc-Wyjście");
+  // F4 is offered only when some field has something to choose from.
+  bool choosers = std::any_of(set->widgets.begin(), set->widgets.end(), [](const auto& w) {
+    return w->chooser || w->kind == WIDGET_CHOICE || w->kind == WIDGET_YESNO;
+  });
+  set_fun_help(choosers ? "F2-Zatwierdź  F4-Wybór  Esc-Wyjście" : "F2-Zatwierdź  Esc-Wyjście");
   std::vector<Widget*> ws;
   std::vector<EditLine> lines;
   for (auto& w : set->widgets) {
@@ -147,7 +151,12 @@ int ActivateWindow(int window, WidgetSet* set) {
       put_text(w.row, w.col, w.label, 0);
       if (w.kind == WIDGET_LABEL) continue;
       int vc = w.col + static_cast<int>(sk::text::utf8_length(w.label));
-      put_text(w.row, vc, lines[static_cast<size_t>(i)].utf8(), i == cur ? 1 : 5);
+      std::string shown = lines[static_cast<size_t>(i)].utf8();
+      if (w.kind == WIDGET_SECRET) {
+        size_t typed = sk::text::utf8_length(sk::text::trim(shown));
+        shown = std::string(typed, '*') + std::string(static_cast<size_t>(w.width) - std::min(typed, static_cast<size_t>(w.width)), ' ');
+      }
+      put_text(w.row, vc, shown, i == cur ? 1 : 5);
     }
     if (cur < n) {
       const Widget& w = *ws[static_cast<size_t>(cur)];

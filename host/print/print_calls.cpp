@@ -181,10 +181,34 @@ std::string print_folder(const HostContext* ctx) {
   return firm + "wydruki/";
 }
 
+std::string printout_code(const std::string& title) {
+  static const std::pair<const char*, char> kPolish[] = {{"ą", 'A'}, {"ć", 'C'}, {"ę", 'E'}, {"ł", 'L'}, {"ń", 'N'},
+                                                        {"ó", 'O'}, {"ś", 'S'}, {"ź", 'Z'}, {"ż", 'Z'}};
+  std::string up = text::utf8_upper(title), out;
+  for (size_t i = 0; i < up.size();) {
+    unsigned char c = static_cast<unsigned char>(up[i]);
+    char put = '_';
+    size_t len = 1;
+    if (std::isalnum(c) && c < 0x80) {
+      put = static_cast<char>(c);
+    } else if (c >= 0x80) {
+      len = (c & 0xE0) == 0xC0 ? 2 : (c & 0xF0) == 0xE0 ? 3 : (c & 0xF8) == 0xF0 ? 4 : 1;
+      for (const auto& [pl, ascii] : kPolish)
+        if (up.compare(i, len, text::utf8_upper(pl)) == 0) put = ascii;
+    }
+    if (put != '_' || (!out.empty() && out.back() != '_')) out += put;
+    i += len;
+  }
+  while (!out.empty() && out.back() == '_') out.pop_back();
+  if (out.size() > 24) out.resize(24);
+  while (!out.empty() && out.back() == '_') out.pop_back();
+  return out.empty() ? std::string("LISTA") : out;
+}
+
 TableLayout tab_rap_layout(const TabuDefinition& def, const std::string& title) {
   TableLayout layout;
   layout.title = title;
-  layout.code = "LISTA";
+  layout.code = printout_code(title);
   for (const TabuColumn* c : ordered(def)) {
     TableColumn col;
     int fw = 0;
@@ -433,7 +457,7 @@ int prn_tab_rap(HostContext* ctx, DATA4* data, const TabuDefinition* columns, co
   std::string t = title ? title : "";
   sp::PrintDocument doc =
       sp::build_tab_rap(ctx, data, *columns, t, filter, filter_arg, subtitle ? subtitle : "");
-  init_prn(ctx, "LISTA", t.c_str());
+  init_prn(ctx, sp::printout_code(t).c_str(), t.c_str());
   sp::printout()->doc = std::move(doc);
   return sp::preview(t.c_str(), false);
 }

@@ -23,6 +23,11 @@ namespace skolvarin::print {
 PrintDocument build_tab_rap(HostContext* ctx, DATA4* data, const TabuDefinition& columns, const std::string& title,
                             X4FilterFn filter, void* filter_arg, const std::string& subtitle);
 
+// The name a printed list's files start with: its title in capitals,
+// Polish letters without their marks, other characters as '_' ("Kursy
+// walut" gives "KURSY_WALUT"), at most 24 characters; "LISTA" for no title.
+std::string printout_code(const std::string& title);
+
 // The table layout of a register's print columns (headers split over two
 // lines, widths, alignment, totals).
 TableLayout tab_rap_layout(const TabuDefinition& columns, const std::string& title);

@@ -120,6 +120,21 @@ std::string mazovia_to_utf8(std::string_view bytes) {
   return out;
 }
 
+const char* ascii_form(char32_t cp) {
+  switch (cp) {
+    case 0x2010: case 0x2011: case 0x2012: case 0x2013: case 0x2014: case 0x2015: case 0x2212: return "-";
+    case 0x201E: case 0x201C: case 0x201D: case 0x201F: case 0x00AB: case 0x00BB: case 0x2033: return "\"";
+    case 0x2018: case 0x2019: case 0x201A: case 0x201B: case 0x2032: case 0x00B4: case 0x0060: return "'";
+    case 0x2026: return "...";
+    case 0x20AC: return "EUR";
+    case 0x00A0: case 0x2002: case 0x2003: case 0x2009: case 0x202F: return " ";
+    case 0x2022: case 0x00B7: return "*";
+    case 0x00D7: return "x";
+    case 0x2116: return "Nr";
+    default: return nullptr;
+  }
+}
+
 std::string utf8_to_mazovia(std::string_view utf8) {
   const Tables& t = tables();
   std::string out;
@@ -127,11 +142,20 @@ std::string utf8_to_mazovia(std::string_view utf8) {
   size_t pos = 0;
   while (pos < utf8.size()) {
     char32_t cp = 0;
-    const int b = utf8_next(utf8, pos, cp) ? t.byte_of(cp) : -1;
-    out.push_back(b < 0 ? '?' : static_cast<char>(b));
+    const bool ok = utf8_next(utf8, pos, cp);
+    const int b = ok ? t.byte_of(cp) : -1;
+    if (b >= 0) {
+      out.push_back(static_cast<char>(b));
+    } else if (const char* a = ok ? ascii_form(cp) : nullptr) {
+      out += a;
+    } else {
+      out.push_back('?');
+    }
   }
   return out;
 }
+
+std::string mazovia_storable(std::string_view utf8) { return mazovia_to_utf8(utf8_to_mazovia(utf8)); }
 
 std::string_view mazovia_char_utf8(unsigned char byte) { return tables().utf8[byte]; }
 

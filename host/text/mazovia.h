@@ -29,8 +29,14 @@ namespace skolvarin::text {
 // --- conversion -----------------------------------------------------------
 
 std::string mazovia_to_utf8(std::string_view bytes);
-// Characters outside the code page become '?'.
+// Characters outside the code page become their closest ASCII form (dashes
+// "-", typographic quotes '"' and "'", the ellipsis "...", the euro sign
+// "EUR", special blanks " ", see ascii_form); others '?'.
 std::string utf8_to_mazovia(std::string_view utf8);
+// The ASCII form of a character the code page lacks, or nullptr.
+const char* ascii_form(char32_t code_point);
+// The text as it will read back after being stored in Mazovia (UTF-8).
+std::string mazovia_storable(std::string_view utf8);
 
 // The UTF-8 text of one Mazovia byte (1 to 3 bytes).
 std::string_view mazovia_char_utf8(unsigned char byte);

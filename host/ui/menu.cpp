@@ -4,6 +4,8 @@
 #include <cctype>
 
 #include "host/text/utf8.h"
+#include "host/ui/help.h"
+#include "host/ui/message_box.h"
 #include "host/ui/screen.h"
 
 namespace skolvarin::host {
@@ -120,13 +122,35 @@ enum class Outcome { Chosen, Escaped, Left, Right };
 struct Pending {
   MenuHandler handler = nullptr;
   int code = -1;
+  int menu_id = 0;
 };
+
+// The highlighted item's id becomes the help id when it has a text; a
+// register's local menu (items without texts) leaves the register's.
+void note_help_id(Screen& s, int id) {
+  if (has_help_text(id) || s.help_id() == 0) s.set_help_id(id);
+}
+
+// Runs the chosen item's handler with its menu id as the help id; a local
+// menu item of a register (whose help id is the register's) keeps it.
+void run_pending(Screen& s, const Pending& p) {
+  int outer = s.help_id();
+  bool keep = outer != 0 && !has_help_text(p.menu_id);
+  s.push_help_id(keep ? outer : p.menu_id);
+  p.handler(p.code);
+  s.pop_help_id();
+}
 
 bool opens_submenu(Screen& s, const MenuItem& item) {
   return item.submenu != nullptr && s.menus().get(*item.submenu) != nullptr;
 }
 
 Outcome run_pulldown(Screen& s, int window, int prow, int pcol, bool from_bar, Pending& pending);
+
+std::function<bool(int)>& right_check() {
+  static std::function<bool(int)> check;
+  return check;
+}
 
 // Chooses item i of menu m (shown in `window`).  Returns Chosen when a
 // handler is due (pending is set), else how the submenu ended.
@@ -145,7 +169,12 @@ Outcome choose(Screen& s, int window, Menu& m, int i, Pending& pending) {
     return run_pulldown(s, *item.submenu, prow, pcol, m.bar, pending);
   }
   if (item.handler) {
+    if (right_check() && !right_check()(item.menu_id)) {
+      show_message(s, 2, "Brak uprawnień do tej funkcji !");
+      return Outcome::Escaped;
+    }
     pending.handler = item.handler;
+    pending.menu_id = item.menu_id;
     pending.code = item.code;
     return Outcome::Chosen;
   }
@@ -162,6 +191,7 @@ Outcome run_pulldown(Screen& s, int window, int prow, int pcol, bool from_bar, P
   Outcome result = Outcome::Escaped;
   for (;;) {
     draw(s, window, *m);
+    note_help_id(s, m->items[static_cast<size_t>(m->selected)].menu_id);
     int key = s.menu_key();
     int pick = -2;
     if (key == k::Up) m->selected = (m->selected + n - 1) % n;
@@ -202,6 +232,8 @@ Outcome run_pulldown(Screen& s, int window, int prow, int pcol, bool from_bar, P
 
 }  // namespace
 
+void set_menu_right_check(std::function<bool(int)> check) { right_check() = std::move(check); }
+
 int bar_item_col(const Menu& menu, int i) {
   int col = 1;
   for (int j = 0; j < i && j < static_cast<int>(menu.items.size()); ++j) col += label_width(menu.items[static_cast<size_t>(j)].label);
@@ -216,6 +248,25 @@ void show_menu(Screen& s, int window, int prow, int pcol) {
   draw(s, window, *m);
 }
 
+namespace {
+
+// Bars running now: the first is the program's main menu.
+int bars_running = 0;
+
+struct BarDepth {
+  BarDepth() { ++bars_running; }
+  ~BarDepth() { --bars_running; }
+};
+
+// Esc on the main menu ends the program only when the user says so; once a
+// key script has run out nobody can answer, and the program just ends.
+bool leave_main_menu(Screen& s) {
+  if (bars_running > 1 || s.terminal().input_ended()) return true;
+  return show_message(s, 0, kLeaveQuestion, " Pytanie ", true) == 13;
+}
+
+}  // namespace
+
 int run_menu(Screen& s, int window, int remember, int start_item, int /*redraw*/) {
   Menu* m = s.menus().get(window);
   if (!m || m->items.empty()) return -1;
@@ -226,15 +277,17 @@ int run_menu(Screen& s, int window, int remember, int start_item, int /*redraw*/
   if (!m->bar) {
     Outcome o = run_pulldown(s, window, -1, -1, false, pending);
     if (o != Outcome::Chosen) return 27;
-    pending.handler(pending.code);
+    run_pending(s, pending);
     return 47;
   }
   place(s, window, *m, -1, -1);
   s.windows().show(window);
+  BarDepth depth;
   for (;;) {
     m = s.menus().get(window);  // a hot-key handler may have changed menus
     if (!m) return -1;
     draw(s, window, *m);
+    note_help_id(s, m->items[static_cast<size_t>(m->selected)].menu_id);
     int key = s.menu_key();
     int pick = -2;
     if (key == k::Left) m->selected = (m->selected + n - 1) % n;
@@ -242,8 +295,10 @@ int run_menu(Screen& s, int window, int remember, int start_item, int /*redraw*/
     else if (key == k::Home) m->selected = 0;
     else if (key == k::End) m->selected = n - 1;
     else if (key == k::Enter || key == k::Down) pick = m->selected;
-    else if (key == k::Esc) return 27;
-    else if (int letter = hot_letter_of_key(key)) {
+    else if (key == k::Esc) {
+      if (leave_main_menu(s)) return 27;
+      continue;
+    } else if (int letter = hot_letter_of_key(key)) {
       int c = letter_choice(*m, letter);
       if (c >= 0) {
         m->selected = c;
@@ -256,7 +311,7 @@ int run_menu(Screen& s, int window, int remember, int start_item, int /*redraw*/
       pick = -2;
       if (o == Outcome::Chosen) {
         draw(s, window, *m);
-        pending.handler(pending.code);
+        run_pending(s, pending);
         return 47;
       }
       if (o == Outcome::Left || o == Outcome::Right) {

@@ -11,6 +11,7 @@
 // is shown; `selected` is always a valid item index when there are items.
 #pragma once
 
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -51,8 +52,17 @@ class MenuSet {
   int last_ = -1;
 };
 
+// The check of a user's right to a menu item (its menu id), asked before
+// the item's handler runs; a refused item tells "Brak uprawnień do tej
+// funkcji !" and runs nothing.  Unset: every item is allowed.
+void set_menu_right_check(std::function<bool(int menu_id)> check);
+
+// The question Esc on the main menu (the outermost bar) asks first.
+inline constexpr const char* kLeaveQuestion = "Czy zakończyć pracę ?";
+
 // Runs a menu as n4activate does (see host/api/screen_api.h): returns 47
-// after an item's handler ran, 27 on Esc, -1 for a window that is no menu.
+// after an item's handler ran, 27 on Esc (on the
+// outermost bar only after the user confirmed kLeaveQuestion), -1 for a window that is no menu.
 int run_menu(Screen& screen, int window, int remember, int start_item, int redraw);
 
 // Shows a menu window at its place and draws its items (for tests and for

@@ -1,5 +1,7 @@
 #include "host/ui/screen.h"
 
+#include "host/ui/help.h"
+
 #include <cstdio>
 
 #include "host/core/errors.h"
@@ -44,6 +46,14 @@ int Screen::read_key(bool hot_keys) {
   for (;;) {
     refresh();
     int key = terminal_.read_key();
+    if (key == keys::F1 && !in_help_) {
+      in_help_ = true;
+      int saved = windows_.selected();
+      show_help(*this, help_id());
+      windows_.select(saved);
+      in_help_ = false;
+      continue;
+    }
     if (hot_keys && !in_hot_key_) {
       auto it = hot_keys_.find(key);
       if (it != hot_keys_.end() && it->second) {

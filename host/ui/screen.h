@@ -67,6 +67,17 @@ class Screen {
   long wait_turn = 0;
   int wait_filled = -1;
 
+  // Help (F1, read by read_key everywhere): the help id of what the user
+  // works in now.  A menu sets it for its highlighted item; a register
+  // keeps the id of the item that started it (HelpScope).
+  int help_id() const { return help_ids_.empty() ? 0 : help_ids_.back(); }
+  void set_help_id(int id) {
+    if (help_ids_.empty()) help_ids_.push_back(id);
+    else help_ids_.back() = id;
+  }
+  void push_help_id(int id) { help_ids_.push_back(id); }
+  void pop_help_id() { if (!help_ids_.empty()) help_ids_.pop_back(); }
+
   // Set while a message box is up, so errors inside it go elsewhere.
   bool in_error_box = false;
 
@@ -79,6 +90,8 @@ class Screen {
   bool in_hot_key_ = false;
   HostKeyReader char_routine_ = nullptr;
   std::vector<std::string> fun_help_, hints_;
+  std::vector<int> help_ids_;
+  bool in_help_ = false;
 };
 
 // The host context of the run: where ErrLogMessage writes (its common

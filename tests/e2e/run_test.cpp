@@ -208,6 +208,14 @@ void expect_restored(const Tmux& t, const std::string& exit_line) {
   EXPECT_EQ(t.format("#{cursor_flag}"), "1\n");
 }
 
+// Esc on the main menu, answered "T" to "Czy zakończyć pracę ?".
+void leave(const Tmux& t) {
+  t.key("Escape");
+  ASSERT_TRUE(t.wait_for("Czy zakończyć pracę ?")) << t.screen();
+  t.type("T");
+  expect_restored(t, "EXIT=0");
+}
+
 TEST(FullScreen, RealMenuBarOpensAndLeavesCleanly) {
   if (!have_tmux()) GTEST_SKIP() << "tmux is not installed";
   std::string dir = temp_dir();
@@ -228,7 +236,11 @@ TEST(FullScreen, RealMenuBarOpensAndLeavesCleanly) {
   t.key("Escape");
   ASSERT_TRUE(t.wait_gone(" Kontrahenci ")) << t.screen();
   t.key("Escape");
-  expect_restored(t, "EXIT=0");
+  // Esc on the main menu asks first; "N" keeps the program running.
+  ASSERT_TRUE(t.wait_for("Czy zakończyć pracę ?")) << t.screen();
+  t.type("N");
+  ASSERT_TRUE(t.wait_gone("Czy zakończyć pracę ?")) << t.screen();
+  leave(t);
 }
 
 TEST(FullScreen, ProbeModuleDrawsPolishLettersAndBoxes) {
@@ -247,8 +259,7 @@ TEST(FullScreen, ProbeModuleDrawsPolishLettersAndBoxes) {
   EXPECT_TRUE(t.wait_for("│ Konta │")) << t.screen();
   t.key("Enter");
   EXPECT_TRUE(t.wait_for("wybrano Konta")) << t.screen();
-  t.key("Escape");
-  expect_restored(t, "EXIT=0");
+  leave(t);
 }
 
 TEST(FullScreen, ACrashingModuleLeavesTheTerminalUsable) {
@@ -332,8 +343,7 @@ TEST(FullScreen, ProgramGoesOnAfterResizing) {
   EXPECT_TRUE(t.wait_for("│ Konta │")) << t.screen();
   t.key("Escape");
   ASSERT_TRUE(t.wait_gone("│ Konta │")) << t.screen();
-  t.key("Escape");
-  expect_restored(t, "EXIT=0");
+  leave(t);
 }
 
 TEST(FullScreen, NoColorGivesAMonochromeScreen) {
@@ -351,8 +361,85 @@ TEST(FullScreen, NoColorGivesAMonochromeScreen) {
     bool reverse = bar.find("\x1b[7m") != std::string::npos;
     EXPECT_EQ(colour_background, !mono) << bar;
     EXPECT_EQ(reverse, mono) << bar;
+    leave(t);
+  }
+}
+
+}  // namespace
+
+namespace {
+
+// A bookkeeper's first day, in a real terminal: a new data directory, a
+// firm set up in the catalogue screen (NIP, tax office from the F4 list),
+// the working year switched to 2026, a second user who sees only that firm,
+// and Esc asked before leaving.
+TEST(FullScreen, NewDataDirectoryFirmYearAndASecondUser) {
+  if (!have_tmux()) GTEST_SKIP() << "tmux is not installed";
+  std::string dir = temp_dir();
+  std::string data = dir + "/dane";
+  {
+    Tmux t(100, 30);
+    ASSERT_TRUE(t.ok());
+    start(t, dir, "");
+    ASSERT_TRUE(t.wait_for(" Płace ", "EXIT=")) << t.screen();
+    EXPECT_TRUE(t.wait_for("FIRMA DEMONSTRACYJNA  rok 2024")) << t.screen();
+    t.key("S-F3");
+    ASSERT_TRUE(t.wait_for("Wybierz firmę")) << t.screen();
+    t.key("IC");
+    ASSERT_TRUE(t.wait_for("Nowa firma")) << t.screen();
+    // Short name, directory, name, second line, NIP, then Enter up to the office.
+    for (const char* field : {"NOWA", "NOWA", "Nowa Firma", "", "5260250274", "", "", "", "", "", ""}) {
+      if (*field) t.type(field);
+      t.key("Enter");
+    }
+    t.key("F4");
+    ASSERT_TRUE(t.wait_for("Urzędy skarbowe")) << t.screen();
+    t.key("Enter");
+    ASSERT_TRUE(t.wait_gone("Urzędy skarbowe")) << t.screen();
+    t.key("F2");
+    ASSERT_TRUE(t.wait_gone("Nowa firma")) << t.screen();
+    ASSERT_TRUE(t.wait_for("NOWA                 Nowa Firma")) << t.screen();
+    t.key("Enter");
+    ASSERT_TRUE(t.wait_for("Nowa Firma  rok 2024")) << t.screen();
+    t.key("S-F4");
+    ASSERT_TRUE(t.wait_for("Rok roboczy")) << t.screen();
+    for (int i = 0; i < 4; ++i) t.key("BSpace");
+    t.type("2026");
+    t.key("F2");
+    ASSERT_TRUE(t.wait_for("Nowa Firma  rok 2026")) << t.screen();
+    leave(t);
+  }
+  Result list = run(skolvarin() + " firma lista --json --data " + data, dir);
+  EXPECT_NE(list.out.find("\"skrot\": \"NOWA\", \"katalog\": \"NOWA\", \"nazwa\": \"Nowa Firma\""), std::string::npos)
+      << list.out;
+  EXPECT_NE(list.out.find("\"nip\": \"5260250274\""), std::string::npos) << list.out;
+  size_t nowa = list.out.find("\"skrot\": \"NOWA\"");
+  std::string nowa_line = list.out.substr(nowa, list.out.find('\n', nowa) - nowa);
+  EXPECT_EQ(nowa_line.find("\"urzad\": 0,"), std::string::npos) << "the new firm has its tax office: " << nowa_line;
+  EXPECT_EQ(nowa_line.find("\"urzad_nazwa\": \"\""), std::string::npos) << nowa_line;
+  ASSERT_EQ(run(skolvarin() + " uzytkownik dodaj anna --haslo 'Tajne 1' --data " + data, dir).status, 0);
+  ASSERT_EQ(run(skolvarin() + " uzytkownik prawa ANNA --firmy NOWA --data " + data, dir).status, 0);
+  {
+    Tmux t(100, 30);
+    ASSERT_TRUE(t.ok());
+    start(t, dir, "");
+    ASSERT_TRUE(t.wait_for("Logowanie", "EXIT=")) << t.screen();
+    t.type("anna");
+    t.key("Enter");
+    t.type("Tajne 1");
+    EXPECT_TRUE(t.wait_for("*******")) << "the password shows as stars\n" << t.screen();
+    EXPECT_EQ(t.screen().find("Tajne"), std::string::npos) << t.screen();
+    t.key("F2");
+    ASSERT_TRUE(t.wait_for(" Płace ", "EXIT=")) << t.screen();
+    EXPECT_TRUE(t.wait_for("Nowa Firma  rok 2026")) << t.screen();
+    t.key("S-F3");
+    ASSERT_TRUE(t.wait_for("Wybierz firmę")) << t.screen();
+    EXPECT_NE(t.screen().find("NOWA "), std::string::npos) << t.screen();
+    EXPECT_EQ(t.screen().find("DEMO "), std::string::npos) << t.screen();
+    EXPECT_EQ(t.screen().find("Ins-Dopisz"), std::string::npos) << "ANNA may not change the catalogue\n" << t.screen();
     t.key("Escape");
-    expect_restored(t, "EXIT=0");
+    ASSERT_TRUE(t.wait_gone("Wybierz firmę")) << t.screen();
+    leave(t);
   }
 }
 

@@ -9,8 +9,11 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Row 0 as the title window shows a name: centred in 80 columns.
-std::string centred(const std::string& text, size_t chars) {
+// Row 0 as the title window shows a name and the working year: centred in
+// 80 columns.
+std::string centred(const std::string& name, size_t name_chars) {
+  const std::string text = name + "  rok 2026";
+  const size_t chars = name_chars + 10;
   size_t left = (80 - chars) / 2;
   return std::string(left, ' ') + text + std::string(80 - left - chars, ' ');
 }
@@ -25,7 +28,7 @@ TEST(ChangeFirmEndToEnd, ChosenFirmBecomesCurrentAndTheTitleShowsItsName) {
   // The list is in name order (DEMO, DRUGA) and opens on the current firm.
   // Then the notes go into the new firm's directory, and Konta (Pomocnicze,
   // n) works on its tables.
-  KeyRun r = run_keys(d.root(), "<S-F3><dump><Down><Enter><dump><S-F2>notatka<F2>on<dump><Esc>");
+  KeyRun r = run_keys(d.root(), "<S-F3><dump><Down><Enter><dump><S-F2>notatka<F2>on<dump><Esc>", "2026-12-05", "--firma DEMO");
   EXPECT_EQ(r.exit_code, 0);
   ASSERT_EQ(r.screens.size(), 3u);
   const Screen& list = r.screens[0];
@@ -51,7 +54,7 @@ TEST(ChangeFirmEndToEnd, EscKeepsTheFirmAndTheListOpensOnTheCurrentFirm) {
   // Esc in the list: nothing changes, Konta opens in DEMO.  Then Łąka (the
   // last in name order) is chosen, and Shift+F3 with Enter at once keeps
   // it: the list stood on it.
-  KeyRun r = run_keys(d.root(), "<S-F3><Esc><dump>on<Esc><S-F3><End><Enter><dump><S-F3><Enter><dump><Esc>");
+  KeyRun r = run_keys(d.root(), "<S-F3><Esc><dump>on<Esc><S-F3><End><Enter><dump><S-F3><Enter><dump><Esc>", "2026-12-05", "--firma DEMO");
   EXPECT_EQ(r.exit_code, 0);
   ASSERT_EQ(r.screens.size(), 3u);
   EXPECT_EQ(r.screens[0][0], centred(kDemoTitle, 20));
@@ -73,7 +76,7 @@ TEST(ChangeFirmEndToEnd, FirmWithoutDirectoryOrWithAMissingOneIsNotTaken) {
   // Name order: DEMO (the run starts on the first), X BEZ KATALOGU,
   // ZNIKNIĘTA.  Both refused (the missing directory with the host's error
   // box): the title stays, and Konta still opens in DEMO.
-  KeyRun r = run_keys(d.root(), "<S-F3><Down><Enter><dump><S-F3><End><Enter><dump><Enter>on<Esc>");
+  KeyRun r = run_keys(d.root(), "<S-F3><Down><Enter><dump><S-F3><End><Enter><dump><Enter>on<Esc>", "2026-12-05", "--firma DEMO");
   EXPECT_EQ(r.exit_code, 0);
   ASSERT_EQ(r.screens.size(), 2u);
   EXPECT_EQ(r.screens[0][0], centred(kDemoTitle, 20));
@@ -93,7 +96,7 @@ TEST(ChangeFirmEndToEnd, WithoutTheRightToEveryFirmOnlyFirmsOfTheAccessTableAreL
   long druga = d.add_firm("DRUGA", "DRUGA", "", "DRUGA FIRMA", "", true);
   d.add_firm("TRZECIA", "TRZECIA", "", "TRZECIA FIRMA", "", true);
   d.deny_rights("2");
-  KeyRun before = run_keys(d.root(), "<S-F3><dump><Esc><Esc>");
+  KeyRun before = run_keys(d.root(), "<S-F3><dump><Esc><Esc>", "2026-12-05", "--firma DEMO");
   ASSERT_EQ(before.screens.size(), 1u);
   EXPECT_TRUE(has_row(before.screens[0], "║ DEMO ")) << screen_text(before.screens[0]);
   EXPECT_FALSE(has_row(before.screens[0], "║ DRUGA ")) << screen_text(before.screens[0]);
@@ -101,7 +104,7 @@ TEST(ChangeFirmEndToEnd, WithoutTheRightToEveryFirmOnlyFirmsOfTheAccessTableAreL
 
   d.add_access(1, druga);
   d.add_access(7, 3);  // another user's access does not count
-  KeyRun after = run_keys(d.root(), "<S-F3><dump><End><Enter><dump><Esc>");
+  KeyRun after = run_keys(d.root(), "<S-F3><dump><End><Enter><dump><Esc>", "2026-12-05", "--firma DEMO");
   ASSERT_EQ(after.screens.size(), 2u);
   EXPECT_TRUE(has_row(after.screens[0], "║ DEMO ")) << screen_text(after.screens[0]);
   EXPECT_TRUE(has_row(after.screens[0], "║ DRUGA ")) << screen_text(after.screens[0]);

@@ -54,7 +54,7 @@ TEST(DispatchEndToEnd, ShiftF3InsideARegisterDoesNothing) {
   d.add_firm("DRUGA", "DRUGA", "", "DRUGA FIRMA", "", true);
   // Pomocnicze (o) -> Konta (n); Shift+F3 in the list; leave the list;
   // Shift+F3 at the menu opens the firm list.
-  KeyRun r = run_keys(d.root(), "on<dump><S-F3><dump><Esc><dump><S-F3><dump><Esc><Esc>");
+  KeyRun r = run_keys(d.root(), "on<dump><S-F3><dump><Esc><dump><S-F3><dump><Esc><Esc>", "2026-12-05", "--firma DEMO");
   EXPECT_EQ(r.exit_code, 0);
   ASSERT_EQ(r.screens.size(), 4u);
   EXPECT_TRUE(has_row(r.screens[0], " Plan kont ")) << screen_text(r.screens[0]);

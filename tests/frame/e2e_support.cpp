@@ -46,14 +46,14 @@ struct EngineSession {
 
 }  // namespace
 
-KeyRun run_keys(const fs::path& data, const std::string& keys, const std::string& dzis) {
+KeyRun run_keys(const fs::path& data, const std::string& keys, const std::string& dzis, const std::string& extra) {
   fs::path work = data.parent_path() / (data.filename().string() + "_run");
   fs::create_directories(work);
   std::ofstream(work / "keys.txt", std::ios::binary) << keys;
   fs::remove(work / "screen.txt");
   std::string cmd = bin_dir() + "/skolvarin --data " + data.string() + " --dzis " + dzis + " --keys " +
                     (work / "keys.txt").string() + " --screen " + (work / "screen.txt").string() +
-                    " > " + (work / "out.txt").string() + " 2>&1";
+                    (extra.empty() ? "" : " " + extra) + " > " + (work / "out.txt").string() + " 2>&1";
   KeyRun run;
   int rc = std::system(cmd.c_str());
   run.exit_code = WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;

@@ -19,8 +19,9 @@ struct KeyRun {
 
 // Runs `skolvarin --data DATA --dzis DZIS --keys ... --screen ...` with the
 // key script `keys` (README format) in a scratch directory beside DATA.
+// `extra` is added to the command line ("--firma DEMO", "--rok 2026").
 KeyRun run_keys(const std::filesystem::path& data, const std::string& keys,
-                const std::string& dzis = "2026-12-05");
+                const std::string& dzis = "2026-12-05", const std::string& extra = "");
 
 bool has_row(const Screen& screen, const std::string& text);
 // Rows of the screen that hold `text`, joined (for failure messages).

@@ -34,11 +34,11 @@ TEST_F(EntryTest, StartsUpRunsWhileActivateSays47AndClosesInOrder) {
   r.activate_results = {47, 47, 0};
   EXPECT_EQ(run_module(frame_test::fake_entry_host(), frame_test::fake_menu_host(), &ctx, 0), 0);
   std::vector<std::string> expected = {
-      "resources", "options", "select -1", "key 21760 on", "key 22016 on",
+      "resources", "options", "select -1", "key 21760 on", "key 22016 on", "key 22272 on",
       "menu 10", "menu 11", "menu 12", "menu 13",
       "reader on", "lotus 10", "activate 10 1001", "activate 10 1001", "activate 10 1001",
       "reader off", "close 13", "close 12", "close 11", "close 10", "select 7",
-      "key 21760 off", "key 22016 off"};
+      "key 21760 off", "key 22016 off", "key 22272 off"};
   EXPECT_EQ(frame_test::without_items(r.log), expected);
 }
 
@@ -48,11 +48,11 @@ TEST_F(EntryTest, AWindowThatCannotBeDefinedUnwindsWithoutActivating) {
     r.fail_window_number = failing;
     EXPECT_EQ(run_module(frame_test::fake_entry_host(), frame_test::fake_menu_host(), &ctx, 0), 0);
     auto log = frame_test::without_items(r.log);
-    std::vector<std::string> expected = {"resources", "options", "select -1", "key 21760 on", "key 22016 on"};
+    std::vector<std::string> expected = {"resources", "options", "select -1", "key 21760 on", "key 22016 on", "key 22272 on"};
     for (int w = 0; w < failing; ++w) expected.push_back("menu " + std::to_string(10 + w));
     expected.push_back("menu -1");
     for (int w = failing - 1; w >= 0; --w) expected.push_back("close " + std::to_string(10 + w));
-    expected.insert(expected.end(), {"select 7", "key 21760 off", "key 22016 off"});
+    expected.insert(expected.end(), {"select 7", "key 21760 off", "key 22016 off", "key 22272 off"});
     EXPECT_EQ(log, expected) << "window " << failing << " fails";
   }
 }

@@ -83,7 +83,7 @@ TEST(Mazovia, InvalidOrForeignUtf8BecomesQuestionMarks) {
       {"\xC0\xAF", "??", 2},              // overlong '/'
       {"\xED\xA0\x80", "???", 3},         // surrogate
       {"\xE2\x82", "??", 2},              // truncated €
-      {"€", "?", 1},                      // not in the code page
+      {"Ж", "?", 1},                      // not in the code page, no ASCII form
       {"Å", "?", 1},                      // replaced by Ą in Mazovia
       {"\xF4\x90\x80\x80", "????", 4},    // beyond U+10FFFF
       {"ł\x80ó", "\x92?\xA2", 3},
@@ -93,6 +93,12 @@ TEST(Mazovia, InvalidOrForeignUtf8BecomesQuestionMarks) {
     EXPECT_EQ(utf8_to_mazovia(c.utf8), c.mazovia);
     EXPECT_EQ(utf8_length(c.utf8), c.length);
   }
+}
+
+TEST(Mazovia, TypographicCharactersBecomeTheirAsciiForm) {
+  EXPECT_EQ(utf8_to_mazovia("Zakład – „Róża” — 5 € … ‘x’"), "Zak\x92" "ad - \"R\xA2\xA7" "a\" - 5 EUR ... 'x'");
+  EXPECT_EQ(mazovia_storable("„Łąka” – 10 €"), "\"Łąka\" - 10 EUR");
+  EXPECT_EQ(mazovia_storable("bez zmian: żółć"), "bez zmian: żółć");
 }
 
 TEST(Mazovia, RandomBytesNeverBreakAnything) {

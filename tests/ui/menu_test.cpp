@@ -159,7 +159,7 @@ int counting_reader() {
 TEST(Menus, CharRoutineReadsTheKeys) {
   VirtualScreen vs;
   Tree t;
-  vs.terminal.add_keys({'d', k::Esc});
+  vs.terminal.add_keys({'d', k::Esc, 'T'});  // T answers "Czy zakończyć pracę ?"
   g_reader_calls = 0;
   g_calls.clear();
   n4char_routine(counting_reader);
@@ -218,3 +218,42 @@ TEST(Menus, ItemsGoToTheMenuDefinedLastAndBadWindowsAreRefused) {
 }
 
 }  // namespace
+
+namespace {
+int g_inner_rc = 0;
+// A handler that runs a second bar, as the payroll item does.
+int run_inner_bar(int) {
+  int inner = DefineMenuWindow(-1, -1);
+  MenuDefineItem(" Lista ", 5310, 0x6C, 1, record, nullptr);
+  n4lotus(inner);
+  g_inner_rc = n4activate(inner, 1, 0, 0, 1);
+  w4close(inner);
+  return 0;
+}
+}  // namespace
+
+TEST(Menus, EscOnTheMainBarAsksBeforeLeavingButNotOnAnInnerBar) {
+  struct Q {
+    const char* what;
+    std::vector<int> keys;
+    int rounds;
+    bool leaves_at_once;  // the loop ended before the keys ran out
+  };
+  for (const Q& q : {Q{"N keeps the menu, then T leaves", {k::Esc, 'N', 'd', k::Esc, 'T'}, 1, true},
+                     Q{"Esc in the question keeps the menu", {k::Esc, k::Esc, k::Esc, 't'}, 0, true},
+                     Q{"inner bar's Esc asks nothing", {'x', k::Esc, k::Esc, 'T'}, 1, true}}) {
+    VirtualScreen vs;
+    Tree t;
+    int outer = DefineMenuWindow(-1, -1);
+    MenuDefineItem(" Płace ", 5300, 0x78, -1, run_inner_bar, nullptr);
+    MenuDefineItem(" Dowody ", 5100, static_cast<signed char>(0xE4), 1, record, nullptr);
+    n4lotus(outer);
+    for (int key : q.keys) vs.terminal.add_keys({key});
+    g_calls.clear();
+    auto [rounds, rc] = loop(outer);
+    EXPECT_EQ(rc, 27) << q.what;
+    EXPECT_EQ(rounds, q.rounds) << q.what;
+    EXPECT_TRUE(vs.terminal.script_done()) << q.what;
+    EXPECT_FALSE(vs.terminal.input_ended()) << q.what << ": the program left only by the answer T";
+  }
+}
