@@ -151,7 +151,7 @@ TEST(CashBookEndToEnd, SummaryCountsAuxiliaryOnePaymentsAndLeavesOutAuxiliaryThr
 
   // " Tabulogram " of the statement items only: three rows, the amounts totalled.
   dir.keys("krt<Enter><Enter><Enter><F4><Down><Down><Enter><F2><F2><Esc><Esc>");
-  std::string list = dir.printout("LISTA");
+  std::string list = dir.printout("TABULOGRAM_KASY");  // named by the list's title
   ASSERT_FALSE(list.empty());
   EXPECT_NE(list.find("konto POMOCNICZE 1"), std::string::npos) << list;
   EXPECT_NE(list.find("konto POMOCNICZE 3"), std::string::npos) << list;
