@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/command.h"
+#include "app/json_text.h"
 #include "cash/book_entries.h"
 #include "data/data_directory.h"
 #include "host/api/db_api.h"
@@ -14,23 +15,6 @@
 namespace skolvarin::app {
 
 namespace {
-
-std::string json_text(const std::string& s) {
-  std::string out = "\"";
-  for (unsigned char c : s) {
-    if (c == '"' || c == '\\') {
-      out += '\\';
-      out += static_cast<char>(c);
-    } else if (c < 0x20) {
-      char buf[8];
-      std::snprintf(buf, sizeof buf, "\\u%04x", c);
-      out += buf;
-    } else {
-      out += static_cast<char>(c);
-    }
-  }
-  return out + "\"";
-}
 
 std::string shown_date(const std::string& s) {
   if (s.size() < 8 || s[0] == ' ') return "";
@@ -72,8 +56,8 @@ int ksiega(const CommandLine& cl) {
     for (size_t n = 0; n < entries.size(); ++n) {
       const cash::BookEntry& e = entries[n];
       std::printf("%s\n  {\"lp\": %ld, \"data\": %s, \"dokument\": %s, \"nazwa\": %s, \"opis\": %s", n ? "," : "",
-                  e.ordinal, json_text(e.date.substr(0, 4) + "-" + e.date.substr(4, 2) + "-" + e.date.substr(6, 2)).c_str(),
-                  json_text(e.document).c_str(), json_text(e.name).c_str(), json_text(e.description).c_str());
+                  e.ordinal, json_string(e.date.substr(0, 4) + "-" + e.date.substr(4, 2) + "-" + e.date.substr(6, 2)).c_str(),
+                  json_string(e.document).c_str(), json_string(e.name).c_str(), json_string(e.description).c_str());
       for (int i = 0; i < cash::kAmountColumns; ++i) std::printf(", \"%s\": %.2f", keys[i], e.amounts[static_cast<size_t>(i)]);
       std::printf(", \"zrodlo\": %d, \"lista\": %d, \"rec\": %ld}", e.source, e.list_number, e.record);
     }

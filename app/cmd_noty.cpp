@@ -8,22 +8,13 @@
 #include <vector>
 
 #include "app/command.h"
+#include "app/json_text.h"
 #include "data/data_directory.h"
 #include "host/api/db_api.h"
 #include "interest/note_rules.h"
 
 namespace skolvarin::app {
 namespace {
-
-std::string json_text(const std::string& s) {
-  std::string out = "\"";
-  for (char c : s) {
-    if (c == '"' || c == '\\') out += '\\';
-    if (static_cast<unsigned char>(c) < 0x20) continue;
-    out += c;
-  }
-  return out + "\"";
-}
 
 std::string iso(const Date& d) { return d.empty() ? std::string() : to_iso(d); }
 
@@ -86,13 +77,13 @@ int run(const CommandLine& cl) {
       const Note& n = notes[i];
       std::printf("%s{\"typ\": %d, \"rodzaj\": %s, \"numer\": %s, \"data\": %s, \"kontrahent\": %s, "
                   "\"nazwa\": %s, \"kwota\": %.2f, \"termin_zaplaty\": %s",
-                  i ? ", " : "", n.type, json_text(interest::note_title(n.type)).c_str(), json_text(n.number).c_str(),
-                  json_text(iso(n.date)).c_str(), json_text(n.code).c_str(), json_text(n.name).c_str(), n.amount,
-                  json_text(iso(n.term)).c_str());
+                  i ? ", " : "", n.type, json_string(interest::note_title(n.type)).c_str(), json_string(n.number).c_str(),
+                  json_string(iso(n.date)).c_str(), json_string(n.code).c_str(), json_string(n.name).c_str(), n.amount,
+                  json_string(iso(n.term)).c_str());
       if (n.type == interest::kNoteInterest)
         std::printf(", \"termin_faktury\": %s, \"odsetki_do\": %s, \"naleznosc\": %.2f, \"dni\": %d, "
                     "\"odsetki\": %.2f",
-                    json_text(iso(n.invoice_term)).c_str(), json_text(iso(n.interest_to)).c_str(), n.due, n.days,
+                    json_string(iso(n.invoice_term)).c_str(), json_string(iso(n.interest_to)).c_str(), n.due, n.days,
                     n.interest);
       std::printf("}");
     }

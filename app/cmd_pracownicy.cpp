@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "app/command.h"
+#include "app/json_text.h"
 #include "data/data_directory.h"
 #include "data/main_options.h"
 #include "data/module_state.h"
@@ -92,16 +93,6 @@ bool open_firm(const CommandLine& cl, HostContext& ctx, std::string& error) {
   return true;
 }
 
-std::string json_text(const std::string& s) {
-  std::string out = "\"";
-  for (char c : s) {
-    if (c == '"' || c == '\\') out += '\\';
-    if (static_cast<unsigned char>(c) < 0x20) continue;
-    out += c;
-  }
-  return out + "\"";
-}
-
 int list_employees(const CommandLine& cl) {
   HostContext ctx;
   std::string error;
@@ -121,7 +112,7 @@ int list_employees(const CommandLine& cl) {
     std::string naz = f4trim(t.field("NAZ")), imi = f4trim(t.field("IM1")), pes = f4trim(t.field("PES"));
     if (json) {
       std::printf("%s\n  {\"kod\": %ld, \"nazwisko\": %s, \"imie\": %s, \"pesel\": %s}", first ? "" : ",", kod,
-                  json_text(naz).c_str(), json_text(imi).c_str(), json_text(pes).c_str());
+                  json_string(naz).c_str(), json_string(imi).c_str(), json_string(pes).c_str());
     } else {
       std::printf("%5ld  %-30s %-15s %s\n", kod, naz.c_str(), imi.c_str(), pes.c_str());
     }

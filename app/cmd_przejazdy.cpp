@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "app/command.h"
+#include "app/json_text.h"
 #include "data/data_directory.h"
 #include "host/api/db_api.h"
 #include "host/api/rounding.h"
@@ -34,16 +35,6 @@ struct Vehicle {
   double value = 0;
   int trips = 0;
 };
-
-std::string json_text(const std::string& s) {
-  std::string out = "\"";
-  for (char c : s) {
-    if (c == '"' || c == '\\') out += '\\';
-    if (static_cast<unsigned char>(c) < 0x20) continue;
-    out += c;
-  }
-  return out + "\"";
-}
 
 bool parse_number(const std::string& s, long lo, long hi, long& out) {
   char* end = nullptr;
@@ -129,8 +120,8 @@ int run(const CommandLine& cl) {
       const Trip& t = trips[i];
       std::printf("%s{\"pojazd\": %ld, \"data\": \"%s\", \"typ\": %s, \"kierowca\": %s, \"cel\": %s, "
                   "\"trasa\": %s, \"km\": %ld, \"stawka\": %.4f, \"wartosc\": %.2f, \"zapisana\": %.2f}",
-                  i ? ", " : "", t.vehicle, to_iso(t.date).c_str(), json_text(t.kind).c_str(),
-                  json_text(t.driver).c_str(), json_text(t.purpose).c_str(), json_text(t.route).c_str(), t.km,
+                  i ? ", " : "", t.vehicle, to_iso(t.date).c_str(), json_string(t.kind).c_str(),
+                  json_string(t.driver).c_str(), json_string(t.purpose).c_str(), json_string(t.route).c_str(), t.km,
                   t.rate, t.value, t.stored);
     }
     std::printf("], \"pojazdy\": [");
@@ -138,7 +129,7 @@ int run(const CommandLine& cl) {
     for (const auto& [rec, v] : vehicles) {
       if (!v.trips) continue;
       std::printf("%s{\"pojazd\": %ld, \"numer\": %s, \"przejazdy\": %d, \"km\": %ld, \"wartosc\": %.2f}",
-                  first ? "" : ", ", rec, json_text(v.registration).c_str(), v.trips, v.km, v.value);
+                  first ? "" : ", ", rec, json_string(v.registration).c_str(), v.trips, v.km, v.value);
       first = false;
     }
     std::printf("], \"niezgodne\": %d}\n", differ);

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/command.h"
+#include "app/json_text.h"
 #include "assets/asset_table.h"
 #include "cash/ledger_posting.h"
 #include "data/catalogue.h"
@@ -23,16 +24,6 @@
 namespace skolvarin::app {
 
 namespace {
-
-std::string json_text(const std::string& s) {
-  std::string out = "\"";
-  for (unsigned char c : s) {
-    if (c == '"' || c == '\\') out += '\\';
-    if (c < 0x20) continue;
-    out += static_cast<char>(c);
-  }
-  return out + "\"";
-}
 
 // The firm's data directory and its asset table of `year`.
 struct AssetsRun {
@@ -90,7 +81,7 @@ int srodki(const CommandLine& cl) {
       std::printf("%s\n  {\"rec\": %ld, \"nazwa\": %s, \"nr_inw\": %s, \"data_przekazania\": \"%s\", "
                   "\"stawka\": %.1f, \"wartosc\": %.2f, \"umorzenie\": %.2f, \"odpisy_roku\": %.2f, "
                   "\"pozostalo\": %.2f}",
-                  i ? "," : "", r.recno, json_text(r.name).c_str(), json_text(r.inventory).c_str(),
+                  i ? "," : "", r.recno, json_string(r.name).c_str(), json_string(r.inventory).c_str(),
                   to_iso(r.handed_over).c_str(), r.rate, r.values.wpz, done, r.values.awo, rest);
     else
       std::printf("%-40.40s %12.2f %12.2f %12.2f\n", r.name.c_str(), r.values.wpz, done, rest);
@@ -173,7 +164,7 @@ int amortyzacja(const CommandLine& cl) {
     if (!(w > 0)) continue;
     if (json)
       std::printf("%s\n  {\"rec\": %ld, \"nazwa\": %s, \"odpis\": %.2f}", first ? "" : ",", rows[i].recno,
-                  json_text(rows[i].name).c_str(), w);
+                  json_string(rows[i].name).c_str(), w);
     else
       std::printf("%-50.50s %12.2f\n", rows[i].name.c_str(), w);
     first = false;
