@@ -16,6 +16,7 @@
 
 #include "cash/cash_book.h"
 #include "cash/cash_rules.h"
+#include "cash/settlements.h"
 #include "data/openers.h"
 #include "dictionaries/pickers.h"
 #include "dictionaries/register_frame.h"
@@ -578,6 +579,13 @@ int cash_book_register(const CashSource* source, bool open_self, bool view_only)
       b->title = "KASA - suma wpłat/wypłat: " + money(run.source_total);
       b->start_item = source->start_item == 1 ? 1 : source->start_item == 2 ? 2 : 0;
     }
+    // A saved entry linked to a document brings that document's settlement
+    // (paid amount and status) up to date.
+    b->after_save = [](BROWSE*) {
+      const int kind = f4int(F("TYZ"));
+      if (kind != kSourceKindNone) refresh_settlement_payments(kind, f4int(F("ROK")), f4long(F("REK")));
+      return 0;
+    };
     b->new_record = [source](BROWSE*) {
       const char type = g_run ? g_run->pending_type : kReceipt;
       put_char(F("TYP"), type);
