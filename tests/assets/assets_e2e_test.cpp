@@ -9,14 +9,9 @@ using dict_e2e::DataDir;
 using dict_e2e::dump;
 using dict_e2e::has_row;
 using dict_e2e::run_capture;
+using dict_e2e::set_option;
 
 namespace {
-
-bool set_working_year(const DataDir& dir, int year) {
-  std::string cmd = "/usr/bin/python3 " SKOLVARIN_SOURCE_DIR "/tests/dictionaries/set_main_option.py " +
-                    dir.data().string() + " 3 " + std::to_string(year);
-  return std::system(cmd.c_str()) == 0;
-}
 
 std::string field_of(const std::vector<std::map<std::string, std::string>>& recs, const std::string& key_field,
                      const std::string& key, const std::string& field) {
@@ -49,7 +44,7 @@ TEST(AssetsEndToEnd, EquipmentChecksPriceYearAndCaseBlindInventoryNumbers) {
   EXPECT_EQ(field_of(recs, "NA1", "Lampa", "NRE"), "");
 
   // In a working year before 2020 the ledger year keeps its original window.
-  ASSERT_TRUE(set_working_year(dir, 2019));
+  ASSERT_TRUE(set_option(dir, 3, "2019"));
   run = dir.keys("wd<Enter><Enter><Enter>Szafa<Enter><Enter>10<Enter><Enter><Enter><C-Y>2020<Enter><dump><Esc><Esc>");
   ASSERT_EQ(run.screens.size(), 1u) << run.all();
   EXPECT_TRUE(has_row(run.screens[0], "Rok musi być większy od 1900 i mniejszy niż 2020.")) << dump(run.screens[0]);
@@ -100,7 +95,7 @@ TEST(AssetsEndToEnd, FormBookingOnceAndCarryOverIntoTheNextYear) {
   EXPECT_EQ(rc, 1);
 
   // The next year: carried over on consent and closed out.
-  ASSERT_TRUE(set_working_year(dir, 2027));
+  ASSERT_TRUE(set_option(dir, 3, "2027"));
   run = dir.keys("a<dump>T<dump><Esc>", "2027-01-10");
   ASSERT_EQ(run.screens.size(), 2u) << run.all();
   EXPECT_TRUE(has_row(run.screens[0], "Czy przenieść dane z poprzedniego roku ?")) << dump(run.screens[0]);

@@ -6,35 +6,13 @@
 
 #include "e2e_support.h"
 
+using dict_e2e::count_where;
 using dict_e2e::DataDir;
+using dict_e2e::find_where;
+using dict_e2e::set_option;
 using dict_e2e::dump;
 using dict_e2e::has_row;
 
-namespace {
-
-// Live records whose field `name` equals `value`.
-size_t count_where(const std::vector<std::map<std::string, std::string>>& recs, const std::string& name,
-                   const std::string& value) {
-  size_t n = 0;
-  for (const auto& r : recs)
-    if (r.count(name) && r.at(name) == value) ++n;
-  return n;
-}
-
-const std::map<std::string, std::string>* find_where(const std::vector<std::map<std::string, std::string>>& recs,
-                                                     const std::string& name, const std::string& value) {
-  for (const auto& r : recs)
-    if (r.count(name) && r.at(name) == value) return &r;
-  return nullptr;
-}
-
-bool set_option(const DataDir& dir, int key, const char* value) {
-  std::string cmd = "/usr/bin/python3 " SKOLVARIN_SOURCE_DIR "/tests/dictionaries/set_main_option.py " +
-                    dir.data().string() + " " + std::to_string(key) + " " + value;
-  return std::system(cmd.c_str()) == 0;
-}
-
-}  // namespace
 
 TEST(DictionariesEndToEnd, AccountsAddModifyDeleteWithTheirRefusals) {
   DataDir dir("konta");

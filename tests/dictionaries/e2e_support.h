@@ -167,4 +167,26 @@ class DataDir {
   bool init_ok_ = false;
 };
 
+// Live records whose field `name` equals `value`, and the first of them.
+inline size_t count_where(const std::vector<std::map<std::string, std::string>>& recs, const std::string& name,
+                          const std::string& value) {
+  size_t n = 0;
+  for (const auto& r : recs)
+    if (r.count(name) && r.at(name) == value) ++n;
+  return n;
+}
+inline const std::map<std::string, std::string>* find_where(const std::vector<std::map<std::string, std::string>>& recs,
+                                                            const std::string& name, const std::string& value) {
+  for (const auto& r : recs)
+    if (r.count(name) && r.at(name) == value) return &r;
+  return nullptr;
+}
+
+// Sets main option `key` of the data directory (tests/dictionaries/set_main_option.py).
+inline bool set_option(const DataDir& dir, int key, const std::string& value) {
+  std::string cmd = "/usr/bin/python3 " SKOLVARIN_SOURCE_DIR "/tests/dictionaries/set_main_option.py " +
+                    dir.data().string() + " " + std::to_string(key) + " " + value;
+  return std::system(cmd.c_str()) == 0;
+}
+
 }  // namespace dict_e2e

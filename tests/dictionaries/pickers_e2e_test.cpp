@@ -11,20 +11,16 @@
 
 #include "e2e_support.h"
 
+using dict_e2e::count_where;
 using dict_e2e::DataDir;
+using dict_e2e::find_where;
+using dict_e2e::set_option;
 using dict_e2e::dump;
 using dict_e2e::has_row;
 
 namespace {
 
 using Records = std::vector<std::map<std::string, std::string>>;
-
-const std::map<std::string, std::string>* find_where(const Records& recs, const std::string& name,
-                                                     const std::string& value) {
-  for (const auto& r : recs)
-    if (r.count(name) && r.at(name) == value) return &r;
-  return nullptr;
-}
 
 // Countries in the order of their code (the countries list's first order).
 std::vector<std::map<std::string, std::string>> countries_by_code(const DataDir& dir) {

@@ -9,26 +9,16 @@
 
 #include "../dictionaries/e2e_support.h"
 
+using dict_e2e::count_where;
 using dict_e2e::DataDir;
+using dict_e2e::find_where;
+using dict_e2e::set_option;
 using dict_e2e::dump;
 using dict_e2e::has_row;
 using dict_e2e::run_capture;
 using Records = std::vector<std::map<std::string, std::string>>;
 
 namespace {
-
-const std::map<std::string, std::string>* find_where(const Records& recs, const std::string& name,
-                                                     const std::string& value) {
-  for (const auto& r : recs)
-    if (r.count(name) && r.at(name) == value) return &r;
-  return nullptr;
-}
-
-bool set_option(const DataDir& dir, int key, const char* value) {
-  std::string cmd = "/usr/bin/python3 " SKOLVARIN_SOURCE_DIR "/tests/dictionaries/set_main_option.py " +
-                    dir.data().string() + " " + std::to_string(key) + " " + value;
-  return std::system(cmd.c_str()) == 0;
-}
 
 bool append_record(const DataDir& dir, const std::string& table, const std::string& values) {
   std::string cmd = "/usr/bin/python3 " SKOLVARIN_SOURCE_DIR "/tests/payroll_registers/append_record.py " +
