@@ -1,5 +1,5 @@
 // End to end through the real program: what the dispatchers do around a
-// register (a register not built yet, a table that will not open) and the
+// register (a table that will not open, a chain that opens year tables) and the
 // change-of-firm key while a register has its tables open.
 #include <gtest/gtest.h>
 
@@ -22,19 +22,6 @@ bool is_bare_menu(const Screen& s) {
 }
 
 }  // namespace
-
-TEST(DispatchEndToEnd, RegisterNotBuiltShowsItsNameAfterItsChainAndTheMenuGoesOn) {
-  DataDir d("not_built");
-  // In the payroll bar (p), " Średnie " (r): a box, Enter closes it, the bar
-  // is there again.
-  KeyRun r = run_keys(d.root(), "pr<dump><Enter><dump><Esc><Esc>");
-  EXPECT_EQ(r.exit_code, 0);
-  ASSERT_EQ(r.screens.size(), 2u);
-  EXPECT_TRUE(has_row(r.screens[0], "║ Rejestr „Średnie” nie jest jeszcze dostępny ║")) << screen_text(r.screens[0]);
-  EXPECT_TRUE(has_row(r.screens[0], " Informacja ")) << screen_text(r.screens[0]);
-  EXPECT_FALSE(has_row(r.screens[1], "Rejestr")) << screen_text(r.screens[1]);
-  EXPECT_TRUE(has_row(r.screens[1], "  Lista  ZUS  Umowy  Pracownicy")) << screen_text(r.screens[1]);
-}
 
 TEST(DispatchEndToEnd, TheDocumentsChainOpensItsYearTablesBeforeTheRegister) {
   DataDir d("documents_chain");

@@ -11,9 +11,6 @@
 #include <regex>
 #include <string>
 
-#include "host/api/rounding.h"
-#include "payroll/calculator.h"
-#include "payroll/law.h"
 #include "tests/support/files.h"
 #include "tests/support/program_run.h"
 
@@ -21,7 +18,6 @@ namespace {
 
 using skolvarin::testing_support::ProgramRun;
 using skolvarin::testing_support::program_dir;
-using skolvarin::R;
 
 // Runs a shell command line; stdout and stderr together.
 ProgramRun sh(const std::string& command) { return skolvarin::testing_support::run_command(command + " 2>&1"); }
@@ -113,36 +109,6 @@ TEST(KalkulatorCommand, LawOfTheMonthAndTheEmployeeSwitches) {
   EXPECT_NE(r.out.find("różnica do wypłaty: 188.00"), std::string::npos) << r.out;
   r = calc("--rok 2026 --miesiac 5 --brutto 5000 --porownaj 2019-03 --json");
   EXPECT_NE(r.out.find("\"porownanie\": {\"brutto\": 5000.00"), std::string::npos) << r.out;
-}
-
-// The command prints what the computation gives for the same request.
-TEST(KalkulatorCommand, SameFiguresAsTheComputation) {
-  using namespace skolvarin::payroll;
-  struct Case {
-    const char* args;
-    double amount;
-    CalcMode mode;
-    CalcKind kind;
-    CalcLawOptions o;
-  } cases[] = {
-      {"--rok 2024 --miesiac 9 --brutto 7321.45 --ppk", 7321.45, CalcMode::Gross, CalcKind::Pay, {2024, 9, false, true, true}},
-      {"--rok 2022 --miesiac 2 --netto 5000 --bez-pit2", 5000, CalcMode::Net, CalcKind::Pay, {2022, 2, false, false}},
-      {"--rok 2026 --miesiac 1 --koszt 9000 --kup podwyzszone", 9000, CalcMode::Cost, CalcKind::Pay, {2026, 1, true}},
-      {"--rok 2021 --miesiac 7 --rodzaj zlecenie --brutto 1500", 1500, CalcMode::Gross, CalcKind::Mandate, {2021, 7}},
-  };
-  for (const Case& c : cases) {
-    PayrollParameters p = statutory_parameters(c.o.year);
-    ZusSettings z;
-    const CalculatorState s = calculator_defaults(c.kind, p, z, c.o);
-    const Breakdown b = calculate(c.amount, c.mode, s, p, z).b;
-    auto m = json(calc(std::string(c.args) + " --json").out);
-    EXPECT_DOUBLE_EQ(m["brutto"], R(b.gross, 2)) << c.args;
-    EXPECT_DOUBLE_EQ(m["zdrowotne"], R(b.health, 2)) << c.args;
-    EXPECT_DOUBLE_EQ(m["zaliczka"], R(b.advance, 2)) << c.args;
-    EXPECT_DOUBLE_EQ(m["do_wyplaty"], R(b.net, 2)) << c.args;
-    EXPECT_DOUBLE_EQ(m["koszt_calkowity"], R(b.total_cost, 2)) << c.args;
-    EXPECT_DOUBLE_EQ(m["ppk_pracownik"], R(b.ppk_employee, 2)) << c.args;
-  }
 }
 
 TEST(KalkulatorCommand, PlainPolishText) {
