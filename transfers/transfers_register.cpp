@@ -2,7 +2,9 @@
 //
 // A new transfer's type is chosen from " WYBIERZ " (or kept when copying);
 // it is marked for printing and gets its type's defaults: the ordering
-// party is the firm with its basic account; a ZUS transfer goes to ZUS
+// party is the firm with the account its type is paid from (basic for
+// ordinary transfers, the ZUS settings' account types for ZUS and tax
+// transfers), and choosing another account type takes that account; a ZUS transfer goes to ZUS
 // with payment type "S", symbol "ZUSSP" and this month's declaration
 // period; a tax transfer to a tax office with the monthly tax period.
 #include "transfers/transfers_register.h"
@@ -16,6 +18,7 @@
 #include "data/firm_data_table.h"
 #include "data/opener.h"
 #include "data/openers.h"
+#include "data/settings.h"
 #include "data/transfer_table.h"
 #include "dictionaries/pickers.h"
 #include "dictionaries/register_frame.h"
@@ -149,7 +152,7 @@ bool find_party(int kind, const std::string& code, Party& p) {
            joined(text(E, "KOD"), text(E, "MIA")), text(E, "BAN"), text(E, "KON")};
       return true;
     }
-    case kFirm: p = firm_party(std::atoi(code.c_str()) > 0 ? std::atoi(code.c_str()) : 1); return true;
+    case kFirm: p = firm_party(f4int(F("TYB"))); return true;
     case kPartner: {
       if (!go("W3WSPL  .DBF", std::atol(code.c_str()))) return false;
       const char* W = "W3WSPL  .DBF";
@@ -176,6 +179,19 @@ void put_beneficiary(const Party& p) {
   f4assign(F("AO2"), p.address2.c_str());
   f4assign(F("BAO"), p.bank.c_str());
   f4assign(F("KNO"), p.account.c_str());
+}
+
+// The firm's account a new transfer of `type` is paid from: ZUS and tax
+// transfers take the account types of the ZUS settings (keys 28 and 47),
+// ordinary ones the basic account.
+int default_account_type(int type) {
+  if (type != kZus && type != kTax) return 1;
+  int zus = 1, tax = 1;
+  data::SettingsGroup g{data::settings_label("W3PAZU.DBF"), data::find_table("W3PAZU.DBF"),
+                        {data::SettingKey::integer(28, &zus, 1), data::SettingKey::integer(47, &tax, 1)}};
+  if (g.table && data::read_settings(data::state().ctx, g, 0) != 0) return 1;
+  int t = type == kZus ? zus : tax;
+  return t >= 1 && t <= 5 ? t : 1;
 }
 
 // Fills the record buffer of a new transfer of `type` with its defaults.
@@ -509,6 +525,16 @@ void define_form(RegisterFrame& f) {
   tyb->chooser = list_chooser({" 1. PODSTAWOWE ", " 2. POMOCNICZE 1 ", " 3. POMOCNICZE 2 ", " 4. POMOCNICZE 3 ",
                                " 5. POMOCNICZE 4 ", " 6. INNE "});
   tyb->picture = "9";
+  // The firm pays from the account of the type chosen.
+  tyb->valid = [](EditControl* c) {
+    int t = std::atoi(c->buffer.c_str());
+    if (t < 1 || t > 6) {
+      MessageWindow(2, 0, "Wybierz typ konta (F4) !", 0);
+      return -1;
+    }
+    if (f4int(F("SOZ")) == kFirm && t <= 5) put_ordering(firm_party(t));
+    return 0;
+  };
   const char* ordering[] = {"NZ1", "NZ2", "AZ1", "AZ2", "BAZ"};
   for (int i = 0; i < 5; ++i) DefineEditCtrl(&f.edits, 2 + i, 10, F(ordering[i]), 0);
   DefineEditCtrl(&f.edits, 7, 10, F("KNZ"), 0)->valid = account_check();
@@ -650,7 +676,7 @@ int run(const TransferPrefill* prefill) {
         return 0;
       }
       if (!g_run->copying) {
-        fill_new(g_run->pending_type, 1);
+        fill_new(g_run->pending_type, default_account_type(g_run->pending_type));
         return 0;
       }
       for (size_t i = 0; i < g_run->pattern.size() && i < T().fields.size(); ++i)

@@ -158,3 +158,26 @@ TEST(TransfersEndToEnd, OnePrintedWithTheAmountInWordsAndSumsPerAccount) {
   EXPECT_NE(text.find("sto złotych zero groszy"), std::string::npos) << text;
   EXPECT_NE(text.find("deklaracja 20170501  ZUSSP"), std::string::npos) << text;
 }
+
+TEST(TransfersEndToEnd, TheFirmPaysFromTheAccountOfTheTypeChosen) {
+  TransferDir dir("konto");
+  ASSERT_TRUE(dir.ok());
+  const std::string script = "/usr/bin/python3 " SKOLVARIN_SOURCE_DIR "/tests/";
+  const fs::path firm = dir.root() / "data" / "firmy" / "DEMO";
+  const std::string second = "61109010140000071219812874";
+  ASSERT_EQ(run_command(script + "transfers/set_field.py " + (firm / "W3PAWL.DBF").string() + " 1 NRR2 " + second).status, 0);
+  // An ordinary transfer moved to account type 2 takes that account; the
+  // ZUS transfer takes the type of the ZUS settings (1, then 2).
+  dir.keys(kOpen + "d<Enter><C-Y>18052017<Enter>100<Enter><Enter><Enter><Enter><Enter><C-Y>2<Enter><F2>" +
+           add(1, "18052017", "200") + "<Esc>");
+  ASSERT_EQ(run_command(script + "payroll_registers/set_settings_field.py " + (firm / "W3PAZU.DBF").string() +
+                        " 28 IN 2").status, 0);
+  dir.keys(kOpen + add(1, "18052017", "300") + "<Esc>");
+  auto t = dir.transfers();
+  ASSERT_EQ(t.size(), 3u);
+  const char* types[] = {"2", "1", "2"};
+  for (size_t i = 0; i < 3; ++i) {
+    EXPECT_EQ(t[i]["TYB"], types[i]) << i;
+    EXPECT_EQ(t[i]["KNZ"].find(second) != std::string::npos, types[i][0] == '2') << i << " " << t[i]["KNZ"];
+  }
+}
