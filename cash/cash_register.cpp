@@ -18,6 +18,7 @@
 #include "cash/cash_rules.h"
 #include "cash/settlements.h"
 #include "data/openers.h"
+#include "dictionaries/info_panel.h"
 #include "dictionaries/pickers.h"
 #include "dictionaries/register_frame.h"
 #include "frame/register_hooks.h"
@@ -33,7 +34,8 @@ namespace {
 using dictionaries::RegisterFrame;
 using dictionaries::template_id;
 
-constexpr int kFormTemplate = 36, kSummaryTemplate = 37, kVoucherTemplate = 42;
+constexpr int kFormTemplate = 36, kSummaryTemplate = 37, kVoucherTemplate = 42, kPanelTemplate = 35;
+constexpr int kFormRows = 12;
 constexpr int kNumberTaken = 20077;
 constexpr int kEmptyList = 50007;
 
@@ -44,7 +46,6 @@ struct CashRun {
   int drawn_year = 0;
   int drawn_account = 0;
   int print_menu = -1;
-  double source_total = 0.0;
 };
 CashRun* g_run = nullptr;
 
@@ -446,6 +447,26 @@ void define_form(RegisterFrame& f) {
 
 std::vector<std::string> names_of(const auto& list) { return {list.begin(), list.end()}; }
 
+// The panel under the list: source and document, title, the contractor,
+// who received or paid and the cashier; over a document's entries also
+// their total.
+void define_panel(RegisterFrame& f, bool with_total) {
+  auto field = [](const char* name) { return [name] { return f4trim(F(name)); }; };
+  std::vector<dictionaries::PanelValue> v = {
+      {0, 8, 23, [] { return source_shown(f4str(F("TYZ"))).substr(3); }},
+      {0, 41, 16, field("DOK")},
+      {1, 7, 71, field("TYT")},
+      {2, 7, 71, field("NA1")},
+      {3, 7, 71, field("NA2")},
+      {4, 7, 71, [] { return f4trim(F("KOP")) + " " + f4trim(F("MIA")) + ", " + f4trim(F("ULI")); }},
+      {5, 17, 28, field("ODB")},
+      {5, 54, 24, field("KAS")},
+  };
+  if (with_total)
+    v.push_back({0, 58, 20, [] { return "suma: " + money(source_total()); }});
+  dictionaries::define_info_panel(&f.texts, F("TYP"), kFormRows, kPanelTemplate, std::move(v));
+}
+
 void define_filters(RegisterFrame& f) {
   f.has_filters = true;
   ResetFiltersDefinition(&f.filters);
@@ -562,6 +583,7 @@ int cash_book_register(const CashSource* source, bool open_self, bool view_only)
     DefineScrollColumn(&f.scroll, F("KWO"), 0, "kwota");
     DefineScrollColumn(&f.scroll, F("KOD"), 0, "kod kontrahenta", t.tag(5));
     define_form(f);
+    define_panel(f, source != nullptr);
     if (!source) define_filters(f);
     define_print(f);
   };
@@ -569,14 +591,13 @@ int cash_book_register(const CashSource* source, bool open_self, bool view_only)
     b->title = "KASA";
     b->print_title = "Tabulogram kasy";
     b->form_template = template_id(kFormTemplate);
-    b->form_rows = 12;
+    b->form_rows = kFormRows;
     b->stamp = F("INF");
     b->read_only = view_only;
     if (source) {
       b->filter_function = source_filter;
       b->filters = nullptr;
-      run.source_total = source_total();
-      b->title = "KASA - suma wpłat/wypłat: " + money(run.source_total);
+      b->title = "KASA - suma wpłat/wypłat";
       b->start_item = source->start_item == 1 ? 1 : source->start_item == 2 ? 2 : 0;
     }
     // A saved entry linked to a document brings that document's settlement
@@ -610,7 +631,7 @@ int cash_book_register(const CashSource* source, bool open_self, bool view_only)
     b->hot_key = [](int key) { return hot_keys(key, 1, 4101, -1, 4102, 1, 4103, F("INF")); };
   };
   // The add items take their type from the item: Ins adds a receipt.
-  int rc = dictionaries::run_register(run.frame, t.data, t.tag(1), 12, 12, 0, build, fill);
+  int rc = dictionaries::run_register(run.frame, t.data, t.tag(1), kFormRows, kFormRows, 0, build, fill);
   if (run.print_menu >= 0) w4close(run.print_menu);
   g_run = outer;
   if (contractors_opened)

@@ -4,7 +4,9 @@
 #include <cstdlib>
 
 #include "cash/cash_book.h"
+#include "cash/cash_register.h"
 #include "cash/cash_rules.h"
+#include "cash/settlements.h"
 #include "data/catalogue.h"
 #include "data/opener.h"
 #include "frame/frame_state.h"
@@ -262,13 +264,55 @@ int run_form(data::TableHandles& t, PostingRecord& r, bool replacing, data::Tabl
   return 15360;
 }
 
+// The part of the whole paid now, asked in a small window: true with the
+// signed amount when the user accepted an amount above 0 and not above the
+// whole.
+bool ask_part(const CashStepEntry& whole, double* amount) {
+  int window = DefineWprowadzWindow(1, 40, " ZAPŁATA CZĘŚCIOWA ");
+  if (window < 0) return false;
+  WidgetSet set;
+  ResetWigetsDefinition(&set);
+  Widget* w = DefineWigetEx(&set, 0, 1, "kwota zapłaty: ", 11, WIDGET_NUMBER, "99999999.99");
+  char shown[32];
+  std::snprintf(shown, sizeof shown, "%.2f", whole.amount < 0 ? -whole.amount : whole.amount);
+  WigetSetString(w, shown);
+  static const CashStepEntry* s_whole = nullptr;
+  s_whole = &whole;
+  w->valid = [](EditControl* c) {
+    double part = 0.0;
+    if (part_payment(*s_whole, std::atof(c->buffer.c_str()), &part)) return 0;
+    MessageWindow(2, 0, "Kwota musi być większa od zera i nie większa od kwoty dokumentu !", 0);
+    return -1;
+  };
+  bool ok = ActivateWindow(window, &set) == 15360 && part_payment(whole, WigetAsDouble(w), amount);
+  FreeWigets(&set);
+  w4close(window);
+  return ok;
+}
+
+// The payment of a new book entry in the cash book: the whole amount, a
+// part of it (the rest stays open in the settlements), or the cash book
+// opened on the entries of this book entry to record them by hand.
 void cash_step(PostingRecord& r) {
   if (MessageWindow(8 | 16, kCashQuestion, RcQStr(kCashQuestionText), 0) != 13) return;
   CashStepEntry e = cash_step_entry(r.amounts);
+  if (same_grosz(e.amount, 0.0)) {
+    Uwaga(kCashFailed);
+    return;
+  }
+  int how = wybierz_z_listy({" Cała kwota ", " Część kwoty ", " Kasa dokumentu "}, 0, " ZAPŁATA ");
+  if (how < 0) return;
+  if (how == 2) {
+    CashSource source{kSourceKindBook, r.year, r.existing, e.type == kReceipt ? 0 : 1};
+    cash_book_register(&source, true, false);
+    return;
+  }
+  double amount = e.amount;
+  if (how == 1 && !ask_part(e, &amount)) return;
   CashEntryRequest q;
   q.type = e.type;
   q.date = r.posting_date;
-  q.amount = e.amount;
+  q.amount = amount;
   q.document = r.document;
   q.title = r.description1.empty() || r.description1[0] == kKeepField ? std::string() : r.description1;
   q.contractor_code = r.contractor_code;
@@ -280,7 +324,8 @@ void cash_step(PostingRecord& r) {
   q.source_kind = kSourceKindBook;
   q.source_year = r.year;
   q.source_record = r.existing;
-  if (same_grosz(e.amount, 0.0) || write_cash_entry(q) != 0) Uwaga(kCashFailed);
+  if (write_cash_entry(q) != 0) Uwaga(kCashFailed);
+  else refresh_settlement_payments(kSourceKindBook, r.year, r.existing);
 }
 
 bool take_date(PostingRecord& r) {

@@ -12,6 +12,7 @@
 #include "data/firm_data_table.h"
 #include "data/module_state.h"
 #include "data/opener.h"
+#include "dictionaries/info_panel.h"
 #include "dictionaries/pickers.h"
 #include "dictionaries/register_frame.h"
 #include "frame/register_hooks.h"
@@ -440,6 +441,39 @@ std::string type_letter(FIELD4* f) {
   }
 }
 
+// The panel under the list: the contractor's name lines, the content lines
+// (joined and wrapped into three rows) and the remarks.
+std::string content_row(int row) {
+  std::string all;
+  for (const char* name : {"OP1", "OP2", "OP3", "OP4", "OP5"}) {
+    std::string line = f4trim(F(name));
+    if (!line.empty()) all += (all.empty() ? "" : " ") + line;
+  }
+  std::vector<std::string> rows(3);
+  size_t r = 0;
+  for (size_t at = 0; at < all.size() && r < rows.size();) {
+    size_t take = 0, chars = 0;
+    while (at + take < all.size() && chars < 71) {
+      do ++take; while (at + take < all.size() && (static_cast<unsigned char>(all[at + take]) & 0xC0) == 0x80);
+      ++chars;
+    }
+    rows[r++] = all.substr(at, take);
+    at += take;
+  }
+  return rows[static_cast<size_t>(row)];
+}
+
+void define_panel(RegisterFrame& f) {
+  auto field = [](const char* name) { return [name] { return f4trim(F(name)); }; };
+  dictionaries::define_info_panel(&f.texts, F("TYP"), 17, 62,
+                                  {{0, 7, 71, field("NA1")},
+                                   {1, 7, 71, field("NA2")},
+                                   {2, 7, 71, [] { return content_row(0); }},
+                                   {3, 7, 71, [] { return content_row(1); }},
+                                   {4, 7, 71, [] { return content_row(2); }},
+                                   {5, 7, 71, field("UWA")}});
+}
+
 int notes_main() {
   HostContext* ctx = data::state().ctx;
   if (data::open_firm_data(ctx) != 0) return 0;
@@ -470,6 +504,7 @@ int notes_main() {
     DefineScrollColumn(&f.scroll, t.field("DAT"), 0, "data", t.tag(1));
     DefineScrollColumn(&f.scroll, t.field("KWO"), 0, "kwota");
     DefineScrollColumn(&f.scroll, t.field("KOD"), 0, "kod kontrahenta");
+    define_panel(f);
     struct Col {
       const char* header;
       const char* field;

@@ -161,6 +161,7 @@ TEST(InterestEndToEnd, DebitNoteTakesItsContractorAndIsCopiedWithCtrlC) {
   EXPECT_TRUE(has_row(run.screens[3], "NOTA OBCIĄŻENIOWA - dopisywanie")) << dump(run.screens[3]);
   EXPECT_TRUE(has_row(run.screens[3], "numer noty......     /    2/")) << dump(run.screens[3]);
   EXPECT_TRUE(has_row(run.screens[4], "OBC 2")) << dump(run.screens[4]);
+  EXPECT_TRUE(has_row(run.screens[4], "nazwa: Kowalski")) << dump(run.screens[4]);  // the panel
   auto recs = dir.records("W3NOTY26.DBF");
   ASSERT_EQ(recs.size(), 2u);
   for (size_t i = 0; i < 2; ++i) {

@@ -34,9 +34,13 @@ TEST(TransportEndToEnd, TripsTakeTheirValueAndRateByVehicle) {
                        private_car("Nowak Adam", "Fiat", "wb999", false) +
                        private_car("Zielińska Ewa", "Opel", "kr777", false) +
                        private_car("Żak Piotr", "Lada", "po555", false) +
-                       "<End>u<Home><Down><F4><dump><Enter><Esc><Esc><Esc>");  // Żak inactive
-  ASSERT_EQ(cars.screens.size(), 1u) << cars.all();
+                       "<End>u<Home><Down><F4><dump><Enter><dump><Esc><Esc><Esc>");  // Żak inactive
+  ASSERT_EQ(cars.screens.size(), 2u) << cars.all();
   EXPECT_TRUE(has_row(cars.screens[0], "Zmieniono typ samochodu na SŁUŻBOWY.")) << dump(cars.screens[0]);
+  // The panel under the list follows the current vehicle and its type.
+  EXPECT_TRUE(has_row(cars.screens[1], "rodzaj: służbowy")) << dump(cars.screens[1]);
+  EXPECT_TRUE(has_row(cars.screens[1], "marka: Fiat")) << dump(cars.screens[1]);
+  EXPECT_TRUE(has_row(cars.screens[1], "ewidencja od")) << dump(cars.screens[1]);
   auto vehicles = dir.records("W3SAMO.DBF");
   ASSERT_EQ(vehicles.size(), 4u);
   EXPECT_EQ(vehicles[3]["STA"], "N");
