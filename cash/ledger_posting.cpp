@@ -290,9 +290,11 @@ bool ask_part(const CashStepEntry& whole, double* amount) {
   return ok;
 }
 
-// The payment of a new book entry in the cash book: the whole amount, a
-// part of it (the rest stays open in the settlements), or the cash book
-// opened on the entries of this book entry to record them by hand.
+// The payment of a new book entry in the cash book.  A document's entry
+// (which has its settlement) may be paid whole, in part (the rest stays
+// open in the settlements), or the cash book opened on the entries of this
+// book entry to record them by hand; payroll and contract postings are paid
+// whole.
 void cash_step(PostingRecord& r) {
   if (MessageWindow(8 | 16, kCashQuestion, RcQStr(kCashQuestionText), 0) != 13) return;
   CashStepEntry e = cash_step_entry(r.amounts);
@@ -300,7 +302,9 @@ void cash_step(PostingRecord& r) {
     Uwaga(kCashFailed);
     return;
   }
-  int how = wybierz_z_listy({" Cała kwota ", " Część kwoty ", " Kasa dokumentu "}, 0, " ZAPŁATA ");
+  int how = r.source != kSourceDocuments
+                ? 0
+                : wybierz_z_listy({" Cała kwota ", " Część kwoty ", " Kasa dokumentu "}, 0, " ZAPŁATA ");
   if (how < 0) return;
   if (how == 2) {
     CashSource source{kSourceKindBook, r.year, r.existing, e.type == kReceipt ? 0 : 1};
