@@ -440,7 +440,7 @@ int post_to_lump_sum(PostingRecord& r) {
     d4tag_select(d, t.tag(4));
     if (d4seek_double(d, static_cast<double>(r.existing)) == 0 && !d4deleted(d)) found = d4recno(d);
   }
-  const char* columns[] = {"USL", "PRO", "HAN", "UIN", "WZA", "NIE"};
+  const char* columns[] = {"USL", "PRO", "HAN", "UIN", "WZA", "NIE", "RE2"};
   auto fill = [&] {
     const std::string date = book_date(r.year, r.month, r.day);
     f4assign(t.field("DAT"), date.c_str());
@@ -449,7 +449,7 @@ int post_to_lump_sum(PostingRecord& r) {
     put_text(t.field("UW1"), r.description1);
     put_text(t.field("UW2"), r.description2);
     double sum = 0.0;
-    for (int i = 0; i < 6; ++i) {
+    for (int i = 0; i < 7; ++i) {
       f4assign_double(t.field(columns[i]), r.lump_sum[static_cast<size_t>(i)]);
       sum = R(sum + r.lump_sum[static_cast<size_t>(i)], 2);
     }
