@@ -115,7 +115,7 @@ TEST(TransportEndToEnd, BillsWeighFuelAndSettleAgainstTheAllowance) {
   // The yearly summary: January's petrol, 40 l weighing 30.20 kg for 500.00.
   const auto& summary = run.screens[2];
   EXPECT_TRUE(has_row(summary, "za rok 2026")) << dump(summary);
-  EXPECT_NE(row_with(summary, "styczeń    ilość  [l/m3]").find("40,00"), std::string::npos) << dump(summary);
+  EXPECT_NE(row_with(summary, "styczeń     ilość  [l/m3]").find("40,00"), std::string::npos) << dump(summary);
   EXPECT_NE(row_with(summary, "waga     [kg]").find("30,20"), std::string::npos) << dump(summary);
   EXPECT_NE(row_with(run.screens[0], "waga [kg]").find("30.20"), std::string::npos) << dump(run.screens[0]);
   EXPECT_NE(row_with(run.screens[1], "wartość..").find("500.00"), std::string::npos) << dump(run.screens[1]);
