@@ -37,7 +37,6 @@ constexpr const char* kAccountTypes[] = {"1. PODSTAWOWE  ", "2. POMOCNICZE 1", "
 struct NotesRun {
   data::TableHandles* t = nullptr;
   EditCtrlDefinition forms[4];  // by type (index 0 unused)
-  std::vector<NoteKey> notes;   // read before a form opens
   int type = kNoteDebit;        // of the note being added
   std::string prefix;           // the prefix the form started with
   std::vector<std::string> copy;  // field texts of the note being copied
@@ -46,16 +45,54 @@ NotesRun* g_run = nullptr;
 
 FIELD4* F(const char* name) { return g_run->t->field(name); }
 
-std::vector<NoteKey> read_notes(DATA4* d) {
-  std::vector<NoteKey> out;
-  long keep = d4recno(d);
-  for (long r = 1; r <= d4reccount(d); ++r) {
-    if (d4go(d, r) != 0 || d4deleted(d)) continue;
-    out.push_back({f4int(F("TYP")), f4trim(F("PRE")), f4long(F("NUM")), f4trim(F("POS")), f4date(F("DAT")), r});
+// A second handle on the notes file with the two descending tags: the
+// latest note of a type first, and the highest number of a type and prefix
+// first.  Numbering seeks in it, so the note being edited in the form keeps
+// its record buffer.
+class NotesView {
+ public:
+  NotesView() {
+    HostContext* ctx = data::state().ctx;
+    if (!g_run || !g_run->t->open()) return;
+    d_ = d4open(ctx, d4path(g_run->t->data).c_str());
+    if (!d_) return;
+    AllocDbfDefinition(ctx);
+    DefineTag_(ctx, "STR(TYP,1,0)+DTOS(DAT)+STR(RECNO(),5,0)", "", r4descending);
+    DefineTag_(ctx, "STR(TYP,1,0)+PRE+STR(NUM,5,0)", "", r4descending);
+    int rc = i4create(d_, GetTagsInfo(ctx, 0));
+    ReleaseDbfDefinition(ctx);
+    if (rc != 0) {
+      d4close(d_);
+      d_ = nullptr;
+    }
   }
-  if (keep >= 1 && keep <= d4reccount(d)) d4go(d, keep);
-  return out;
-}
+  ~NotesView() {
+    if (d_) d4close(d_);
+  }
+  NotesView(const NotesView&) = delete;
+  NotesView& operator=(const NotesView&) = delete;
+
+  // The number following the first live note of `type` (and `prefix`, when
+  // given) under the latest-first (1) or highest-first (2) tag: its prefix
+  // and suffix and its number + 1; number 1 when there is none.
+  NoteNumber after_first(int tag, int type, const std::string* prefix) {
+    NoteNumber out;
+    if (prefix) out.prefix = *prefix;
+    if (!d_) return out;
+    d4tag_select(d_, d4tag(d_, tag));
+    std::string key = std::to_string(type % 10);
+    if (prefix) key += (*prefix + "    ").substr(0, 4);
+    for (int rc = d4seek(d_, key.c_str()); rc == 0 && !d4eof(d_); rc = d4skip(d_, 1)) {
+      if (f4int(d4field(d_, "TYP")) != type || (prefix && f4trim(d4field(d_, "PRE")) != *prefix)) break;
+      if (d4deleted(d_)) continue;
+      return {f4trim(d4field(d_, "PRE")), f4long(d4field(d_, "NUM")) + 1, f4trim(d4field(d_, "POS"))};
+    }
+    return out;
+  }
+
+ private:
+  DATA4* d_ = nullptr;
+};
 
 void use_form(BROWSE* b, int type) {
   if (type < kNoteDebit || type > kNoteInterest) type = kNoteDebit;
@@ -152,7 +189,7 @@ int prefix_valid(EditControl* c) {
   if (p == g_run->prefix) return 0;
   g_run->prefix = p;
   int type = f4int(F("TYP"));
-  NoteNumber n = number_for_prefix(g_run->notes, type, p);
+  NoteNumber n = NotesView().after_first(2, type, &p);
   f4assign_long(F("NUM"), n.number);
   f4assign(F("POS"), n.suffix.c_str());
   return 0;
@@ -254,7 +291,6 @@ int add_item(int code) {
     if (chosen < 0) return 0;
     g_run->type = chosen + 1;
   }
-  g_run->notes = read_notes(b->data);
   use_form(b, g_run->type);
   browse_dopisz(code);
   b->title.clear();
@@ -277,7 +313,7 @@ int new_note(BROWSE* b) {
     run.copy.clear();
   }
   f4assign_int(F("TYP"), run.type);
-  NoteNumber n = next_note_number(run.notes, run.type);
+  NoteNumber n = NotesView().after_first(1, run.type, nullptr);
   put_number(n);
   run.prefix = n.prefix;
   HostContext* ctx = b->ctx ? b->ctx : data::state().ctx;
@@ -290,9 +326,6 @@ int new_note(BROWSE* b) {
 }
 
 int before_edit(BROWSE* b) {
-  long rec = d4recno(b->data);
-  g_run->notes = read_notes(b->data);
-  d4go(b->data, rec);
   g_run->prefix = f4trim(F("PRE"));
   use_form(b, f4int(F("TYP")));
   return 0;

@@ -41,7 +41,7 @@ TEST(InterestEndToEnd, RateTypeKeysDatesAndRatesAreChecked) {
       "d<dump><F2><dump>"                    // 4: d stored, 5: saved
       "<Esc><Esc><Esc><Esc>");
   EXPECT_EQ(run.exit_code, 0);
-  ASSERT_EQ(run.screens.size(), 6u) << run.all();
+  ASSERT_EQ(run.screens.size(), 7u) << run.all();
   EXPECT_TRUE(has_row(run.screens[0], "Daty sprzed 1993 roku nie są przyjmowane !")) << dump(run.screens[0]);
   EXPECT_TRUE(has_row(run.screens[1], "Wartość musi być większa od zera !")) << dump(run.screens[1]);
   EXPECT_TRUE(has_row(run.screens[2], "typ..  R[R]-roczne")) << dump(run.screens[2]);
@@ -108,17 +108,20 @@ TEST(InterestEndToEnd, InterestNotesNumberAndComputeTheirInterest) {
       "<Enter><Enter><Enter><Enter>" + contractor +
       "FV 2/2026<Enter><Enter>02032026<Enter>12032026<Enter>1000<Enter><dump>"
       "<Up><C-Y>2000<Enter><dump><F2><dump>"
+      "d<Down><Down><Enter><C-Y>X<Enter><dump><Esc>T"
       "d<Down><Down><Enter><Enter><C-Y>1<Enter><dump><Enter><Esc>T"
       "<Esc><Esc><Esc>");
   EXPECT_EQ(run.exit_code, 0);
-  ASSERT_EQ(run.screens.size(), 6u) << run.all();
+  ASSERT_EQ(run.screens.size(), 7u) << run.all();
   EXPECT_NE(row_with(run.screens[0], "ilość dni zwłoki").find("ilość dni zwłoki    0 "), std::string::npos)
       << dump(run.screens[0]);
   EXPECT_NE(row_with(run.screens[0], "odsetki.........").find("0.00"), std::string::npos) << dump(run.screens[0]);
   EXPECT_TRUE(has_row(run.screens[1], "numer noty...... NO  /    2/2026")) << dump(run.screens[1]);
   EXPECT_NE(row_with(run.screens[2], "odsetki.........").find("2.55"), std::string::npos) << dump(run.screens[2]);
   EXPECT_NE(row_with(run.screens[3], "odsetki.........").find("5.10"), std::string::npos) << dump(run.screens[3]);
-  EXPECT_TRUE(has_row(run.screens[5], "Taki numer już istnieje !")) << dump(run.screens[5]);
+  // Another prefix starts its own series at 1 with a blank suffix.
+  EXPECT_TRUE(has_row(run.screens[5], "numer noty...... X   /    1/ ")) << dump(run.screens[5]);
+  EXPECT_TRUE(has_row(run.screens[6], "Taki numer już istnieje !")) << dump(run.screens[6]);
 
   auto recs = dir.records("W3NOTY26.DBF");
   ASSERT_EQ(recs.size(), 2u);
