@@ -315,8 +315,40 @@ int sum_item(int) {
   return 0;
 }
 
+// The transfer on the bank's preprinted form: the values only, at the rows
+// of the form's fields, in the form's characters per line and boxes; each
+// part of the form (odcinek) gets the same values.
+void print_preprinted(const TransferOptions& opt, const std::string& name, int type, bool as_tax, int parts,
+                      const std::string& sign, const std::string& words) {
+  print_line(name.c_str());
+  PreprintedTransfer t;
+  t.type = as_tax ? kTax : type == kZus ? kZus : kOrdinary;
+  t.beneficiary = joined(f4trim(F("NO1")), f4trim(F("NO2")));
+  t.beneficiary_account = nrb_digits(f4trim(F("KNO")));
+  t.amount = sign + money(f4double(F("KWO"))) + sign;
+  t.payer_account = nrb_digits(f4trim(F("KNZ")));
+  t.words = words;
+  t.payer = joined(f4trim(F("NZ1")), f4trim(F("NZ2")));
+  t.title = joined(f4trim(F("TY1")), f4trim(F("TY2")));
+  t.nip = f4trim(F("NIP"));
+  t.id_type = f4trim(F("IDD"));
+  t.id_number = f4trim(F("NRD"));
+  t.payment_type = f4trim(F("TWP"));
+  t.period = f4trim(F("DEK"));
+  t.symbol = f4trim(F("SYP"));
+  t.obligation = f4trim(F("IZO"));
+  const bool boxes = as_tax ? opt.tax_boxes == 'T' : opt.ordinary_boxes == 'T';
+  const int line = as_tax ? opt.tax_line : opt.ordinary_line;
+  const std::vector<std::string> rows = preprinted_rows(t, line, boxes);
+  for (int part = 1; part <= (parts == 2 || parts == 4 ? parts : 1); ++part) {
+    for (const std::string& r : rows) print_line(r.c_str());
+    print_line("");
+  }
+}
+
 // The transfer form printed on plain paper: the form's name, both parties,
-// the account numbers, the amount with its sign characters and in words.
+// the account numbers, the amount with its sign characters and in words;
+// on the bank's preprinted form only the values (print_preprinted).
 void print_one(const TransferOptions& opt) {
   const int type = f4int(F("TYP"));
   const bool tax_as_plain = type == kTax && opt.tax_as_ordinary == 'T';
@@ -338,6 +370,10 @@ void print_one(const TransferOptions& opt) {
   };
   char words[512];
   slownie(f4double(F("KWO")), words, sizeof words);
+  if (preprinted) {
+    print_preprinted(opt, name, type, type == kTax && !tax_as_plain, parts, sign, words);
+    return;
+  }
   for (int part = 1; part <= (parts == 2 || parts == 4 ? parts : 1); ++part) {
     print_line((name + "  -  odcinek " + std::to_string(part) + "  " + type_name(type)).c_str());
     print_line(("nazwa zleceniodawcy: " + joined(f4trim(F("NZ1")), f4trim(F("NZ2")))).c_str());
