@@ -21,6 +21,7 @@
 #include "dictionaries/info_panel.h"
 #include "dictionaries/pickers.h"
 #include "dictionaries/register_frame.h"
+#include "dictionaries/register_tools.h"
 #include "frame/register_hooks.h"
 #include "host/api/calendar.h"
 #include "host/api/print_api.h"
@@ -115,74 +116,36 @@ int add_item(int code) {
   return browse_dopisz(0);
 }
 
-int filters_item(int) {
-  if (!g_run) return -1;
-  OpenFiltersWindow(&g_run->frame.filters);
-  browse_call(0, 0);
-  return 0;
-}
-
-bool filters_accepted() {
-  return OpenFiltersWindow(&g_run->frame.filters) == skolvarin::keys::F2 && (browse_call(0, 0), true);
-}
+int filters_item(int) { return g_run ? dictionaries::open_filters(&g_run->frame.filters) : -1; }
 
 int summary_item(int) {
-  if (!g_run || !filters_accepted()) return 0;
-  DATA4* d = T().data;
-  long saved = d4recno(d);
+  if (!g_run || !dictionaries::filters_accepted(&g_run->frame.filters)) return 0;
   CashSummary sum;
-  X4FILTER scan;
-  x4init(&scan, d, FilterFunction, &g_run->frame.filters);
-  int n = 0;
-  for (int rc = x4top(&scan); rc == 0; rc = x4skip(&scan, 1), ++n)
+  int n = dictionaries::for_each_filtered(T().data, &g_run->frame.filters, [&] {
     add_to_summary(sum, {entry_type(), f4int(F("TYK")), f4double(F("KWO"))});
-  if (saved >= 1 && saved <= d4reccount(d)) d4go(d, saved);
+  });
   if (n == 0) {
     Uwaga(kEmptyList);
     return 0;
   }
-  HostContext* ctx = data::state().ctx;
-  if (open_tmp_edit_file(ctx, "KSU", "Podsumowanie kasy") != 0) return 0;
-  PrintBuffer *work = nullptr, *orig = nullptr;
-  if (print_alloc(&work, &orig, 78 * 19, template_id(kSummaryTemplate), 78) == 0) {
-    MemPrintStringFmt(work, 2, 0, ctx->firm_name1.c_str(), 76, PRINT_LEFT);
-    MemPrintStringFmt(work, 3, 0, ctx->firm_name2.c_str(), 76, PRINT_LEFT);
-    MemPrintStringFmt(work, 4, 0, FilterStatusLine(&g_run->frame.filters).c_str(), 76, PRINT_LEFT);
-    const int rows[] = {9, 11, 13, 15};
-    for (int i = 0; i < 4; ++i) {
-      const SummaryRow& r = sum.rows[static_cast<size_t>(i)];
-      MemPrintDoubleFmt(work, rows[i], 30, r.receipts, 14, 2, PRINT_THOUSANDS);
-      MemPrintDoubleFmt(work, rows[i], 46, r.payments, 14, 2, PRINT_THOUSANDS);
-      MemPrintDoubleFmt(work, rows[i], 62, r.balance(), 14, 2, PRINT_THOUSANDS);
-    }
-    SummaryRow total = sum.total();
-    MemPrintDoubleFmt(work, 17, 30, total.receipts, 14, 2, PRINT_THOUSANDS);
-    MemPrintDoubleFmt(work, 17, 46, total.payments, 14, 2, PRINT_THOUSANDS);
-    MemPrintDoubleFmt(work, 17, 62, total.balance(), 14, 2, PRINT_THOUSANDS);
-    std::string page;
-    for (int r = 0; r < print_rows(work); ++r) page += print_row(work, r) + "\n";
-    write_page_edit_file(page.c_str());
-    print_free(&work, &orig);
-  }
-  close_tmp_edit_file();
-  edytuj_i_drukuj("Podsumowanie kasy");
+  dictionaries::summary_preview("KSU", "Podsumowanie kasy", kSummaryTemplate, 19, 4, &g_run->frame.filters,
+                                [&](PrintBuffer* work) {
+                                  auto row = [&](int line, const SummaryRow& r) {
+                                    MemPrintDoubleFmt(work, line, 30, r.receipts, 14, 2, PRINT_THOUSANDS);
+                                    MemPrintDoubleFmt(work, line, 46, r.payments, 14, 2, PRINT_THOUSANDS);
+                                    MemPrintDoubleFmt(work, line, 62, r.balance(), 14, 2, PRINT_THOUSANDS);
+                                  };
+                                  const int lines[] = {9, 11, 13, 15};
+                                  for (int i = 0; i < 4; ++i) row(lines[i], sum.rows[static_cast<size_t>(i)]);
+                                  row(17, sum.total());
+                                });
   return 0;
 }
 
 int tabulogram_item(int) {
-  if (!g_run || !filters_accepted()) return 0;
-  DATA4* d = T().data;
-  X4FILTER scan;
-  x4init(&scan, d, FilterFunction, &g_run->frame.filters);
-  if (x4top(&scan) != 0) {
-    Uwaga(kEmptyList);
-    return 0;
-  }
-  TAG4* saved = d4tag_selected(d);
-  d4tag_select(d, T().tag(1));
-  prn_tab_rap(data::state().ctx, d, &g_run->frame.print_columns, "Tabulogram kasy", FilterFunction,
-              &g_run->frame.filters, FilterStatusLine(&g_run->frame.filters).c_str());
-  d4tag_select(d, saved);
+  if (!g_run || !dictionaries::filters_accepted(&g_run->frame.filters)) return 0;
+  dictionaries::tabulogram(T().data, T().tag(1), &g_run->frame.print_columns, &g_run->frame.filters,
+                           "Tabulogram kasy");
   return 0;
 }
 
@@ -284,29 +247,14 @@ int search_item(int code) {
   const char* labels[] = {"", "data (DD-MM-RRRR):", "nr dokumentu:", "numer KP,KW:", "kod kontrahenta:", "nazwa:",
                           "tytuł:"};
   const char* fields[] = {"", "DAT", "DOK", "NUM", "KOD", "NA1", "TYT"};
-  if (code < 1 || code > 6) return -1;
-  int window = DefineWprowadzWindow(1, 60, " SZUKAJ ");
-  if (window < 0) return 0;
-  WidgetSet set;
-  ResetWigetsDefinition(&set);
-  Widget* w = DefineWigetEx(&set, 0, 1, labels[code], code == 1 ? 10 : 30, code == 1 ? WIDGET_DATE : WIDGET_TEXT);
-  int key = ActivateWindow(window, &set);
-  std::string want = dictionaries::upper(w->value);
-  FreeWigets(&set);
-  w4close(window);
-  if (key != skolvarin::keys::F2 || want.empty()) return 0;
-  DATA4* d = T().data;
-  X4FILTER scan;
-  x4init(&scan, d, FilterFunction, &g_run->frame.filters);
-  for (int rc = x4top(&scan); rc == 0; rc = x4skip(&scan, 1)) {
+  if (code < 1 || code > 6 || !g_run) return -1;
+  const std::string want = dictionaries::ask_search(labels[code], code == 1);
+  if (want.empty()) return 0;
+  const bool found = dictionaries::find_filtered(T().data, &g_run->frame.filters, [&] {
     std::string v = code == 3 ? std::to_string(f4long(F("NUM"))) : dictionaries::upper(f4trim(F(fields[code])));
-    bool hit = code == 1 ? v.rfind(want, 0) == 0 : code == 3 ? v == want : v.find(want) != std::string::npos;
-    if (hit) {
-      browse_call(1, d4recno(d));
-      return 0;
-    }
-  }
-  Uwaga(kEmptyList);
+    return code == 1 ? v.rfind(want, 0) == 0 : code == 3 ? v == want : v.find(want) != std::string::npos;
+  });
+  if (!found) Uwaga(kEmptyList);
   return 0;
 }
 

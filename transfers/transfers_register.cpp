@@ -22,6 +22,7 @@
 #include "data/transfer_table.h"
 #include "dictionaries/pickers.h"
 #include "dictionaries/register_frame.h"
+#include "dictionaries/register_tools.h"
 #include "frame/register_hooks.h"
 #include "host/api/calendar.h"
 #include "host/api/print_api.h"
@@ -241,12 +242,7 @@ int add_item(int code) {
   return browse_dopisz(0);
 }
 
-int filters_item(int) {
-  if (!g_run) return -1;
-  OpenFiltersWindow(&g_run->frame.filters);
-  browse_call(0, 0);
-  return 0;
-}
+int filters_item(int) { return g_run ? dictionaries::open_filters(&g_run->frame.filters) : -1; }
 
 int mark_item(int) {
   BROWSE* b = current_browse();
@@ -285,8 +281,7 @@ int unmark_item(int) {
 
 int sum_item(int) {
   if (!g_run) return -1;
-  if (OpenFiltersWindow(&g_run->frame.filters) != skolvarin::keys::F2) return 0;
-  browse_call(0, 0);
+  if (!dictionaries::filters_accepted(&g_run->frame.filters)) return 0;
   DATA4* d = T().data;
   if (set_lock(d, -1) != 0) return 0;
   double sums[7] = {0, 0, 0, 0, 0, 0, 0};
@@ -445,31 +440,16 @@ int options_item(int) {
 // Search: a date, a pattern in the title, a pattern in the beneficiary.
 int search_item(int code) {
   const char* prompts[] = {"", "Szukaj daty -", "Szukaj wzorca w tytułem -", "Wzorzec w odbiorcy -"};
-  if (code < 1 || code > 3) return -1;
-  int window = DefineWprowadzWindow(1, 60, " SZUKAJ ");
-  if (window < 0) return 0;
-  WidgetSet set;
-  ResetWigetsDefinition(&set);
-  Widget* w = DefineWigetEx(&set, 0, 1, prompts[code], code == 1 ? 10 : 30, code == 1 ? WIDGET_DATE : WIDGET_TEXT);
-  int key = ActivateWindow(window, &set);
-  std::string want = dictionaries::upper(w->value);
-  FreeWigets(&set);
-  w4close(window);
-  if (key != skolvarin::keys::F2 || want.empty()) return 0;
-  DATA4* d = T().data;
-  X4FILTER scan;
-  x4init(&scan, d, FilterFunction, &g_run->frame.filters);
-  for (int rc = x4top(&scan); rc == 0; rc = x4skip(&scan, 1)) {
-    bool hit = code == 1 ? std::string(f4str(F("DAP"))) >= want
+  if (code < 1 || code > 3 || !g_run) return -1;
+  const std::string want = dictionaries::ask_search(prompts[code], code == 1);
+  if (want.empty()) return 0;
+  if (!dictionaries::find_filtered(T().data, &g_run->frame.filters, [&] {
+        return code == 1 ? std::string(f4str(F("DAP"))) >= want
                : code == 2
                    ? dictionaries::upper(f4trim(F("TY1")) + " " + f4trim(F("TY2"))).find(want) != std::string::npos
                    : dictionaries::upper(f4trim(F("NO1")) + " " + f4trim(F("NO2"))).find(want) != std::string::npos;
-    if (hit) {
-      browse_call(1, d4recno(d));
-      return 0;
-    }
-  }
-  Uwaga(kEmptyList);
+      }))
+    Uwaga(kEmptyList);
   return 0;
 }
 
