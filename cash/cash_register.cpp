@@ -452,23 +452,20 @@ void define_filters(RegisterFrame& f) {
 }
 
 void define_print(RegisterFrame& f) {
-  struct Col {
-    const char* header;
-    const char* field;
-    int width;
-  } cols[] = {{"data", "DAT", 10},          {"typ", "TYP", 20},     {"numer", "NUM", 6},
-              {"kwota", "KWO", 12},         {"źródło|dokumentu", "TYZ", 12}, {"nr dokumentu", "DOK", 14},
-              {"tytuł", "TYT", 24},         {"kod", "KOD", 10},     {"nazwa", "NA1", 24},
-              {"nazwa cd", "NA2", 16},      {"miasto", "MIA", 14},  {"ulica", "ULI", 18}};
-  int order = 1;
-  for (const Col& c : cols) {
-    TabuColumn* col = DefineTabuColumn(&f.print_columns, c.header, 0, F(c.field), 0, order++);
-    col->width = c.width;
-    if (std::strcmp(c.field, "KWO") == 0) col->attributes |= TABU_SUM;
-    if (std::strcmp(c.field, "TYP") == 0)
-      col->show = [] { return entry_type_text(entry_type(), f4int(F("TYK"))); };
-    if (std::strcmp(c.field, "TYZ") == 0) col->show = [] { return source_shown(f4str(F("TYZ"))).substr(3); };
-  }
+  dictionaries::define_print_columns(
+      &f.print_columns, F,
+      {{"data", "DAT", 10},
+       {"typ", "TYP", 20, false, [] { return entry_type_text(entry_type(), f4int(F("TYK"))); }},
+       {"numer", "NUM", 6},
+       {"kwota", "KWO", 12, true},
+       {"źródło|dokumentu", "TYZ", 12, false, [] { return source_shown(f4str(F("TYZ"))).substr(3); }},
+       {"nr dokumentu", "DOK", 14},
+       {"tytuł", "TYT", 24},
+       {"kod", "KOD", 10},
+       {"nazwa", "NA1", 24},
+       {"nazwa cd", "NA2", 16},
+       {"miasto", "MIA", 14},
+       {"ulica", "ULI", 18}});
 }
 
 }  // namespace

@@ -201,22 +201,19 @@ void define_filters(RegisterFrame& f) {
 }
 
 void define_print(RegisterFrame& f) {
-  struct Col {
-    const char* header;
-    const char* field;
-    int width;
-  } cols[] = {{"data\nwystawienia", "DAW", 10}, {"termin\npłat.", "DAP", 10}, {"zapłacono", "ZAP", 12},
-              {"brutto", "KWO", 12},            {"nr dokumentu", "DOK", 16},  {"kod", "KOD", 10},
-              {"nazwa", "NA1", 24},             {"nazwa cd", "NA2", 16},      {"miasto", "MIA", 14},
-              {"ulica", "ULI", 18},             {"źródło\ndokumentu", "TYZ", 14}};
-  int order = 1;
-  for (const Col& c : cols) {
-    TabuColumn* col = DefineTabuColumn(&f.print_columns, c.header, 0, F(c.field), 0, order++);
-    col->width = c.width;
-    const std::string name = c.field;
-    if (name == "KWO" || name == "ZAP") col->attributes |= TABU_SUM;
-    if (name == "TYZ") col->show = [] { return source_text(f4int(F("TYZ"))); };
-  }
+  dictionaries::define_print_columns(
+      &f.print_columns, F,
+      {{"data\nwystawienia", "DAW", 10},
+       {"termin\npłat.", "DAP", 10},
+       {"zapłacono", "ZAP", 12, true},
+       {"brutto", "KWO", 12, true},
+       {"nr dokumentu", "DOK", 16},
+       {"kod", "KOD", 10},
+       {"nazwa", "NA1", 24},
+       {"nazwa cd", "NA2", 16},
+       {"miasto", "MIA", 14},
+       {"ulica", "ULI", 18},
+       {"źródło\ndokumentu", "TYZ", 14, false, [] { return source_text(f4int(F("TYZ"))); }}});
 }
 
 void define_panel(RegisterFrame& f) {

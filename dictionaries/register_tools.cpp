@@ -74,6 +74,17 @@ void summary_preview(const char* print_name, const char* title, int template_id,
   edytuj_i_drukuj(title);
 }
 
+void define_print_columns(TabuDefinition* def, const std::function<FIELD4*(const char*)>& field,
+                          const std::vector<PrintColumn>& columns) {
+  int order = 1;
+  for (const PrintColumn& c : columns) {
+    TabuColumn* col = DefineTabuColumn(def, c.header, 0, field(c.field), 0, order++);
+    col->width = c.width;
+    if (c.sum) col->attributes |= TABU_SUM;
+    if (c.show) col->show = c.show;
+  }
+}
+
 void tabulogram(DATA4* d, TAG4* order, TabuDefinition* columns, FiltersDefinition* filters, const char* title) {
   X4FILTER scan;
   x4init(&scan, d, FilterFunction, filters);

@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "host/api/browse_api.h"
 #include "host/api/print_api.h"
@@ -34,6 +35,19 @@ std::string ask_search(const char* prompt, bool date);
 // titled `title` (print name `print_name`).
 void summary_preview(const char* print_name, const char* title, int template_id, int rows, int filter_row,
                      FiltersDefinition* filters, const std::function<void(PrintBuffer*)>& fill);
+
+// Columns of a printed list, in order: header, field (by name, through
+// `field`), width, summed at the end, and a text shown instead of the
+// field's.
+struct PrintColumn {
+  const char* header;
+  const char* field;
+  int width;
+  bool sum = false;
+  std::function<std::string()> show = {};
+};
+void define_print_columns(TabuDefinition* def, const std::function<FIELD4*(const char*)>& field,
+                          const std::vector<PrintColumn>& columns);
 
 // The printed list of the filtered records in the order of `order`
 // (nullptr: as selected); with none the host's empty-list warning.

@@ -608,18 +608,15 @@ void define_filters(RegisterFrame& f) {
 }
 
 void define_print(RegisterFrame& f) {
-  struct Col {
-    const char* header;
-    const char* field;
-    int width;
-  } cols[] = {{"w ciężar", "NZ1", 24}, {" c.d.", "NZ2", 14}, {"na dobro", "NO1", 24}, {" c.d.", "NO2", 14},
-              {"bank", "BAO", 16},     {"konto", "KNO", 28}, {"data", "DAP", 10},     {"kwota", "KWO", 12}};
-  int order = 1;
-  for (const Col& c : cols) {
-    TabuColumn* col = DefineTabuColumn(&f.print_columns, c.header, 0, F(c.field), 0, order++);
-    col->width = c.width;
-    if (std::string(c.field) == "KWO") col->attributes |= TABU_SUM;
-  }
+  dictionaries::define_print_columns(&f.print_columns, F,
+                                     {{"w ciężar", "NZ1", 24},
+                                      {" c.d.", "NZ2", 14},
+                                      {"na dobro", "NO1", 24},
+                                      {" c.d.", "NO2", 14},
+                                      {"bank", "BAO", 16},
+                                      {"konto", "KNO", 28},
+                                      {"data", "DAP", 10},
+                                      {"kwota", "KWO", 12, true}});
 }
 
 int run(const TransferPrefill* prefill) {
