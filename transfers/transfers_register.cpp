@@ -11,6 +11,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -607,6 +608,28 @@ void define_filters(RegisterFrame& f) {
   LoadFilters(&f.filters);
 }
 
+// The panel under the list: the title, the beneficiary (kind and code,
+// name, bank and account) and the ordering party (the same).
+void define_panel(RegisterFrame& f) {
+  auto row = [&](int r, std::function<std::string()> text) {
+    DefineTextCtrl(&f.texts, kFormRows + r, 0, F("TYP"), 0)->show = [text](const std::string&) { return text(); };
+  };
+  auto party = [](const char* label, const char* kind, const char* code, const char* name1, const char* name2) {
+    return [=] {
+      return std::string(label) + party_kind_name(f4int(F(kind))) + " " + f4trim(F(code)) + "  " +
+             joined(f4trim(F(name1)), f4trim(F(name2)));
+    };
+  };
+  auto account = [](const char* bank, const char* number) {
+    return [=] { return "   bank: " + f4trim(F(bank)) + "  konto: " + f4trim(F(number)); };
+  };
+  row(0, [] { return "tytułem: " + joined(f4trim(F("TY1")), f4trim(F("TY2"))); });
+  row(1, party("odbiorca: ", "SOO", "KOO", "NO1", "NO2"));
+  row(2, account("BAO", "KNO"));
+  row(3, party("zleceniodawca: ", "SOZ", "KOZ", "NZ1", "NZ2"));
+  row(4, account("BAZ", "KNZ"));
+}
+
 void define_print(RegisterFrame& f) {
   dictionaries::define_print_columns(&f.print_columns, F,
                                      {{"w ciężar", "NZ1", 24},
@@ -661,6 +684,7 @@ int run(const TransferPrefill* prefill) {
     DefineScrollColumn(&f.scroll, F("DEK"), 0, "okres");
     DefineScrollColumn(&f.scroll, F("NO1"), 0, "odbiorca")->width = 20;
     define_form(f);
+    define_panel(f);
     define_filters(f);
     define_print(f);
   };

@@ -129,7 +129,12 @@ TEST(TransfersEndToEnd, TheFirmPaysFromTheAccountOfTheTypeChosen) {
            add(1, "18052017", "200") + "<Esc>");
   ASSERT_EQ(run_command(script + "payroll_registers/set_settings_field.py " + (firm / "W3PAZU.DBF").string() +
                         " 28 IN 2").status, 0);
-  dir.keys(kOpen + add(1, "18052017", "300") + "<Esc>");
+  auto screens = dir.keys(kOpen + add(1, "18052017", "300") + "<dump><Esc>");
+  ASSERT_EQ(screens.size(), 1u);
+  // The panel under the list shows the current transfer's parties.
+  EXPECT_NE(screens[0].find("odbiorca: ZUS"), std::string::npos) << screens[0];
+  EXPECT_NE(screens[0].find("zleceniodawca: FIRMA"), std::string::npos) << screens[0];
+  EXPECT_NE(screens[0].find("konto: " + second), std::string::npos) << screens[0];
   auto t = dir.transfers();
   ASSERT_EQ(t.size(), 3u);
   const char* types[] = {"2", "1", "2"};
