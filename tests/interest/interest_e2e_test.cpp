@@ -41,7 +41,7 @@ TEST(InterestEndToEnd, RateTypeKeysDatesAndRatesAreChecked) {
       "d<dump><F2><dump>"                    // 4: d stored, 5: saved
       "<Esc><Esc><Esc><Esc>");
   EXPECT_EQ(run.exit_code, 0);
-  ASSERT_EQ(run.screens.size(), 7u) << run.all();
+  ASSERT_EQ(run.screens.size(), 6u) << run.all();
   EXPECT_TRUE(has_row(run.screens[0], "Daty sprzed 1993 roku nie są przyjmowane !")) << dump(run.screens[0]);
   EXPECT_TRUE(has_row(run.screens[1], "Wartość musi być większa od zera !")) << dump(run.screens[1]);
   EXPECT_TRUE(has_row(run.screens[2], "typ..  R[R]-roczne")) << dump(run.screens[2]);
