@@ -74,6 +74,27 @@ void summary_preview(const char* print_name, const char* title, int template_id,
   edytuj_i_drukuj(title);
 }
 
+DescendingView::DescendingView(DATA4* table, const std::vector<const char*>& tags) {
+  HostContext* ctx = data::state().ctx;
+  if (!table) return;
+  d = d4open(ctx, d4path(table).c_str());
+  if (!d) return;
+  AllocDbfDefinition(ctx);
+  for (const char* tag : tags) DefineTag_(ctx, tag, "", r4descending);
+  const int rc = i4create(d, GetTagsInfo(ctx, 0));
+  ReleaseDbfDefinition(ctx);
+  if (rc != 0) {
+    d4close(d);
+    d = nullptr;
+    return;
+  }
+  d4tag_select(d, d4tag(d, 1));
+}
+
+DescendingView::~DescendingView() {
+  if (d) d4close(d);
+}
+
 void define_print_columns(TabuDefinition* def, const std::function<FIELD4*(const char*)>& field,
                           const std::vector<PrintColumn>& columns) {
   int order = 1;

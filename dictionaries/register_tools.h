@@ -36,6 +36,20 @@ std::string ask_search(const char* prompt, bool date);
 void summary_preview(const char* print_name, const char* title, int template_id, int rows, int filter_row,
                      FiltersDefinition* filters, const std::function<void(PrintBuffer*)>& fill);
 
+// A second handle on an open table with descending tags of its own (in
+// the order given, tag 1 first), so that numbering can seek the highest
+// key without moving the register's handle, whose record buffer may hold
+// the record being edited.  `d` is nullptr when the table cannot be opened
+// again.
+class DescendingView {
+ public:
+  DescendingView(DATA4* table, const std::vector<const char*>& tags);
+  ~DescendingView();
+  DescendingView(const DescendingView&) = delete;
+  DescendingView& operator=(const DescendingView&) = delete;
+  DATA4* d = nullptr;
+};
+
 // Columns of a printed list, in order: header, field (by name, through
 // `field`), width, summed at the end, and a text shown instead of the
 // field's.

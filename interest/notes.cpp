@@ -15,6 +15,7 @@
 #include "dictionaries/info_panel.h"
 #include "dictionaries/pickers.h"
 #include "dictionaries/register_frame.h"
+#include "dictionaries/register_tools.h"
 #include "frame/register_hooks.h"
 #include "host/api/print_api.h"
 #include "host/api/rounding.h"
@@ -49,28 +50,11 @@ FIELD4* F(const char* name) { return g_run->t->field(name); }
 // latest note of a type first, and the highest number of a type and prefix
 // first.  Numbering seeks in it, so the note being edited in the form keeps
 // its record buffer.
-class NotesView {
+class NotesView : dictionaries::DescendingView {
  public:
-  NotesView() {
-    HostContext* ctx = data::state().ctx;
-    if (!g_run || !g_run->t->open()) return;
-    d_ = d4open(ctx, d4path(g_run->t->data).c_str());
-    if (!d_) return;
-    AllocDbfDefinition(ctx);
-    DefineTag_(ctx, "STR(TYP,1,0)+DTOS(DAT)+STR(RECNO(),5,0)", "", r4descending);
-    DefineTag_(ctx, "STR(TYP,1,0)+PRE+STR(NUM,5,0)", "", r4descending);
-    int rc = i4create(d_, GetTagsInfo(ctx, 0));
-    ReleaseDbfDefinition(ctx);
-    if (rc != 0) {
-      d4close(d_);
-      d_ = nullptr;
-    }
-  }
-  ~NotesView() {
-    if (d_) d4close(d_);
-  }
-  NotesView(const NotesView&) = delete;
-  NotesView& operator=(const NotesView&) = delete;
+  NotesView()
+      : DescendingView(g_run && g_run->t->open() ? g_run->t->data : nullptr,
+                       {"STR(TYP,1,0)+DTOS(DAT)+STR(RECNO(),5,0)", "STR(TYP,1,0)+PRE+STR(NUM,5,0)"}) {}
 
   // The number following the first live note of `type` (and `prefix`, when
   // given) under the latest-first (1) or highest-first (2) tag: its prefix
@@ -78,20 +62,19 @@ class NotesView {
   NoteNumber after_first(int tag, int type, const std::string* prefix) {
     NoteNumber out;
     if (prefix) out.prefix = *prefix;
-    if (!d_) return out;
-    d4tag_select(d_, d4tag(d_, tag));
+    if (!d) return out;
+    d4tag_select(d, d4tag(d, tag));
     std::string key = std::to_string(type % 10);
     if (prefix) key += (*prefix + "    ").substr(0, 4);
-    for (int rc = d4seek(d_, key.c_str()); rc == 0 && !d4eof(d_); rc = d4skip(d_, 1)) {
-      if (f4int(d4field(d_, "TYP")) != type || (prefix && f4trim(d4field(d_, "PRE")) != *prefix)) break;
-      if (d4deleted(d_)) continue;
-      return {f4trim(d4field(d_, "PRE")), f4long(d4field(d_, "NUM")) + 1, f4trim(d4field(d_, "POS"))};
+    for (int rc = d4seek(d, key.c_str()); rc == 0 && !d4eof(d); rc = d4skip(d, 1)) {
+      if (f4int(d4field(d, "TYP")) != type || (prefix && f4trim(d4field(d, "PRE")) != *prefix)) break;
+      if (d4deleted(d)) continue;
+      return {f4trim(d4field(d, "PRE")), f4long(d4field(d, "NUM")) + 1, f4trim(d4field(d, "POS"))
+};
     }
     return out;
   }
 
- private:
-  DATA4* d_ = nullptr;
 };
 
 void use_form(BROWSE* b, int type) {
