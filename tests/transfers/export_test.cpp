@@ -33,23 +33,42 @@ struct Row {
   const char* title;
 };
 
+// A data directory made on 18 May 2017 and opened as the module opens it
+// (working year 2017); removed at the end.
+struct OpenDataDir {
+  explicit OpenDataDir(const std::string& name)
+      : root(fs::temp_directory_path() / ("transfers_" + name + "_" + std::to_string(::getpid()))),
+        data((root / "data").string()) {
+    fs::remove_all(root);
+    fs::create_directories(root);
+    ctx.today = HostDate{2017, 5, 18};
+    std::string error;
+    ok = run_command(program() + " init --data " + data + " --dzis 2017-05-18 >/dev/null 2>&1").status == 0 &&
+         skolvarin::data::open_data_directory(ctx, data, error);
+    skolvarin::data::reset_state();
+    skolvarin::data::state().ctx = &ctx;
+    skolvarin::data::state().options.working_year = 2017;
+  }
+  ~OpenDataDir() {
+    skolvarin::data::close_all_tables(&ctx);
+    skolvarin::data::reset_state();
+    fs::remove_all(root);
+  }
+  fs::path root;
+  std::string data;
+  HostContext ctx;
+  bool ok = false;
+};
+
 }  // namespace
 
 TEST(TransferExport, PeriodAndMarkedTransfersGoToTheFileAndABadNrbIsListed) {
-  fs::path root = fs::temp_directory_path() / ("transfers_export_" + std::to_string(::getpid()));
-  fs::remove_all(root);
-  fs::create_directories(root);
-  const std::string data = (root / "data").string();
-  ASSERT_EQ(run_command(program() + " init --data " + data + " --dzis 2017-05-18 >/dev/null 2>&1").status, 0);
+  OpenDataDir dir("export");
+  ASSERT_TRUE(dir.ok);
+  const std::string& data = dir.data;
   {
     using namespace skolvarin;
-    HostContext ctx;
-    ctx.today = HostDate{2017, 5, 18};
-    std::string error;
-    ASSERT_TRUE(data::open_data_directory(ctx, data, error)) << error;
-    data::reset_state();
-    data::state().ctx = &ctx;
-    ASSERT_EQ(data::open_transfer_table(&ctx, 0, 2017), 0);
+    ASSERT_EQ(data::open_transfer_table(&dir.ctx, 0, 2017), 0);
     data::TableHandles& t = data::handles("W3PLEW  .DBF");
     const char* firm = "61109010140000071219812874";
     const char* zus = "83101010230000261395100000";
@@ -78,10 +97,9 @@ TEST(TransferExport, PeriodAndMarkedTransfersGoToTheFileAndABadNrbIsListed) {
       f4assign(t.field("SYP"), r.type == 3 ? "PIT4R" : "");
       ASSERT_EQ(d4append(t.data), 0);
     }
-    data::close_all_tables(&ctx);
-    data::reset_state();
+    data::close_all_tables(&dir.ctx);
   }
-  const std::string out = (root / "przelewy.txt").string();
+  const std::string out = (dir.root / "przelewy.txt").string();
   auto run = run_command(program() + " przelewy eksport --data " + data +
                          " --rok 2017 --od 2017-05-01 --do 2017-05-31 --zaznaczone --plik " + out + " 2>&1");
   EXPECT_EQ(run.status, 2) << run.out;
@@ -107,31 +125,17 @@ TEST(TransferExport, PeriodAndMarkedTransfersGoToTheFileAndABadNrbIsListed) {
     EXPECT_NE(j.find(want), std::string::npos) << want << "\n" << j;
   EXPECT_EQ(j.find("20170430"), std::string::npos) << j;  // outside the period
   EXPECT_EQ(j.find("NIEZAZNACZONY"), std::string::npos) << j;
-  fs::remove_all(root);
 }
 
 TEST(TransferPrefill, ZeroPayTransferIsRefusedBeforeTheFormAndWritesNothing) {
-  fs::path root = fs::temp_directory_path() / ("transfers_prefill_" + std::to_string(::getpid()));
-  fs::remove_all(root);
-  fs::create_directories(root);
-  const std::string data = (root / "data").string();
-  ASSERT_EQ(run_command(program() + " init --data " + data + " --dzis 2017-05-18 >/dev/null 2>&1").status, 0);
+  OpenDataDir dir("prefill");
+  ASSERT_TRUE(dir.ok);
   using namespace skolvarin;
-  HostContext ctx;
-  ctx.today = HostDate{2017, 5, 18};
-  std::string error;
-  ASSERT_TRUE(data::open_data_directory(ctx, data, error)) << error;
-  data::reset_state();
-  data::state().ctx = &ctx;
-  data::state().options.working_year = 2017;
   // Zero: refused at once (message 121), the transfer table not even opened.
   EXPECT_EQ(transfers::pay_transfer(1, 0.004, 1), 1);
-  EXPECT_FALSE(fs::exists(root / "data" / "firmy" / "DEMO" / "W3PLEW17.DBF"));
+  EXPECT_FALSE(fs::exists(dir.root / "data" / "firmy" / "DEMO" / "W3PLEW17.DBF"));
   // Without a screen the form answers Esc: the table is opened, nothing appended.
   EXPECT_EQ(transfers::pay_transfer(1, 2500.00, 1), 1);
-  ASSERT_EQ(data::open_transfer_table(&ctx, 0, 2017), 0);
+  ASSERT_EQ(data::open_transfer_table(&dir.ctx, 0, 2017), 0);
   EXPECT_EQ(d4reccount(data::handles("W3PLEW  .DBF").data), 0);
-  data::close_all_tables(&ctx);
-  data::reset_state();
-  fs::remove_all(root);
 }
