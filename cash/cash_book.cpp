@@ -4,6 +4,7 @@
 #include "data/catalogue.h"
 #include "data/openers.h"
 #include "data/settings.h"
+#include "dictionaries/register_tools.h"
 #include "frame/register_hooks.h"
 #include "host/api/browse_api.h"
 #include "host/api/screen_api.h"
@@ -33,29 +34,9 @@ const frame::SettingsLoaderProvider loader("W3PAEV.DBF", load_records_settings);
 // A second handle on the cash book, ordered by the numbering key, so that
 // numbers are drawn without moving the register's own handle (whose record
 // buffer may hold a record being added).
-struct NumberingView {
-  DATA4* d = nullptr;
-  HostContext* ctx = nullptr;
-  explicit NumberingView(data::TableHandles& t) {
-    if (!t.open()) return;
-    ctx = data::state().ctx;
-    std::string path = d4path(t.data);
-    d = d4open(ctx, path.c_str());
-    if (!d) return;
-    AllocDbfDefinition(ctx);
-    DefineTag_(ctx, "PRE+TYP+STR(TYK,1,0)+STR(YEAR(DAT),4,0)+STR(NUM,5,0)", "", r4descending);
-    int rc = i4create(d, GetTagsInfo(ctx, 0));
-    ReleaseDbfDefinition(ctx);
-    if (rc != 0) {
-      d4close(d);
-      d = nullptr;
-      return;
-    }
-    d4tag_select(d, d4tag(d, 1));
-  }
-  ~NumberingView() {
-    if (d) d4close(d);
-  }
+struct NumberingView : dictionaries::DescendingView {
+  explicit NumberingView(data::TableHandles& t)
+      : DescendingView(t.open() ? t.data : nullptr, {"PRE+TYP+STR(TYK,1,0)+STR(YEAR(DAT),4,0)+STR(NUM,5,0)"}) {}
   std::string key() const {
     char rest[16];
     std::snprintf(rest, sizeof rest, "%1d%4d", f4int(d4field(d, "TYK")) % 10, date4year(f4str(d4field(d, "DAT"))));

@@ -18,8 +18,10 @@
 #include "cash/cash_rules.h"
 #include "cash/settlements.h"
 #include "data/openers.h"
+#include "dictionaries/info_panel.h"
 #include "dictionaries/pickers.h"
 #include "dictionaries/register_frame.h"
+#include "dictionaries/register_tools.h"
 #include "frame/register_hooks.h"
 #include "host/api/calendar.h"
 #include "host/api/print_api.h"
@@ -33,7 +35,8 @@ namespace {
 using dictionaries::RegisterFrame;
 using dictionaries::template_id;
 
-constexpr int kFormTemplate = 36, kSummaryTemplate = 37, kVoucherTemplate = 42;
+constexpr int kFormTemplate = 36, kSummaryTemplate = 37, kVoucherTemplate = 42, kPanelTemplate = 35;
+constexpr int kFormRows = 12;
 constexpr int kNumberTaken = 20077;
 constexpr int kEmptyList = 50007;
 
@@ -44,7 +47,6 @@ struct CashRun {
   int drawn_year = 0;
   int drawn_account = 0;
   int print_menu = -1;
-  double source_total = 0.0;
 };
 CashRun* g_run = nullptr;
 
@@ -114,74 +116,36 @@ int add_item(int code) {
   return browse_dopisz(0);
 }
 
-int filters_item(int) {
-  if (!g_run) return -1;
-  OpenFiltersWindow(&g_run->frame.filters);
-  browse_call(0, 0);
-  return 0;
-}
-
-bool filters_accepted() {
-  return OpenFiltersWindow(&g_run->frame.filters) == skolvarin::keys::F2 && (browse_call(0, 0), true);
-}
+int filters_item(int) { return g_run ? dictionaries::open_filters(&g_run->frame.filters) : -1; }
 
 int summary_item(int) {
-  if (!g_run || !filters_accepted()) return 0;
-  DATA4* d = T().data;
-  long saved = d4recno(d);
+  if (!g_run || !dictionaries::filters_accepted(&g_run->frame.filters)) return 0;
   CashSummary sum;
-  X4FILTER scan;
-  x4init(&scan, d, FilterFunction, &g_run->frame.filters);
-  int n = 0;
-  for (int rc = x4top(&scan); rc == 0; rc = x4skip(&scan, 1), ++n)
+  int n = dictionaries::for_each_filtered(T().data, &g_run->frame.filters, [&] {
     add_to_summary(sum, {entry_type(), f4int(F("TYK")), f4double(F("KWO"))});
-  if (saved >= 1 && saved <= d4reccount(d)) d4go(d, saved);
+  });
   if (n == 0) {
     Uwaga(kEmptyList);
     return 0;
   }
-  HostContext* ctx = data::state().ctx;
-  if (open_tmp_edit_file(ctx, "KSU", "Podsumowanie kasy") != 0) return 0;
-  PrintBuffer *work = nullptr, *orig = nullptr;
-  if (print_alloc(&work, &orig, 78 * 19, template_id(kSummaryTemplate), 78) == 0) {
-    MemPrintStringFmt(work, 2, 0, ctx->firm_name1.c_str(), 76, PRINT_LEFT);
-    MemPrintStringFmt(work, 3, 0, ctx->firm_name2.c_str(), 76, PRINT_LEFT);
-    MemPrintStringFmt(work, 4, 0, FilterStatusLine(&g_run->frame.filters).c_str(), 76, PRINT_LEFT);
-    const int rows[] = {9, 11, 13, 15};
-    for (int i = 0; i < 4; ++i) {
-      const SummaryRow& r = sum.rows[static_cast<size_t>(i)];
-      MemPrintDoubleFmt(work, rows[i], 30, r.receipts, 14, 2, PRINT_THOUSANDS);
-      MemPrintDoubleFmt(work, rows[i], 46, r.payments, 14, 2, PRINT_THOUSANDS);
-      MemPrintDoubleFmt(work, rows[i], 62, r.balance(), 14, 2, PRINT_THOUSANDS);
-    }
-    SummaryRow total = sum.total();
-    MemPrintDoubleFmt(work, 17, 30, total.receipts, 14, 2, PRINT_THOUSANDS);
-    MemPrintDoubleFmt(work, 17, 46, total.payments, 14, 2, PRINT_THOUSANDS);
-    MemPrintDoubleFmt(work, 17, 62, total.balance(), 14, 2, PRINT_THOUSANDS);
-    std::string page;
-    for (int r = 0; r < print_rows(work); ++r) page += print_row(work, r) + "\n";
-    write_page_edit_file(page.c_str());
-    print_free(&work, &orig);
-  }
-  close_tmp_edit_file();
-  edytuj_i_drukuj("Podsumowanie kasy");
+  dictionaries::summary_preview("KSU", "Podsumowanie kasy", kSummaryTemplate, 19, 4, &g_run->frame.filters,
+                                [&](PrintBuffer* work) {
+                                  auto row = [&](int line, const SummaryRow& r) {
+                                    MemPrintDoubleFmt(work, line, 30, r.receipts, 14, 2, PRINT_THOUSANDS);
+                                    MemPrintDoubleFmt(work, line, 46, r.payments, 14, 2, PRINT_THOUSANDS);
+                                    MemPrintDoubleFmt(work, line, 62, r.balance(), 14, 2, PRINT_THOUSANDS);
+                                  };
+                                  const int lines[] = {9, 11, 13, 15};
+                                  for (int i = 0; i < 4; ++i) row(lines[i], sum.rows[static_cast<size_t>(i)]);
+                                  row(17, sum.total());
+                                });
   return 0;
 }
 
 int tabulogram_item(int) {
-  if (!g_run || !filters_accepted()) return 0;
-  DATA4* d = T().data;
-  X4FILTER scan;
-  x4init(&scan, d, FilterFunction, &g_run->frame.filters);
-  if (x4top(&scan) != 0) {
-    Uwaga(kEmptyList);
-    return 0;
-  }
-  TAG4* saved = d4tag_selected(d);
-  d4tag_select(d, T().tag(1));
-  prn_tab_rap(data::state().ctx, d, &g_run->frame.print_columns, "Tabulogram kasy", FilterFunction,
-              &g_run->frame.filters, FilterStatusLine(&g_run->frame.filters).c_str());
-  d4tag_select(d, saved);
+  if (!g_run || !dictionaries::filters_accepted(&g_run->frame.filters)) return 0;
+  dictionaries::tabulogram(T().data, T().tag(1), &g_run->frame.print_columns, &g_run->frame.filters,
+                           "Tabulogram kasy");
   return 0;
 }
 
@@ -283,29 +247,14 @@ int search_item(int code) {
   const char* labels[] = {"", "data (DD-MM-RRRR):", "nr dokumentu:", "numer KP,KW:", "kod kontrahenta:", "nazwa:",
                           "tytuł:"};
   const char* fields[] = {"", "DAT", "DOK", "NUM", "KOD", "NA1", "TYT"};
-  if (code < 1 || code > 6) return -1;
-  int window = DefineWprowadzWindow(1, 60, " SZUKAJ ");
-  if (window < 0) return 0;
-  WidgetSet set;
-  ResetWigetsDefinition(&set);
-  Widget* w = DefineWigetEx(&set, 0, 1, labels[code], code == 1 ? 10 : 30, code == 1 ? WIDGET_DATE : WIDGET_TEXT);
-  int key = ActivateWindow(window, &set);
-  std::string want = dictionaries::upper(w->value);
-  FreeWigets(&set);
-  w4close(window);
-  if (key != skolvarin::keys::F2 || want.empty()) return 0;
-  DATA4* d = T().data;
-  X4FILTER scan;
-  x4init(&scan, d, FilterFunction, &g_run->frame.filters);
-  for (int rc = x4top(&scan); rc == 0; rc = x4skip(&scan, 1)) {
+  if (code < 1 || code > 6 || !g_run) return -1;
+  const std::string want = dictionaries::ask_search(labels[code], code == 1);
+  if (want.empty()) return 0;
+  const bool found = dictionaries::find_filtered(T().data, &g_run->frame.filters, [&] {
     std::string v = code == 3 ? std::to_string(f4long(F("NUM"))) : dictionaries::upper(f4trim(F(fields[code])));
-    bool hit = code == 1 ? v.rfind(want, 0) == 0 : code == 3 ? v == want : v.find(want) != std::string::npos;
-    if (hit) {
-      browse_call(1, d4recno(d));
-      return 0;
-    }
-  }
-  Uwaga(kEmptyList);
+    return code == 1 ? v.rfind(want, 0) == 0 : code == 3 ? v == want : v.find(want) != std::string::npos;
+  });
+  if (!found) Uwaga(kEmptyList);
   return 0;
 }
 
@@ -446,6 +395,26 @@ void define_form(RegisterFrame& f) {
 
 std::vector<std::string> names_of(const auto& list) { return {list.begin(), list.end()}; }
 
+// The panel under the list: source and document, title, the contractor,
+// who received or paid and the cashier; over a document's entries also
+// their total.
+void define_panel(RegisterFrame& f, bool with_total) {
+  auto field = [](const char* name) { return [name] { return f4trim(F(name)); }; };
+  std::vector<dictionaries::PanelValue> v = {
+      {0, 8, 23, [] { return source_shown(f4str(F("TYZ"))).substr(3); }},
+      {0, 41, 16, field("DOK")},
+      {1, 7, 71, field("TYT")},
+      {2, 7, 71, field("NA1")},
+      {3, 7, 71, field("NA2")},
+      {4, 7, 71, [] { return f4trim(F("KOP")) + " " + f4trim(F("MIA")) + ", " + f4trim(F("ULI")); }},
+      {5, 17, 28, field("ODB")},
+      {5, 54, 24, field("KAS")},
+  };
+  if (with_total)
+    v.push_back({0, 58, 20, [] { return "suma: " + money(source_total()); }});
+  dictionaries::define_info_panel(&f.texts, F("TYP"), kFormRows, kPanelTemplate, std::move(v));
+}
+
 void define_filters(RegisterFrame& f) {
   f.has_filters = true;
   ResetFiltersDefinition(&f.filters);
@@ -483,23 +452,20 @@ void define_filters(RegisterFrame& f) {
 }
 
 void define_print(RegisterFrame& f) {
-  struct Col {
-    const char* header;
-    const char* field;
-    int width;
-  } cols[] = {{"data", "DAT", 10},          {"typ", "TYP", 20},     {"numer", "NUM", 6},
-              {"kwota", "KWO", 12},         {"źródło|dokumentu", "TYZ", 12}, {"nr dokumentu", "DOK", 14},
-              {"tytuł", "TYT", 24},         {"kod", "KOD", 10},     {"nazwa", "NA1", 24},
-              {"nazwa cd", "NA2", 16},      {"miasto", "MIA", 14},  {"ulica", "ULI", 18}};
-  int order = 1;
-  for (const Col& c : cols) {
-    TabuColumn* col = DefineTabuColumn(&f.print_columns, c.header, 0, F(c.field), 0, order++);
-    col->width = c.width;
-    if (std::strcmp(c.field, "KWO") == 0) col->attributes |= TABU_SUM;
-    if (std::strcmp(c.field, "TYP") == 0)
-      col->show = [] { return entry_type_text(entry_type(), f4int(F("TYK"))); };
-    if (std::strcmp(c.field, "TYZ") == 0) col->show = [] { return source_shown(f4str(F("TYZ"))).substr(3); };
-  }
+  dictionaries::define_print_columns(
+      &f.print_columns, F,
+      {{"data", "DAT", 10},
+       {"typ", "TYP", 20, false, [] { return entry_type_text(entry_type(), f4int(F("TYK"))); }},
+       {"numer", "NUM", 6},
+       {"kwota", "KWO", 12, true},
+       {"źródło|dokumentu", "TYZ", 12, false, [] { return source_shown(f4str(F("TYZ"))).substr(3); }},
+       {"nr dokumentu", "DOK", 14},
+       {"tytuł", "TYT", 24},
+       {"kod", "KOD", 10},
+       {"nazwa", "NA1", 24},
+       {"nazwa cd", "NA2", 16},
+       {"miasto", "MIA", 14},
+       {"ulica", "ULI", 18}});
 }
 
 }  // namespace
@@ -562,6 +528,7 @@ int cash_book_register(const CashSource* source, bool open_self, bool view_only)
     DefineScrollColumn(&f.scroll, F("KWO"), 0, "kwota");
     DefineScrollColumn(&f.scroll, F("KOD"), 0, "kod kontrahenta", t.tag(5));
     define_form(f);
+    define_panel(f, source != nullptr);
     if (!source) define_filters(f);
     define_print(f);
   };
@@ -569,14 +536,13 @@ int cash_book_register(const CashSource* source, bool open_self, bool view_only)
     b->title = "KASA";
     b->print_title = "Tabulogram kasy";
     b->form_template = template_id(kFormTemplate);
-    b->form_rows = 12;
+    b->form_rows = kFormRows;
     b->stamp = F("INF");
     b->read_only = view_only;
     if (source) {
       b->filter_function = source_filter;
       b->filters = nullptr;
-      run.source_total = source_total();
-      b->title = "KASA - suma wpłat/wypłat: " + money(run.source_total);
+      b->title = "KASA - suma wpłat/wypłat";
       b->start_item = source->start_item == 1 ? 1 : source->start_item == 2 ? 2 : 0;
     }
     // A saved entry linked to a document brings that document's settlement
@@ -610,7 +576,7 @@ int cash_book_register(const CashSource* source, bool open_self, bool view_only)
     b->hot_key = [](int key) { return hot_keys(key, 1, 4101, -1, 4102, 1, 4103, F("INF")); };
   };
   // The add items take their type from the item: Ins adds a receipt.
-  int rc = dictionaries::run_register(run.frame, t.data, t.tag(1), 12, 12, 0, build, fill);
+  int rc = dictionaries::run_register(run.frame, t.data, t.tag(1), kFormRows, kFormRows, 0, build, fill);
   if (run.print_menu >= 0) w4close(run.print_menu);
   g_run = outer;
   if (contractors_opened)

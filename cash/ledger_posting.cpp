@@ -4,7 +4,9 @@
 #include <cstdlib>
 
 #include "cash/cash_book.h"
+#include "cash/cash_register.h"
 #include "cash/cash_rules.h"
+#include "cash/settlements.h"
 #include "data/catalogue.h"
 #include "data/opener.h"
 #include "frame/frame_state.h"
@@ -262,13 +264,59 @@ int run_form(data::TableHandles& t, PostingRecord& r, bool replacing, data::Tabl
   return 15360;
 }
 
+// The part of the whole paid now, asked in a small window: true with the
+// signed amount when the user accepted an amount above 0 and not above the
+// whole.
+bool ask_part(const CashStepEntry& whole, double* amount) {
+  int window = DefineWprowadzWindow(1, 40, " ZAPŁATA CZĘŚCIOWA ");
+  if (window < 0) return false;
+  WidgetSet set;
+  ResetWigetsDefinition(&set);
+  Widget* w = DefineWigetEx(&set, 0, 1, "kwota zapłaty: ", 11, WIDGET_NUMBER, "99999999.99");
+  char shown[32];
+  std::snprintf(shown, sizeof shown, "%.2f", whole.amount < 0 ? -whole.amount : whole.amount);
+  WigetSetString(w, shown);
+  static const CashStepEntry* s_whole = nullptr;
+  s_whole = &whole;
+  w->valid = [](EditControl* c) {
+    double part = 0.0;
+    if (part_payment(*s_whole, std::atof(c->buffer.c_str()), &part)) return 0;
+    MessageWindow(2, 0, "Kwota musi być większa od zera i nie większa od kwoty dokumentu !", 0);
+    return -1;
+  };
+  bool ok = ActivateWindow(window, &set) == 15360 && part_payment(whole, WigetAsDouble(w), amount);
+  FreeWigets(&set);
+  w4close(window);
+  return ok;
+}
+
+// The payment of a new book entry in the cash book.  A document's entry
+// (which has its settlement) may be paid whole, in part (the rest stays
+// open in the settlements), or the cash book opened on the entries of this
+// book entry to record them by hand; payroll and contract postings are paid
+// whole.
 void cash_step(PostingRecord& r) {
   if (MessageWindow(8 | 16, kCashQuestion, RcQStr(kCashQuestionText), 0) != 13) return;
   CashStepEntry e = cash_step_entry(r.amounts);
+  if (same_grosz(e.amount, 0.0)) {
+    Uwaga(kCashFailed);
+    return;
+  }
+  int how = r.source != kSourceDocuments
+                ? 0
+                : wybierz_z_listy({" Cała kwota ", " Część kwoty ", " Kasa dokumentu "}, 0, " ZAPŁATA ");
+  if (how < 0) return;
+  if (how == 2) {
+    CashSource source{kSourceKindBook, r.year, r.existing, e.type == kReceipt ? 0 : 1};
+    cash_book_register(&source, true, false);
+    return;
+  }
+  double amount = e.amount;
+  if (how == 1 && !ask_part(e, &amount)) return;
   CashEntryRequest q;
   q.type = e.type;
   q.date = r.posting_date;
-  q.amount = e.amount;
+  q.amount = amount;
   q.document = r.document;
   q.title = r.description1.empty() || r.description1[0] == kKeepField ? std::string() : r.description1;
   q.contractor_code = r.contractor_code;
@@ -280,7 +328,8 @@ void cash_step(PostingRecord& r) {
   q.source_kind = kSourceKindBook;
   q.source_year = r.year;
   q.source_record = r.existing;
-  if (same_grosz(e.amount, 0.0) || write_cash_entry(q) != 0) Uwaga(kCashFailed);
+  if (write_cash_entry(q) != 0) Uwaga(kCashFailed);
+  else refresh_settlement_payments(kSourceKindBook, r.year, r.existing);
 }
 
 bool take_date(PostingRecord& r) {
@@ -391,7 +440,7 @@ int post_to_lump_sum(PostingRecord& r) {
     d4tag_select(d, t.tag(4));
     if (d4seek_double(d, static_cast<double>(r.existing)) == 0 && !d4deleted(d)) found = d4recno(d);
   }
-  const char* columns[] = {"USL", "PRO", "HAN", "UIN", "WZA", "NIE"};
+  const char* columns[] = {"USL", "PRO", "HAN", "UIN", "WZA", "NIE", "RE2"};
   auto fill = [&] {
     const std::string date = book_date(r.year, r.month, r.day);
     f4assign(t.field("DAT"), date.c_str());
@@ -400,7 +449,7 @@ int post_to_lump_sum(PostingRecord& r) {
     put_text(t.field("UW1"), r.description1);
     put_text(t.field("UW2"), r.description2);
     double sum = 0.0;
-    for (int i = 0; i < 6; ++i) {
+    for (int i = 0; i < 7; ++i) {
       f4assign_double(t.field(columns[i]), r.lump_sum[static_cast<size_t>(i)]);
       sum = R(sum + r.lump_sum[static_cast<size_t>(i)], 2);
     }

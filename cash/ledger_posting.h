@@ -45,9 +45,10 @@ struct PostingRecord {
   std::string description1, description2;  // in: OP1, OP2 (kKeepField: unchanged)
   BookAmounts amounts{};         // in: PSP POP ZAK UBO WYN INN
   long day_number = 0;           // in: REL
-  // The lump-sum twin: the revenue amounts by rate (USL PRO HAN UIN WZA
-  // NIE; RAZ is their sum), used by post_to_lump_sum.
-  std::array<double, 6> lump_sum{};
+  // The lump-sum twin: the revenue amounts of the seven categories (USL PRO
+  // HAN UIN WZA NIE, and RE2 for the agricultural products, which have no
+  // column of their own; RAZ is their sum), used by post_to_lump_sum.
+  std::array<double, 7> lump_sum{};
   // For the cash entry of the cash step: the contractor.
   std::string contractor_code, postal_code;
 };

@@ -1,5 +1,6 @@
 #include "cash/ledger_rules.h"
 
+#include <cmath>
 #include <cstdio>
 
 #include "host/api/calendar.h"
@@ -54,6 +55,14 @@ CashStepEntry cash_step_entry(const BookAmounts& a) {
   double expense = R(a[2] + a[3] + a[4] + a[5], 2);
   if (revenue > expense) return {'1', revenue};
   return {'2', R(-expense, 2)};
+}
+
+bool part_payment(const CashStepEntry& whole, double typed, double* amount) {
+  auto grosze = [](double v) { return std::llround(R(v, 2) * 100.0); };
+  const long long part = grosze(typed), all = grosze(whole.amount < 0 ? -whole.amount : whole.amount);
+  if (part <= 0 || part > all) return false;
+  *amount = whole.amount < 0 ? -static_cast<double>(part) / 100.0 : static_cast<double>(part) / 100.0;
+  return true;
 }
 
 std::string book_date(int year, int month, int day) {

@@ -59,6 +59,11 @@ struct CashStepEntry {
 };
 CashStepEntry cash_step_entry(const BookAmounts& amounts);
 
+// A part of the whole paid now: `typed` as the user types it (positive),
+// taken when above 0 and not above the whole; the cash entry's amount then
+// carries the whole's sign.  False for any other amount.
+bool part_payment(const CashStepEntry& whole, double typed, double* amount);
+
 // "YYYYMMDD" of year, month and day (no check).
 std::string book_date(int year, int month, int day);
 

@@ -13,6 +13,7 @@
 #include "data/openers.h"
 #include "dictionaries/pickers.h"
 #include "dictionaries/register_frame.h"
+#include "dictionaries/register_tools.h"
 #include "frame/register_hooks.h"
 #include "host/api/print_api.h"
 #include "host/api/rounding.h"
@@ -60,16 +61,7 @@ std::string money(double v) {
   return buf;
 }
 
-bool filters_accepted() {
-  return OpenFiltersWindow(&g_run->frame.filters) == skolvarin::keys::F2 && (browse_call(0, 0), true);
-}
-
-int filters_item(int) {
-  if (!g_run) return -1;
-  OpenFiltersWindow(&g_run->frame.filters);
-  browse_call(0, 0);
-  return 0;
-}
+int filters_item(int) { return g_run ? dictionaries::open_filters(&g_run->frame.filters) : -1; }
 
 // " Modyfikuj ": the payment term and the title in a small window.
 int modify_item(int) {
@@ -106,55 +98,32 @@ int modify_item(int) {
 }
 
 int summary_item(int) {
-  if (!g_run || !filters_accepted()) return 0;
-  DATA4* d = T().data;
-  const long saved = d4recno(d);
+  if (!g_run || !dictionaries::filters_accepted(&g_run->frame.filters)) return 0;
   SettlementSummary sum;
-  X4FILTER scan;
-  x4init(&scan, d, FilterFunction, &g_run->frame.filters);
-  int n = 0;
-  for (int rc = x4top(&scan); rc == 0; rc = x4skip(&scan, 1), ++n)
+  int n = dictionaries::for_each_filtered(T().data, &g_run->frame.filters, [&] {
     add_to_settlement_summary(sum, first_char(F("TYP")), f4double(F("KWO")), f4double(F("ZAP")));
-  if (saved >= 1 && saved <= d4reccount(d)) d4go(d, saved);
+  });
   if (n == 0) {
     Uwaga(kEmptyList);
     return 0;
   }
-  HostContext* ctx = data::state().ctx;
-  if (open_tmp_edit_file(ctx, "RSU", "Podsumowanie rozliczeń") != 0) return 0;
-  PrintBuffer *work = nullptr, *orig = nullptr;
-  if (print_alloc(&work, &orig, 78 * 14, template_id(kSummaryTemplate), 78) == 0) {
-    MemPrintStringFmt(work, 2, 0, ctx->firm_name1.c_str(), 76, PRINT_LEFT);
-    MemPrintStringFmt(work, 3, 0, ctx->firm_name2.c_str(), 76, PRINT_LEFT);
-    MemPrintStringFmt(work, 5, 0, FilterStatusLine(&g_run->frame.filters).c_str(), 76, PRINT_LEFT);
-    const SettlementRow* rows[] = {&sum.receivables, &sum.payables};
-    const int lines[] = {10, 12};
-    for (int i = 0; i < 2; ++i) {
-      MemPrintDoubleFmt(work, lines[i], 25, rows[i]->gross, 16, 2, PRINT_THOUSANDS);
-      MemPrintDoubleFmt(work, lines[i], 44, rows[i]->paid, 14, 2, PRINT_THOUSANDS);
-      MemPrintDoubleFmt(work, lines[i], 63, rows[i]->remaining(), 14, 2, PRINT_THOUSANDS);
-    }
-    std::string page;
-    for (int r = 0; r < print_rows(work); ++r) page += print_row(work, r) + "\n";
-    write_page_edit_file(page.c_str());
-    print_free(&work, &orig);
-  }
-  close_tmp_edit_file();
-  edytuj_i_drukuj("Podsumowanie rozliczeń");
+  dictionaries::summary_preview("RSU", "Podsumowanie rozliczeń", kSummaryTemplate, 14, 5, &g_run->frame.filters,
+                                [&](PrintBuffer* work) {
+                                  const SettlementRow* rows[] = {&sum.receivables, &sum.payables};
+                                  const int lines[] = {10, 12};
+                                  for (int i = 0; i < 2; ++i) {
+                                    MemPrintDoubleFmt(work, lines[i], 25, rows[i]->gross, 16, 2, PRINT_THOUSANDS);
+                                    MemPrintDoubleFmt(work, lines[i], 44, rows[i]->paid, 14, 2, PRINT_THOUSANDS);
+                                    MemPrintDoubleFmt(work, lines[i], 63, rows[i]->remaining(), 14, 2,
+                                                      PRINT_THOUSANDS);
+                                  }
+                                });
   return 0;
 }
 
 int tabulogram_item(int) {
-  if (!g_run || !filters_accepted()) return 0;
-  DATA4* d = T().data;
-  X4FILTER scan;
-  x4init(&scan, d, FilterFunction, &g_run->frame.filters);
-  if (x4top(&scan) != 0) {
-    Uwaga(kEmptyList);
-    return 0;
-  }
-  prn_tab_rap(data::state().ctx, d, &g_run->frame.print_columns, "Rozliczenia", FilterFunction,
-              &g_run->frame.filters, FilterStatusLine(&g_run->frame.filters).c_str());
+  if (!g_run || !dictionaries::filters_accepted(&g_run->frame.filters)) return 0;
+  dictionaries::tabulogram(T().data, nullptr, &g_run->frame.print_columns, &g_run->frame.filters, "Rozliczenia");
   return 0;
 }
 
@@ -164,27 +133,13 @@ int search_item(int code) {
   const char* labels[] = {"", "data (DD-MM-RRRR):", "nr dokumentu:", "kod kontrahenta:", "nazwa:"};
   const char* fields[] = {"", "DAW", "DOK", "KOD", "NA1"};
   if (code < 1 || code > 4 || !g_run) return -1;
-  int window = DefineWprowadzWindow(1, 60, " SZUKAJ ");
-  if (window < 0) return 0;
-  WidgetSet set;
-  ResetWigetsDefinition(&set);
-  Widget* w = DefineWigetEx(&set, 0, 1, labels[code], code == 1 ? 10 : 30, code == 1 ? WIDGET_DATE : WIDGET_TEXT);
-  const int key = ActivateWindow(window, &set);
-  const std::string want = dictionaries::upper(w->value);
-  FreeWigets(&set);
-  w4close(window);
-  if (key != skolvarin::keys::F2 || want.empty()) return 0;
-  DATA4* d = T().data;
-  X4FILTER scan;
-  x4init(&scan, d, FilterFunction, &g_run->frame.filters);
-  for (int rc = x4top(&scan); rc == 0; rc = x4skip(&scan, 1)) {
-    const std::string v = dictionaries::upper(f4trim(F(fields[code])));
-    if (code == 1 ? v.rfind(want, 0) == 0 : v.find(want) != std::string::npos) {
-      browse_call(1, d4recno(d));
-      return 0;
-    }
-  }
-  MessageWindow(2, 0, "Nie znaleziono.", 0);
+  const std::string want = dictionaries::ask_search(labels[code], code == 1);
+  if (want.empty()) return 0;
+  if (!dictionaries::find_filtered(T().data, &g_run->frame.filters, [&] {
+        const std::string v = dictionaries::upper(f4trim(F(fields[code])));
+        return code == 1 ? v.rfind(want, 0) == 0 : v.find(want) != std::string::npos;
+      }))
+    MessageWindow(2, 0, "Nie znaleziono.", 0);
   return 0;
 }
 
@@ -246,22 +201,19 @@ void define_filters(RegisterFrame& f) {
 }
 
 void define_print(RegisterFrame& f) {
-  struct Col {
-    const char* header;
-    const char* field;
-    int width;
-  } cols[] = {{"data\nwystawienia", "DAW", 10}, {"termin\npłat.", "DAP", 10}, {"zapłacono", "ZAP", 12},
-              {"brutto", "KWO", 12},            {"nr dokumentu", "DOK", 16},  {"kod", "KOD", 10},
-              {"nazwa", "NA1", 24},             {"nazwa cd", "NA2", 16},      {"miasto", "MIA", 14},
-              {"ulica", "ULI", 18},             {"źródło\ndokumentu", "TYZ", 14}};
-  int order = 1;
-  for (const Col& c : cols) {
-    TabuColumn* col = DefineTabuColumn(&f.print_columns, c.header, 0, F(c.field), 0, order++);
-    col->width = c.width;
-    const std::string name = c.field;
-    if (name == "KWO" || name == "ZAP") col->attributes |= TABU_SUM;
-    if (name == "TYZ") col->show = [] { return source_text(f4int(F("TYZ"))); };
-  }
+  dictionaries::define_print_columns(
+      &f.print_columns, F,
+      {{"data\nwystawienia", "DAW", 10},
+       {"termin\npłat.", "DAP", 10},
+       {"zapłacono", "ZAP", 12, true},
+       {"brutto", "KWO", 12, true},
+       {"nr dokumentu", "DOK", 16},
+       {"kod", "KOD", 10},
+       {"nazwa", "NA1", 24},
+       {"nazwa cd", "NA2", 16},
+       {"miasto", "MIA", 14},
+       {"ulica", "ULI", 18},
+       {"źródło\ndokumentu", "TYZ", 14, false, [] { return source_text(f4int(F("TYZ"))); }}});
 }
 
 void define_panel(RegisterFrame& f) {

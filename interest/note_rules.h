@@ -27,27 +27,12 @@ const char* note_title(int type);
 // The list offered when a note is added: "1. OBCIĄŻENIOWA" ...
 std::span<const char* const> note_type_choices();
 
-struct NoteKey {
-  int type = 0;
-  std::string prefix;  // trimmed
-  long number = 0;
-  std::string suffix;  // trimmed
-  Date date;
-  long recno = 0;
-};
-
 struct NoteNumber {
   std::string prefix;
   long number = 1;
   std::string suffix;
 };
 
-NoteNumber next_note_number(std::span<const NoteKey> notes, int type);
-NoteNumber number_for_prefix(std::span<const NoteKey> notes, int type, std::string_view prefix);
-// True when another note (not record `self`) has this type, prefix and
-// number; prefixes compare trimmed.
-bool note_number_taken(std::span<const NoteKey> notes, int type, std::string_view prefix, long number,
-                       long self);
 // "PRE/NUM/POS" as the lists and prints show a number (blank parts kept
 // out: "12", "FV/12", "FV/12/2026").
 std::string note_number_text(std::string_view prefix, long number, std::string_view suffix);

@@ -12,8 +12,10 @@
 #include "data/firm_data_table.h"
 #include "data/module_state.h"
 #include "data/opener.h"
+#include "dictionaries/info_panel.h"
 #include "dictionaries/pickers.h"
 #include "dictionaries/register_frame.h"
+#include "dictionaries/register_tools.h"
 #include "frame/register_hooks.h"
 #include "host/api/print_api.h"
 #include "host/api/rounding.h"
@@ -36,7 +38,6 @@ constexpr const char* kAccountTypes[] = {"1. PODSTAWOWE  ", "2. POMOCNICZE 1", "
 struct NotesRun {
   data::TableHandles* t = nullptr;
   EditCtrlDefinition forms[4];  // by type (index 0 unused)
-  std::vector<NoteKey> notes;   // read before a form opens
   int type = kNoteDebit;        // of the note being added
   std::string prefix;           // the prefix the form started with
   std::vector<std::string> copy;  // field texts of the note being copied
@@ -45,16 +46,36 @@ NotesRun* g_run = nullptr;
 
 FIELD4* F(const char* name) { return g_run->t->field(name); }
 
-std::vector<NoteKey> read_notes(DATA4* d) {
-  std::vector<NoteKey> out;
-  long keep = d4recno(d);
-  for (long r = 1; r <= d4reccount(d); ++r) {
-    if (d4go(d, r) != 0 || d4deleted(d)) continue;
-    out.push_back({f4int(F("TYP")), f4trim(F("PRE")), f4long(F("NUM")), f4trim(F("POS")), f4date(F("DAT")), r});
+// A second handle on the notes file with the two descending tags: the
+// latest note of a type first, and the highest number of a type and prefix
+// first.  Numbering seeks in it, so the note being edited in the form keeps
+// its record buffer.
+class NotesView : dictionaries::DescendingView {
+ public:
+  NotesView()
+      : DescendingView(g_run && g_run->t->open() ? g_run->t->data : nullptr,
+                       {"STR(TYP,1,0)+DTOS(DAT)+STR(RECNO(),5,0)", "STR(TYP,1,0)+PRE+STR(NUM,5,0)"}) {}
+
+  // The number following the first live note of `type` (and `prefix`, when
+  // given) under the latest-first (1) or highest-first (2) tag: its prefix
+  // and suffix and its number + 1; number 1 when there is none.
+  NoteNumber after_first(int tag, int type, const std::string* prefix) {
+    NoteNumber out;
+    if (prefix) out.prefix = *prefix;
+    if (!d) return out;
+    d4tag_select(d, d4tag(d, tag));
+    std::string key = std::to_string(type % 10);
+    if (prefix) key += (*prefix + "    ").substr(0, 4);
+    for (int rc = d4seek(d, key.c_str()); rc == 0 && !d4eof(d); rc = d4skip(d, 1)) {
+      if (f4int(d4field(d, "TYP")) != type || (prefix && f4trim(d4field(d, "PRE")) != *prefix)) break;
+      if (d4deleted(d)) continue;
+      return {f4trim(d4field(d, "PRE")), f4long(d4field(d, "NUM")) + 1, f4trim(d4field(d, "POS"))
+};
+    }
+    return out;
   }
-  if (keep >= 1 && keep <= d4reccount(d)) d4go(d, keep);
-  return out;
-}
+
+};
 
 void use_form(BROWSE* b, int type) {
   if (type < kNoteDebit || type > kNoteInterest) type = kNoteDebit;
@@ -151,7 +172,7 @@ int prefix_valid(EditControl* c) {
   if (p == g_run->prefix) return 0;
   g_run->prefix = p;
   int type = f4int(F("TYP"));
-  NoteNumber n = number_for_prefix(g_run->notes, type, p);
+  NoteNumber n = NotesView().after_first(2, type, &p);
   f4assign_long(F("NUM"), n.number);
   f4assign(F("POS"), n.suffix.c_str());
   return 0;
@@ -253,7 +274,6 @@ int add_item(int code) {
     if (chosen < 0) return 0;
     g_run->type = chosen + 1;
   }
-  g_run->notes = read_notes(b->data);
   use_form(b, g_run->type);
   browse_dopisz(code);
   b->title.clear();
@@ -276,7 +296,7 @@ int new_note(BROWSE* b) {
     run.copy.clear();
   }
   f4assign_int(F("TYP"), run.type);
-  NoteNumber n = next_note_number(run.notes, run.type);
+  NoteNumber n = NotesView().after_first(1, run.type, nullptr);
   put_number(n);
   run.prefix = n.prefix;
   HostContext* ctx = b->ctx ? b->ctx : data::state().ctx;
@@ -289,9 +309,6 @@ int new_note(BROWSE* b) {
 }
 
 int before_edit(BROWSE* b) {
-  long rec = d4recno(b->data);
-  g_run->notes = read_notes(b->data);
-  d4go(b->data, rec);
   g_run->prefix = f4trim(F("PRE"));
   use_form(b, f4int(F("TYP")));
   return 0;
@@ -440,6 +457,39 @@ std::string type_letter(FIELD4* f) {
   }
 }
 
+// The panel under the list: the contractor's name lines, the content lines
+// (joined and wrapped into three rows) and the remarks.
+std::string content_row(int row) {
+  std::string all;
+  for (const char* name : {"OP1", "OP2", "OP3", "OP4", "OP5"}) {
+    std::string line = f4trim(F(name));
+    if (!line.empty()) all += (all.empty() ? "" : " ") + line;
+  }
+  std::vector<std::string> rows(3);
+  size_t r = 0;
+  for (size_t at = 0; at < all.size() && r < rows.size();) {
+    size_t take = 0, chars = 0;
+    while (at + take < all.size() && chars < 71) {
+      do ++take; while (at + take < all.size() && (static_cast<unsigned char>(all[at + take]) & 0xC0) == 0x80);
+      ++chars;
+    }
+    rows[r++] = all.substr(at, take);
+    at += take;
+  }
+  return rows[static_cast<size_t>(row)];
+}
+
+void define_panel(RegisterFrame& f) {
+  auto field = [](const char* name) { return [name] { return f4trim(F(name)); }; };
+  dictionaries::define_info_panel(&f.texts, F("TYP"), 17, 62,
+                                  {{0, 7, 71, field("NA1")},
+                                   {1, 7, 71, field("NA2")},
+                                   {2, 7, 71, [] { return content_row(0); }},
+                                   {3, 7, 71, [] { return content_row(1); }},
+                                   {4, 7, 71, [] { return content_row(2); }},
+                                   {5, 7, 71, field("UWA")}});
+}
+
 int notes_main() {
   HostContext* ctx = data::state().ctx;
   if (data::open_firm_data(ctx) != 0) return 0;
@@ -470,6 +520,7 @@ int notes_main() {
     DefineScrollColumn(&f.scroll, t.field("DAT"), 0, "data", t.tag(1));
     DefineScrollColumn(&f.scroll, t.field("KWO"), 0, "kwota");
     DefineScrollColumn(&f.scroll, t.field("KOD"), 0, "kod kontrahenta");
+    define_panel(f);
     struct Col {
       const char* header;
       const char* field;

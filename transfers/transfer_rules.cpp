@@ -89,4 +89,63 @@ std::string nrb_sort_code(const std::string& nrb) {
 
 long long grosze(double amount) { return std::llround(R(amount, 2) * 100.0); }
 
+namespace {
+
+// The first `n` characters of a UTF-8 text (at most), and the rest.
+std::pair<std::string, std::string> cut(const std::string& s, int n) {
+  size_t i = 0;
+  for (int k = 0; i < s.size() && k < n; ++k)
+    do ++i; while (i < s.size() && (static_cast<unsigned char>(s[i]) & 0xC0) == 0x80);
+  return {s.substr(0, i), s.substr(i)};
+}
+
+// One line of a field as printed: a blank after each character in boxes.
+std::string boxed(std::string line, bool boxes) {
+  while (!line.empty() && line.back() == ' ') line.pop_back();
+  if (!boxes) return line;
+  std::string out;
+  for (size_t i = 0; i < line.size();) {
+    size_t n = 1;
+    while (i + n < line.size() && (static_cast<unsigned char>(line[i + n]) & 0xC0) == 0x80) ++n;
+    out += line.substr(i, n) + " ";
+    i += n;
+  }
+  while (!out.empty() && out.back() == ' ') out.pop_back();
+  return out;
+}
+
+}  // namespace
+
+std::vector<std::string> preprinted_rows(const PreprintedTransfer& t, int line_chars, bool boxes) {
+  const int n = line_chars > 0 ? line_chars : 27;
+  std::vector<std::string> rows;
+  auto field = [&](const std::string& text, int lines) {
+    std::string rest = text;
+    for (int i = 0; i < lines; ++i) {
+      auto [line, more] = cut(rest, n);
+      rows.push_back(boxed(line, boxes));
+      rest = more;
+    }
+  };
+  field(t.beneficiary, 2);
+  field(t.beneficiary_account, 1);
+  field("PLN " + t.amount, 1);
+  field(t.payer_account, 1);
+  field(t.words, 1);
+  field(t.payer, 2);
+  if (t.type == kZus) {
+    field(t.nip, 1);
+    field(t.id_type + " " + t.id_number, 1);
+    field(t.payment_type + " " + t.period + " " + t.obligation, 1);
+  } else if (t.type == kTax) {
+    field(t.id_type.empty() ? "N " + t.nip : t.id_type + " " + t.id_number, 1);
+    field(t.period + " " + t.symbol, 1);
+    field(t.obligation, 1);
+  } else {
+    field(t.title, 2);
+  }
+  return rows;
+}
+
 }  // namespace skolvarin::transfers
+

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 #include "host/api/context.h"
 
@@ -62,5 +63,19 @@ std::string nrb_sort_code(const std::string& nrb);
 
 // Amount in grosze (rounded half away from zero).
 long long grosze(double amount);
+
+// A transfer as the bank's preprinted form takes it: only the values, at
+// the rows of the form's fields, each field's text cut into lines of the
+// form's characters per line (24..27 with separate boxes: one character a
+// box, a blank between boxes; 48..54 without).  Rows: beneficiary (two),
+// beneficiary account, "PLN" and the amount, ordering account, the amount
+// in words, ordering party (two), then the title (two) or, for ZUS and tax
+// transfers, their identification rows (three).
+struct PreprintedTransfer {
+  int type = 1;
+  std::string beneficiary, beneficiary_account, amount, payer_account, words, payer, title;
+  std::string nip, id_type, id_number, payment_type, period, symbol, obligation;
+};
+std::vector<std::string> preprinted_rows(const PreprintedTransfer& t, int line_chars, bool boxes);
 
 }  // namespace skolvarin::transfers

@@ -2,13 +2,16 @@
 //
 // A new transfer's type is chosen from " WYBIERZ " (or kept when copying);
 // it is marked for printing and gets its type's defaults: the ordering
-// party is the firm with its basic account; a ZUS transfer goes to ZUS
+// party is the firm with the account its type is paid from (basic for
+// ordinary transfers, the ZUS settings' account types for ZUS and tax
+// transfers), and choosing another account type takes that account; a ZUS transfer goes to ZUS
 // with payment type "S", symbol "ZUSSP" and this month's declaration
 // period; a tax transfer to a tax office with the monthly tax period.
 #include "transfers/transfers_register.h"
 
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -16,9 +19,11 @@
 #include "data/firm_data_table.h"
 #include "data/opener.h"
 #include "data/openers.h"
+#include "data/settings.h"
 #include "data/transfer_table.h"
 #include "dictionaries/pickers.h"
 #include "dictionaries/register_frame.h"
+#include "dictionaries/register_tools.h"
 #include "frame/register_hooks.h"
 #include "host/api/calendar.h"
 #include "host/api/print_api.h"
@@ -149,7 +154,7 @@ bool find_party(int kind, const std::string& code, Party& p) {
            joined(text(E, "KOD"), text(E, "MIA")), text(E, "BAN"), text(E, "KON")};
       return true;
     }
-    case kFirm: p = firm_party(std::atoi(code.c_str()) > 0 ? std::atoi(code.c_str()) : 1); return true;
+    case kFirm: p = firm_party(f4int(F("TYB"))); return true;
     case kPartner: {
       if (!go("W3WSPL  .DBF", std::atol(code.c_str()))) return false;
       const char* W = "W3WSPL  .DBF";
@@ -176,6 +181,19 @@ void put_beneficiary(const Party& p) {
   f4assign(F("AO2"), p.address2.c_str());
   f4assign(F("BAO"), p.bank.c_str());
   f4assign(F("KNO"), p.account.c_str());
+}
+
+// The firm's account a new transfer of `type` is paid from: ZUS and tax
+// transfers take the account types of the ZUS settings (keys 28 and 47),
+// ordinary ones the basic account.
+int default_account_type(int type) {
+  if (type != kZus && type != kTax) return 1;
+  int zus = 1, tax = 1;
+  data::SettingsGroup g{data::settings_label("W3PAZU.DBF"), data::find_table("W3PAZU.DBF"),
+                        {data::SettingKey::integer(28, &zus, 1), data::SettingKey::integer(47, &tax, 1)}};
+  if (g.table && data::read_settings(data::state().ctx, g, 0) != 0) return 1;
+  int t = type == kZus ? zus : tax;
+  return t >= 1 && t <= 5 ? t : 1;
 }
 
 // Fills the record buffer of a new transfer of `type` with its defaults.
@@ -225,12 +243,7 @@ int add_item(int code) {
   return browse_dopisz(0);
 }
 
-int filters_item(int) {
-  if (!g_run) return -1;
-  OpenFiltersWindow(&g_run->frame.filters);
-  browse_call(0, 0);
-  return 0;
-}
+int filters_item(int) { return g_run ? dictionaries::open_filters(&g_run->frame.filters) : -1; }
 
 int mark_item(int) {
   BROWSE* b = current_browse();
@@ -269,8 +282,7 @@ int unmark_item(int) {
 
 int sum_item(int) {
   if (!g_run) return -1;
-  if (OpenFiltersWindow(&g_run->frame.filters) != skolvarin::keys::F2) return 0;
-  browse_call(0, 0);
+  if (!dictionaries::filters_accepted(&g_run->frame.filters)) return 0;
   DATA4* d = T().data;
   if (set_lock(d, -1) != 0) return 0;
   double sums[7] = {0, 0, 0, 0, 0, 0, 0};
@@ -299,8 +311,40 @@ int sum_item(int) {
   return 0;
 }
 
+// The transfer on the bank's preprinted form: the values only, at the rows
+// of the form's fields, in the form's characters per line and boxes; each
+// part of the form (odcinek) gets the same values.
+void print_preprinted(const TransferOptions& opt, const std::string& name, int type, bool as_tax, int parts,
+                      const std::string& sign, const std::string& words) {
+  print_line(name.c_str());
+  PreprintedTransfer t;
+  t.type = as_tax ? kTax : type == kZus ? kZus : kOrdinary;
+  t.beneficiary = joined(f4trim(F("NO1")), f4trim(F("NO2")));
+  t.beneficiary_account = nrb_digits(f4trim(F("KNO")));
+  t.amount = sign + money(f4double(F("KWO"))) + sign;
+  t.payer_account = nrb_digits(f4trim(F("KNZ")));
+  t.words = words;
+  t.payer = joined(f4trim(F("NZ1")), f4trim(F("NZ2")));
+  t.title = joined(f4trim(F("TY1")), f4trim(F("TY2")));
+  t.nip = f4trim(F("NIP"));
+  t.id_type = f4trim(F("IDD"));
+  t.id_number = f4trim(F("NRD"));
+  t.payment_type = f4trim(F("TWP"));
+  t.period = f4trim(F("DEK"));
+  t.symbol = f4trim(F("SYP"));
+  t.obligation = f4trim(F("IZO"));
+  const bool boxes = as_tax ? opt.tax_boxes == 'T' : opt.ordinary_boxes == 'T';
+  const int line = as_tax ? opt.tax_line : opt.ordinary_line;
+  const std::vector<std::string> rows = preprinted_rows(t, line, boxes);
+  for (int part = 1; part <= (parts == 2 || parts == 4 ? parts : 1); ++part) {
+    for (const std::string& r : rows) print_line(r.c_str());
+    print_line("");
+  }
+}
+
 // The transfer form printed on plain paper: the form's name, both parties,
-// the account numbers, the amount with its sign characters and in words.
+// the account numbers, the amount with its sign characters and in words;
+// on the bank's preprinted form only the values (print_preprinted).
 void print_one(const TransferOptions& opt) {
   const int type = f4int(F("TYP"));
   const bool tax_as_plain = type == kTax && opt.tax_as_ordinary == 'T';
@@ -322,6 +366,10 @@ void print_one(const TransferOptions& opt) {
   };
   char words[512];
   slownie(f4double(F("KWO")), words, sizeof words);
+  if (preprinted) {
+    print_preprinted(opt, name, type, type == kTax && !tax_as_plain, parts, sign, words);
+    return;
+  }
   for (int part = 1; part <= (parts == 2 || parts == 4 ? parts : 1); ++part) {
     print_line((name + "  -  odcinek " + std::to_string(part) + "  " + type_name(type)).c_str());
     print_line(("nazwa zleceniodawcy: " + joined(f4trim(F("NZ1")), f4trim(F("NZ2")))).c_str());
@@ -393,31 +441,16 @@ int options_item(int) {
 // Search: a date, a pattern in the title, a pattern in the beneficiary.
 int search_item(int code) {
   const char* prompts[] = {"", "Szukaj daty -", "Szukaj wzorca w tytułem -", "Wzorzec w odbiorcy -"};
-  if (code < 1 || code > 3) return -1;
-  int window = DefineWprowadzWindow(1, 60, " SZUKAJ ");
-  if (window < 0) return 0;
-  WidgetSet set;
-  ResetWigetsDefinition(&set);
-  Widget* w = DefineWigetEx(&set, 0, 1, prompts[code], code == 1 ? 10 : 30, code == 1 ? WIDGET_DATE : WIDGET_TEXT);
-  int key = ActivateWindow(window, &set);
-  std::string want = dictionaries::upper(w->value);
-  FreeWigets(&set);
-  w4close(window);
-  if (key != skolvarin::keys::F2 || want.empty()) return 0;
-  DATA4* d = T().data;
-  X4FILTER scan;
-  x4init(&scan, d, FilterFunction, &g_run->frame.filters);
-  for (int rc = x4top(&scan); rc == 0; rc = x4skip(&scan, 1)) {
-    bool hit = code == 1 ? std::string(f4str(F("DAP"))) >= want
+  if (code < 1 || code > 3 || !g_run) return -1;
+  const std::string want = dictionaries::ask_search(prompts[code], code == 1);
+  if (want.empty()) return 0;
+  if (!dictionaries::find_filtered(T().data, &g_run->frame.filters, [&] {
+        return code == 1 ? std::string(f4str(F("DAP"))) >= want
                : code == 2
                    ? dictionaries::upper(f4trim(F("TY1")) + " " + f4trim(F("TY2"))).find(want) != std::string::npos
                    : dictionaries::upper(f4trim(F("NO1")) + " " + f4trim(F("NO2"))).find(want) != std::string::npos;
-    if (hit) {
-      browse_call(1, d4recno(d));
-      return 0;
-    }
-  }
-  Uwaga(kEmptyList);
+      }))
+    Uwaga(kEmptyList);
   return 0;
 }
 
@@ -509,6 +542,16 @@ void define_form(RegisterFrame& f) {
   tyb->chooser = list_chooser({" 1. PODSTAWOWE ", " 2. POMOCNICZE 1 ", " 3. POMOCNICZE 2 ", " 4. POMOCNICZE 3 ",
                                " 5. POMOCNICZE 4 ", " 6. INNE "});
   tyb->picture = "9";
+  // The firm pays from the account of the type chosen.
+  tyb->valid = [](EditControl* c) {
+    int t = std::atoi(c->buffer.c_str());
+    if (t < 1 || t > 6) {
+      MessageWindow(2, 0, "Wybierz typ konta (F4) !", 0);
+      return -1;
+    }
+    if (f4int(F("SOZ")) == kFirm && t <= 5) put_ordering(firm_party(t));
+    return 0;
+  };
   const char* ordering[] = {"NZ1", "NZ2", "AZ1", "AZ2", "BAZ"};
   for (int i = 0; i < 5; ++i) DefineEditCtrl(&f.edits, 2 + i, 10, F(ordering[i]), 0);
   DefineEditCtrl(&f.edits, 7, 10, F("KNZ"), 0)->valid = account_check();
@@ -565,19 +608,38 @@ void define_filters(RegisterFrame& f) {
   LoadFilters(&f.filters);
 }
 
+// The panel under the list: the title, the beneficiary (kind and code,
+// name, bank and account) and the ordering party (the same).
+void define_panel(RegisterFrame& f) {
+  auto row = [&](int r, std::function<std::string()> text) {
+    DefineTextCtrl(&f.texts, kFormRows + r, 0, F("TYP"), 0)->show = [text](const std::string&) { return text(); };
+  };
+  auto party = [](const char* label, const char* kind, const char* code, const char* name1, const char* name2) {
+    return [=] {
+      return std::string(label) + party_kind_name(f4int(F(kind))) + " " + f4trim(F(code)) + "  " +
+             joined(f4trim(F(name1)), f4trim(F(name2)));
+    };
+  };
+  auto account = [](const char* bank, const char* number) {
+    return [=] { return "   bank: " + f4trim(F(bank)) + "  konto: " + f4trim(F(number)); };
+  };
+  row(0, [] { return "tytułem: " + joined(f4trim(F("TY1")), f4trim(F("TY2"))); });
+  row(1, party("odbiorca: ", "SOO", "KOO", "NO1", "NO2"));
+  row(2, account("BAO", "KNO"));
+  row(3, party("zleceniodawca: ", "SOZ", "KOZ", "NZ1", "NZ2"));
+  row(4, account("BAZ", "KNZ"));
+}
+
 void define_print(RegisterFrame& f) {
-  struct Col {
-    const char* header;
-    const char* field;
-    int width;
-  } cols[] = {{"w ciężar", "NZ1", 24}, {" c.d.", "NZ2", 14}, {"na dobro", "NO1", 24}, {" c.d.", "NO2", 14},
-              {"bank", "BAO", 16},     {"konto", "KNO", 28}, {"data", "DAP", 10},     {"kwota", "KWO", 12}};
-  int order = 1;
-  for (const Col& c : cols) {
-    TabuColumn* col = DefineTabuColumn(&f.print_columns, c.header, 0, F(c.field), 0, order++);
-    col->width = c.width;
-    if (std::string(c.field) == "KWO") col->attributes |= TABU_SUM;
-  }
+  dictionaries::define_print_columns(&f.print_columns, F,
+                                     {{"w ciężar", "NZ1", 24},
+                                      {" c.d.", "NZ2", 14},
+                                      {"na dobro", "NO1", 24},
+                                      {" c.d.", "NO2", 14},
+                                      {"bank", "BAO", 16},
+                                      {"konto", "KNO", 28},
+                                      {"data", "DAP", 10},
+                                      {"kwota", "KWO", 12, true}});
 }
 
 int run(const TransferPrefill* prefill) {
@@ -622,6 +684,7 @@ int run(const TransferPrefill* prefill) {
     DefineScrollColumn(&f.scroll, F("DEK"), 0, "okres");
     DefineScrollColumn(&f.scroll, F("NO1"), 0, "odbiorca")->width = 20;
     define_form(f);
+    define_panel(f);
     define_filters(f);
     define_print(f);
   };
@@ -650,7 +713,7 @@ int run(const TransferPrefill* prefill) {
         return 0;
       }
       if (!g_run->copying) {
-        fill_new(g_run->pending_type, 1);
+        fill_new(g_run->pending_type, default_account_type(g_run->pending_type));
         return 0;
       }
       for (size_t i = 0; i < g_run->pattern.size() && i < T().fields.size(); ++i)

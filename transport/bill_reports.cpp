@@ -1,94 +1,73 @@
 #include "transport/bill_reports.h"
 
-#include <cstdio>
-
-#include "host/api/rounding.h"
+#include "dictionaries/register_frame.h"
+#include "host/api/print_api.h"
 
 namespace skolvarin::transport {
 
 namespace {
 
-const char* const kMonths[12] = {"styczeń", "luty",     "marzec",   "kwiecień", "maj",      "czerwiec",
-                                 "lipiec",  "sierpień", "wrzesień", "październik", "listopad", "grudzień"};
+constexpr int kSummaryTemplate = 200, kSummaryWidth = 130, kSummaryRows = 61;
+constexpr int kFirstColumn = 30, kColumn = 14;
+constexpr int kSettlementTemplate = 165, kSettlementWidth = 66, kSettlementRows = 21;
 
-std::string amount(double v, int decimals, int width) {
-  char buf[48];
-  std::snprintf(buf, sizeof buf, "%*.*f", width, decimals, R(v, decimals));
-  std::string s = buf;
-  for (char& c : s)
-    if (c == '.') c = ',';
-  return s;
-}
-
-// A label padded to `width` characters (UTF-8 letters count once).
-std::string pad(const std::string& s, size_t width) {
-  size_t n = 0;
-  for (unsigned char c : s) n += (c & 0xC0) != 0x80;
-  return n >= width ? s : s + std::string(width - n, ' ');
-}
-
-size_t chars(const std::string& s) {
-  size_t n = 0;
-  for (unsigned char c : s) n += (c & 0xC0) != 0x80;
-  return n;
-}
-
-std::string right(const std::string& s, size_t width) {
-  size_t n = chars(s);
-  return n >= width ? s : std::string(width - n, ' ') + s;
-}
-
-std::string cells(const std::array<SummaryCell, kFuels + 1>& row, int what, double total, bool with_total) {
-  std::string out;
-  for (size_t c = 0; c < row.size(); ++c) {
-    bool fuel = c < kOtherColumn;
-    double v = what == 0 ? row[c].quantity : what == 1 ? row[c].weight : row[c].value;
-    out += (what < 2 && !fuel) ? std::string(15, ' ') : amount(v, 2, 15);
+// A page filled from its template by `fill`, as text (rows cut at the
+// right, one a line).
+template <typename Fill>
+std::string page_text(int template_id, int width, int rows, Fill fill) {
+  PrintBuffer *work = nullptr, *orig = nullptr;
+  if (print_alloc(&work, &orig, width * rows, dictionaries::template_id(template_id), width) != 0) return {};
+  fill(work);
+  std::string t;
+  for (int r = 0; r < print_rows(work); ++r) {
+    std::string row = print_row(work, r);
+    while (!row.empty() && row.back() == ' ') row.pop_back();
+    t += row + "\n";
   }
-  if (with_total) out += amount(total, 2, 15);
-  return out;
+  print_free(&work, &orig);
+  return t;
+}
+
+void amount(PrintBuffer* b, int row, int col, double v, int width) { MemPrintDoubleFmt(b, row, col, v, width, 2, 0); }
+
+// One month's (or the year's) three rows: quantity and weight under the
+// fuels, the value under every column and the row's total.
+void cells(PrintBuffer* b, int row, const std::array<SummaryCell, kFuels + 1>& cells, double total) {
+  for (size_t c = 0; c < cells.size(); ++c) {
+    const int col = kFirstColumn + kColumn * static_cast<int>(c);
+    if (c < kOtherColumn) {
+      amount(b, row, col, cells[c].quantity, kColumn);
+      amount(b, row + 1, col, cells[c].weight, kColumn);
+    }
+    amount(b, row + 2, col, cells[c].value, kColumn);
+  }
+  amount(b, row + 2, kFirstColumn + kColumn * (kFuels + 1), total, kColumn);
 }
 
 }  // namespace
 
 std::string summary_text(const YearSummary& s, int year) {
-  std::string t;
-  t += "Podsumowanie ewidencji rachunków związanych z samochodami za rok " + std::to_string(year) + "\n\n";
-  t += pad("", 24);
-  for (int f = 1; f <= kFuels; ++f) t += right(fuel_name(f), 15);
-  t += "           inne          RAZEM\n";
-  t += pad("", 24) + std::string(75, ' ') + "        wydatki        wartość\n";
-  t += std::string(130, '-') + "\n";
-  for (size_t m = 0; m < 12; ++m) {
-    t += pad(kMonths[m], 11) + pad("ilość  [l/m3]", 13) + cells(s.months[m], 0, 0, false) + "\n";
-    t += pad("", 11) + pad("waga     [kg]", 13) + cells(s.months[m], 1, 0, false) + "\n";
-    t += pad("", 11) + pad("wartość", 13) + cells(s.months[m], 2, s.month_value[m], true) + "\n";
-  }
-  t += std::string(130, '-') + "\n";
-  t += pad("RAZEM", 11) + pad("ilość  [l/m3]", 13) + cells(s.year, 0, 0, false) + "\n";
-  t += pad("", 11) + pad("waga     [kg]", 13) + cells(s.year, 1, 0, false) + "\n";
-  t += pad("", 11) + pad("wartość", 13) + cells(s.year, 2, s.total, true) + "\n";
-  return t;
+  return page_text(kSummaryTemplate, kSummaryWidth, kSummaryRows, [&](PrintBuffer* b) {
+    MemPrintStringFmt(b, 0, 65, std::to_string(year).c_str(), 4, PRINT_LEFT);
+    for (size_t m = 0; m < 12; ++m) cells(b, 5 + 3 * static_cast<int>(m), s.months[m], s.month_value[m]);
+    cells(b, 42, s.year, s.total);
+  });
 }
 
 std::string settlement_text(const Settlement& s, int year, const std::string& owner,
                             const std::string& registration) {
-  std::string t;
-  t += "Rok rozliczeniowy - " + std::to_string(year) + "\n";
-  t += "Rozliczenie dla   - " + owner + "\n";
-  t += "Nr rejestracyjny  - " + registration + "\n";
-  t += std::string(66, '-') + "\n";
-  t += "m-c            Z rachunków    Z przejazdów   Do zaksięgow.\n";
-  t += std::string(66, '-') + "\n";
-  for (size_t m = 0; m < 12; ++m) {
-    char mm[8];
-    std::snprintf(mm, sizeof mm, "%2zu", m + 1);
-    t += std::string(mm) + "        " + amount(s.months[m].bills, 2, 16) + amount(s.months[m].trips, 2, 16) +
-         amount(s.months[m].to_book, 2, 16) + "\n";
-  }
-  t += std::string(66, '-') + "\n";
-  t += "**        " + amount(s.year.bills, 2, 16) + amount(s.year.trips, 2, 16) + amount(s.year.to_book, 2, 16) + "\n";
-  return t;
+  return page_text(kSettlementTemplate, kSettlementWidth, kSettlementRows, [&](PrintBuffer* b) {
+    MemPrintStringFmt(b, 0, 20, std::to_string(year).c_str(), 4, PRINT_LEFT);
+    MemPrintStringFmt(b, 1, 20, owner.c_str(), 46, PRINT_LEFT);
+    MemPrintStringFmt(b, 2, 20, registration.c_str(), 46, PRINT_LEFT);
+    auto line = [&](int row, const MonthSettlement& m) {
+      amount(b, row, 10, m.bills, 16);
+      amount(b, row, 26, m.trips, 16);
+      amount(b, row, 42, m.to_book, 16);
+    };
+    for (size_t m = 0; m < 12; ++m) line(6 + static_cast<int>(m), s.months[m]);
+    line(19, s.year);
+  });
 }
 
 }  // namespace skolvarin::transport

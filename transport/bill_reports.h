@@ -1,4 +1,5 @@
-// The two printouts of the transport bills as text: the yearly summary by
+// The two printouts of the transport bills as text, filled into their
+// templates (200 and 165): the yearly summary by
 // month and fuel (130 columns) and the settlement of a vehicle's bills
 // against its mileage allowance (66 columns).
 #pragma once

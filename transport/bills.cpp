@@ -193,18 +193,7 @@ int bills_main() {
     DefineTabuColumn(&f.print_columns, "opis c.d.", 0, t.field("OP2"), 0, order++)->width = 20;
     f.has_filters = true;
     ResetFiltersDefinition(&f.filters);
-    f.filters.key = "W3RASA";
-    DefineFilter(&f.filters, t.field("DAT"), "od dnia........", " od:", FILTER_DATE, 0);
-    DefineFilter(&f.filters, t.field("DAT"), "do dnia........", " do:", FILTER_DATE, 2);
-    FilterExtras vehicle;
-    vehicle.picker = [](EditControl* c) {
-      long rec = choose_vehicle(false, std::atol(c->buffer.c_str()));
-      if (rec <= 0) return 27;
-      c->buffer = std::to_string(rec);
-      return 0;
-    };
-    vehicle.picker_mode = 1;
-    DefineFilter(&f.filters, f_kod, "samochód.......", " samochód:", FILTER_VALUE, 0, vehicle);
+    define_date_and_vehicle_filters(&f.filters, "W3RASA", t.field("DAT"), f_kod);
     FilterExtras kind;
     kind.compare = [](FIELD4* field, const std::string& value) {
       bool want_company = !value.empty() && (value[0] == 'S' || value[0] == 's');

@@ -1,5 +1,7 @@
 #include "transport/vehicle_lists.h"
 
+#include <cstdlib>
+
 #include "host/api/browse_api.h"
 #include "transport/mileage.h"
 
@@ -72,6 +74,21 @@ std::string vehicle_field(long rec, const char* field) {
   if (d4go(v.data, rec) == 0) out = f4trim(v.field(field));
   if (keep >= 1 && keep <= d4reccount(v.data) && keep != rec) d4go(v.data, keep);
   return out;
+}
+
+void define_date_and_vehicle_filters(FiltersDefinition* filters, const char* key, FIELD4* date, FIELD4* vehicle) {
+  filters->key = key;
+  DefineFilter(filters, date, "od dnia........", " od:", FILTER_DATE, 0);
+  DefineFilter(filters, date, "do dnia........", " do:", FILTER_DATE, 2);
+  FilterExtras pick;
+  pick.picker = [](EditControl* c) {
+    long rec = choose_vehicle(false, std::atol(c->buffer.c_str()));
+    if (rec <= 0) return 27;
+    c->buffer = std::to_string(rec);
+    return 0;
+  };
+  pick.picker_mode = 1;
+  DefineFilter(filters, vehicle, "samochód.......", " samochód:", FILTER_VALUE, 0, pick);
 }
 
 }  // namespace skolvarin::transport

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "data/module_state.h"
+#include "host/api/browse_api.h"
 
 namespace skolvarin::transport {
 
@@ -19,6 +20,10 @@ long choose_vehicle(bool active_only, long current);
 std::vector<std::string> category_names();
 // The fuel list "1. benzyna" ... "5. biodiesel".
 std::vector<std::string> fuel_choices();
+// The filters the trips and the bills start with: from and to a date (on
+// `date`) and a vehicle chosen from the list (on `vehicle`, its record
+// number); `key` names the saved filters.
+void define_date_and_vehicle_filters(FiltersDefinition* filters, const char* key, FIELD4* date, FIELD4* vehicle);
 // A field of vehicle `rec` (trimmed); "" when there is no such vehicle.
 std::string vehicle_field(long rec, const char* field);
 

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "data/module_state.h"
+#include "dictionaries/info_panel.h"
 #include "dictionaries/register_frame.h"
 #include "frame/register_hooks.h"
 #include "host/api/print_api.h"
@@ -155,6 +156,30 @@ void define_forms(VehiclesRun& run) {
   define_tail(c, true);
 }
 
+// The panel under the list: type and status, the owner or driver, the
+// address (private) or the record period and odometer (company), make,
+// registration, fuel, capacity and category.
+void define_panel(RegisterFrame& f) {
+  auto field = [](const char* name) { return [name] { return f4trim(F(name)); }; };
+  dictionaries::define_info_panel(
+      &f.texts, F("TYP"), 7, 177,
+      {{0, 8, 19, [] { return std::string(is_company(f4str(F("TYP"))) ? "służbowy" : "prywatny"); }},
+       {0, 36, 12, [] { return std::string(f4trim(F("STA")) == "T" ? "aktywny" : "nieaktywny"); }},
+       {1, 21, 57, [] { return f4trim(F("KIE")) + " " + f4trim(F("KIM")); }},
+       {2, 0, 78,
+        [] {
+          if (!is_company(f4str(F("TYP"))))
+            return "adres: " + f4trim(F("KOP")) + " " + f4trim(F("MIA")) + ", " + f4trim(F("ULI"));
+          return "ewidencja od " + period_shown(f4str(F("RE1"))) + "   stan licznika: " +
+                 std::to_string(std::lround(f4double(F("RE2"))));
+        }},
+       {3, 7, 20, field("MAR")},
+       {3, 37, 12, field("NUM")},
+       {3, 59, 19, [] { return fuel_shown(f4str(F("ROP"))); }},
+       {4, 11, 16, field("POJ")},
+       {4, 38, 40, [] { return category_shown(f4str(F("ROS"))); }}});
+}
+
 // Writes one changed field of the current record at once.
 void write_now(BROWSE* b, const char* field, const std::string& value) {
   long rec = d4recno(b->data);
@@ -224,6 +249,7 @@ int vehicles_main() {
     DefineScrollColumn(&f.scroll, t.field("KIE"), 0, "właściciel/kierowca", t.tag(1));
     DefineScrollColumn(&f.scroll, t.field("MAR"), 0, "marka");
     DefineScrollColumn(&f.scroll, t.field("NUM"), 0, "numer rej.");
+    define_panel(f);
     auto company_only = [f_typ](const char* name, int kind) {
       return [f_typ, name, kind]() -> std::string {
         if (!is_company(f4str(f_typ))) return "";

@@ -4,80 +4,44 @@
 // print folder.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-#include <string>
-#include <vector>
-
+#include "tests/dictionaries/e2e_support.h"
 #include "tests/support/files.h"
-#include "tests/support/program_run.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-using skolvarin::testing_support::program;
-using skolvarin::testing_support::run_command;
 
-class CashDir {
+// A data directory made on 10 January 2017 (working year 2017).
+class CashDir : public dict_e2e::DataDir {
  public:
-  explicit CashDir(const std::string& name) {
-    root_ = fs::temp_directory_path() / ("cash_book_e2e_" + std::to_string(::getpid()) + "_" + name);
-    fs::remove_all(root_);
-    fs::create_directories(root_);
-    ok_ = run_command(program() + " init --data " + data() + " --dzis 2017-01-10 >/dev/null 2>&1").status == 0;
-  }
-  ~CashDir() { fs::remove_all(root_); }
-  bool ok() const { return ok_; }
-  std::string data() const { return (root_ / "data").string(); }
-  fs::path firm() const { return root_ / "data" / "firmy" / "DEMO"; }
+  explicit CashDir(const std::string& name) : DataDir("kasa_" + name, "2017-01-10") {}
 
   // Runs `keys` from the main menu; returns the dumped screens as text.
   std::vector<std::string> keys(const std::string& keys) const {
-    fs::path script = root_ / "keys.txt", screen = root_ / "screen.txt";
-    std::ofstream(script) << keys;
-    run_command(program() + " --data " + data() + " --dzis 2017-01-10 --keys " + script.string() + " --screen " +
-                screen.string() + " >/dev/null 2>&1");
-    std::vector<std::string> screens(1);
-    std::ifstream in(screen);
-    for (std::string line; std::getline(in, line);) {
-      if (line.rfind("=====", 0) == 0) screens.emplace_back();
-      else screens.back() += line + "\n";
-    }
-    if (screens.back().empty()) screens.pop_back();
-    return screens;
+    std::vector<std::string> out;
+    for (const auto& screen : DataDir::keys(keys, "2017-01-10").screens) out.push_back(dict_e2e::dump(screen));
+    return out;
   }
 
   // Live cash entries as "TYP TYK year NUM KWO" lines.
   std::vector<std::string> entries() const {
-    std::string csv = run_command(program() + " tabela " + (firm() / "W3KASA.DBF").string() + " --csv").out;
-    std::istringstream in(csv);
     std::vector<std::string> out;
-    std::string line;
-    std::getline(in, line);  // header: TYP;TKA;TYK;DAT;PRE;NUM;...;KWO is field 18
-    while (std::getline(in, line)) {
-      std::vector<std::string> c;
-      std::stringstream ss(line);
-      for (std::string cell; std::getline(ss, cell, ';');) c.push_back(cell);
-      if (c.size() > 17) out.push_back(c[0] + " " + c[2] + " " + c[3].substr(0, 4) + " " + c[5] + " " + c[17]);
-    }
+    for (auto& r : records("W3KASA.DBF"))
+      out.push_back(r["TYP"] + " " + r["TYK"] + " " + r["DAT"].substr(0, 4) + " " + r["NUM"] + " " + r["KWO"]);
     return out;
   }
 
   // The text of the newest printout whose name starts with `code`.
   std::string printout(const std::string& code) const {
+    const fs::path dir = data() / "firmy" / "DEMO" / "wydruki";
     fs::path newest;
-    if (fs::exists(firm() / "wydruki"))
-      for (auto& e : fs::directory_iterator(firm() / "wydruki"))
+    if (fs::exists(dir))
+      for (auto& e : fs::directory_iterator(dir))
         if (e.path().extension() == ".txt" && e.path().filename().string().rfind(code, 0) == 0 &&
             (newest.empty() || e.path().filename() > newest.filename()))
           newest = e.path();
     return newest.empty() ? "" : skolvarin::testing_support::read_file(newest.string());
   }
-
- private:
-  fs::path root_;
-  bool ok_ = false;
 };
 
 // New entries from the local menu: w receipt, y payment, g statement item.
@@ -162,7 +126,7 @@ TEST(CashBookEndToEnd, SummaryCountsAuxiliaryOnePaymentsAndLeavesOutAuxiliaryThr
 TEST(CashBookEndToEnd, VoucherCarriesTheAmountInWordsAndItsCopies) {
   CashDir dir("dowod");
   ASSERT_TRUE(dir.ok());
-  std::ofstream(fs::path(dir.data()) / "wspolne" / "drukarka.cfg") << "kopie=3\n";
+  std::ofstream(dir.data() / "wspolne" / "drukarka.cfg") << "kopie=3\n";
   dir.keys("ky<Enter><Enter><Enter><Enter><Enter>-1234.50<F2>rd<F2><Esc><Esc>");
   std::string text = dir.printout("KAP");
   ASSERT_FALSE(text.empty());

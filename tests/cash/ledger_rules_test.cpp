@@ -39,6 +39,20 @@ TEST(LedgerRules, CashStepFollowsDocumentsPayrollAndContracts) {
   CashStepEntry in = cash_step_entry({1000.00, 23.45, 0, 0, 0, 500});
   EXPECT_EQ(in.type, '1');
   EXPECT_DOUBLE_EQ(in.amount, 1023.45);
+  // A part of the whole: above 0, not above the whole, signed as the whole.
+  struct Case {
+    CashStepEntry whole;
+    double typed;
+    bool taken;
+    double amount;
+  } cases[] = {{{'1', 1230.00}, 230.00, true, 230.00},   {{'2', -1230.00}, 230.00, true, -230.00},
+               {{'1', 1230.00}, 1230.00, true, 1230.00}, {{'1', 1230.00}, 1230.01, false, 0},
+               {{'2', -50.00}, 0.004, false, 0},          {{'1', 50.00}, -10.00, false, 0}};
+  for (const Case& c : cases) {
+    double got = 0.0;
+    EXPECT_EQ(part_payment(c.whole, c.typed, &got), c.taken) << c.typed;
+    if (c.taken) EXPECT_DOUBLE_EQ(got, c.amount) << c.typed;
+  }
 }
 
 TEST(LedgerRules, NamesAndDates) {

@@ -73,8 +73,8 @@ extern "C" __attribute__((visibility("default"))) int ModuleProc(HostContext* ct
     r.open_accounts = get(f, "konta") == "1";
     const char* keys[] = {"psp", "pop", "zak", "ubo", "wyn", "inn"};
     for (size_t i = 0; i < 6; ++i) r.amounts[i] = std::atof(get(f, keys[i]).c_str());
-    const char* lump[] = {"usl", "pro", "han", "uin", "wza", "nie"};
-    for (size_t i = 0; i < 6; ++i) r.lump_sum[i] = std::atof(get(f, lump[i]).c_str());
+    const char* lump[] = {"usl", "pro", "han", "uin", "wza", "nie", "rol"};
+    for (size_t i = 0; i < 7; ++i) r.lump_sum[i] = std::atof(get(f, lump[i]).c_str());
     int rc = get(f, "ryczalt") == "1" ? cash::post_to_lump_sum(r) : cash::post_to_book(r, get(f, "wsadowo") == "1");
     out << "wynik=" << rc << " lp=" << r.ordinal << " rec=" << r.existing << " data=" << r.posting_date
         << " zapisano=" << (r.written ? 1 : 0) << "\n";

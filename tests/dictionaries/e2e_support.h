@@ -63,12 +63,16 @@ inline std::string dump(const Screen& screen) {
 // One data directory per test: created by `skolvarin init`, removed at the end.
 class DataDir {
  public:
-  explicit DataDir(const std::string& name) {
+  // `today` (RRRR-MM-DD, optional): the date the data directory is made on,
+  // which gives its working year.
+  explicit DataDir(const std::string& name, const std::string& today = "") {
     root_ = fs::temp_directory_path() / ("dicts_e2e_" + std::to_string(::getpid()) + "_" + name);
     fs::remove_all(root_);
     fs::create_directories(root_);
     int rc = -1;
-    init_output_ = run_capture(bin_dir() + "/skolvarin init --data " + data().string() + " 2>&1", &rc);
+    init_output_ = run_capture(bin_dir() + "/skolvarin init --data " + data().string() +
+                                   (today.empty() ? "" : " --dzis " + today) + " 2>&1",
+                               &rc);
     init_ok_ = rc == 0;
   }
   ~DataDir() {

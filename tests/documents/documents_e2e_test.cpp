@@ -83,23 +83,27 @@ TEST(DocumentsEndToEnd, NumbersPerTypeCorrectionColumnAndBookingTwice) {
 TEST(DocumentsEndToEnd, SettlementsFromBookedDocumentsAndTheirSummary) {
   DataDir dir("rozliczenia");
   ASSERT_TRUE(dir.ok()) << dir.init_output();
-  // A revenue of 1230.00 left unpaid; an expense of 230.00 paid in cash
-  // through the booking's cash step.
+  // A revenue of 1230.00 of which 230.00 is paid through the booking's
+  // cash step (a part: 1230.01 refused first); an expense of 230.00 paid
+  // whole.
   auto run = dir.keys(
       "dd<C-Y>1<Enter>S1<Enter><Enter>Jan<Enter><F2>dSprzedaż<Enter><Enter><C-Y>1<Enter>1230<Enter><C-Y>5<F2><Esc>"
-      "k<F2>TN"
+      "k<F2>TT<Down><Enter><C-Y>1230.01<F2><dump><Enter><C-Y>230<F2><Enter>"
       "d<C-Y>1<Enter>Z1<Enter><Enter>Jan<Enter><F2>dZakup<Enter><Enter><C-Y>1<Enter>230<Enter><F2><Esc>"
-      "k<F2>TT<Enter><Esc>"
+      "k<F2>TT<Enter><Enter><Esc>"
       "rrs<F2><dump><Esc><Esc>");
   EXPECT_EQ(run.exit_code, 0);
-  ASSERT_EQ(run.screens.size(), 1u) << run.all();
-  EXPECT_TRUE(has_row(run.screens[0], "należności                     1 230,00             0,00           1 230,00"))
+  ASSERT_EQ(run.screens.size(), 2u) << run.all();
+  EXPECT_TRUE(has_row(run.screens[0], "Kwota musi być większa od zera i nie większa od kwoty dokumentu !"))
       << dump(run.screens[0]);
-  EXPECT_TRUE(has_row(run.screens[0], "zobowiązania                     230,00           230,00               0,00"))
-      << dump(run.screens[0]);
+  EXPECT_TRUE(has_row(run.screens[1], "należności                     1 230,00           230,00           1 000,00"))
+      << dump(run.screens[1]);
+  EXPECT_TRUE(has_row(run.screens[1], "zobowiązania                     230,00           230,00               0,00"))
+      << dump(run.screens[1]);
   const Records settlements = dir.records("W3ROZL.DBF");
   ASSERT_EQ(settlements.size(), 2u);
   EXPECT_EQ(field_of(settlements, "DOK", "S1", "ROL"), "N");
+  EXPECT_EQ(field_of(settlements, "DOK", "S1", "ZAP"), "230.00");
   EXPECT_EQ(field_of(settlements, "DOK", "Z1", "ROL"), "R");
   EXPECT_EQ(field_of(settlements, "DOK", "Z1", "ZAP"), "230.00");
 }

@@ -121,3 +121,28 @@ TEST(TransferRules, RefusedOrdersAreListedAndLeftOut) {
   EXPECT_EQ(f.bytes.substr(f.bytes.size() - 2), "\r\n");
   EXPECT_EQ(to_windows1250("Łódź ŻÓŁĆ"), "\xA3\xF3\x64\x9F \xAF\xD3\xA3\xC6");
 }
+
+TEST(TransferRules, PreprintedFormCutsFieldsToTheLineAndBoxesTheCharacters) {
+  PreprintedTransfer t;
+  t.beneficiary = "Przedsiębiorstwo Handlowe Łukasz Kowalski";  // 41 characters: two lines of 27
+  t.beneficiary_account = "83101010230000261395100000";
+  t.amount = "*100,00*";
+  t.title = "FV 1";
+  auto rows = preprinted_rows(t, 27, false);
+  ASSERT_EQ(rows.size(), 10u);
+  EXPECT_EQ(rows[0], "Przedsiębiorstwo Handlowe Ł");
+  EXPECT_EQ(rows[1], "ukasz Kowalski");
+  EXPECT_EQ(rows[3], "PLN *100,00*");
+  EXPECT_EQ(rows[8], "FV 1");
+  auto boxed = preprinted_rows(t, 24, true);
+  EXPECT_EQ(boxed[0], "P r z e d s i ę b i o r s t w o   H a n d l o w");
+  EXPECT_EQ(boxed[2], "8 3 1 0 1 0 1 0 2 3 0 0 0 0 2 6 1 3 9 5 1 0 0 0");
+  t.type = kZus;
+  t.nip = "5260001246";
+  t.payment_type = "S";
+  t.period = "20170501";
+  auto zus = preprinted_rows(t, 54, false);
+  ASSERT_EQ(zus.size(), 11u);
+  EXPECT_EQ(zus[8], "5260001246");
+  EXPECT_EQ(zus[10], "S 20170501");
+}

@@ -4,74 +4,28 @@
 // `skolvarin przelewy eksport`.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <map>
-#include <sstream>
-#include <string>
-#include <vector>
-
+#include "tests/dictionaries/e2e_support.h"
 #include "tests/support/files.h"
 #include "tests/support/program_run.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-using skolvarin::testing_support::program;
 using skolvarin::testing_support::run_command;
 using Record = std::map<std::string, std::string>;
 
-class TransferDir {
+// A data directory made on 18 May 2017 (working year 2017).
+class TransferDir : public dict_e2e::DataDir {
  public:
-  explicit TransferDir(const std::string& name) {
-    root_ = fs::temp_directory_path() / ("transfers_e2e_" + std::to_string(::getpid()) + "_" + name);
-    fs::remove_all(root_);
-    fs::create_directories(root_);
-    ok_ = run_command(program() + " init --data " + data() + " --dzis 2017-05-18 >/dev/null 2>&1").status == 0;
-  }
-  ~TransferDir() { fs::remove_all(root_); }
-  bool ok() const { return ok_; }
-  std::string data() const { return (root_ / "data").string(); }
-  fs::path root() const { return root_; }
+  explicit TransferDir(const std::string& name) : DataDir("przelewy_" + name, "2017-05-18") {}
 
   std::vector<std::string> keys(const std::string& keys) const {
-    fs::path script = root_ / "keys.txt", screen = root_ / "screen.txt";
-    std::ofstream(script) << keys;
-    run_command(program() + " --data " + data() + " --dzis 2017-05-18 --keys " + script.string() + " --screen " +
-                screen.string() + " >/dev/null 2>&1");
-    std::vector<std::string> screens(1);
-    std::ifstream in(screen);
-    for (std::string line; std::getline(in, line);) {
-      if (line.rfind("=====", 0) == 0) screens.emplace_back();
-      else screens.back() += line + "\n";
-    }
-    if (screens.back().empty()) screens.pop_back();
-    return screens;
-  }
-
-  std::vector<Record> transfers() const {
-    fs::path table = root_ / "data" / "firmy" / "DEMO" / "W3PLEW17.DBF";
-    std::istringstream in(run_command(program() + " tabela " + table.string() + " --csv 2>/dev/null").out);
-    std::vector<std::string> header;
-    std::vector<Record> out;
-    for (std::string line; std::getline(in, line);) {
-      std::vector<std::string> cells;
-      std::stringstream ss(line);
-      for (std::string c; std::getline(ss, c, ';');) cells.push_back(c);
-      if (header.empty()) {
-        header = cells;
-        continue;
-      }
-      Record r;
-      for (size_t i = 0; i < header.size() && i < cells.size(); ++i) r[header[i]] = cells[i];
-      out.push_back(r);
-    }
+    std::vector<std::string> out;
+    for (const auto& screen : DataDir::keys(keys, "2017-05-18").screens) out.push_back(dict_e2e::dump(screen));
     return out;
   }
 
- private:
-  fs::path root_;
-  bool ok_ = false;
+  std::vector<Record> transfers() const { return records("W3PLEW17.DBF"); }
 };
 
 // From the main menu into the register.
@@ -153,8 +107,39 @@ TEST(TransfersEndToEnd, OnePrintedWithTheAmountInWordsAndSumsPerAccount) {
   if (fs::exists(prints))
     for (auto& e : fs::directory_iterator(prints))
       if (e.path().extension() == ".txt") text += skolvarin::testing_support::read_file(e.path().string());
-  // The list's last transfer (the ZUS one) is current: printed with its parts.
+  // The list's last transfer (the ZUS one) is current: on the bank's
+  // preprinted form only the values, the account digits in a row of their own.
   EXPECT_NE(text.find("Przelew oryg."), std::string::npos) << text;
-  EXPECT_NE(text.find("sto złotych zero groszy"), std::string::npos) << text;
-  EXPECT_NE(text.find("deklaracja 20170501  ZUSSP"), std::string::npos) << text;
+  EXPECT_NE(text.find("\nsto złotych zero groszy\n"), std::string::npos) << text;
+  EXPECT_NE(text.find("\n83101010230000261395100000\n"), std::string::npos) << text;
+  EXPECT_NE(text.find("\nS 20170501"), std::string::npos) << text;
+  EXPECT_EQ(text.find("nazwa odbiorcy:"), std::string::npos) << text;
+}
+
+TEST(TransfersEndToEnd, TheFirmPaysFromTheAccountOfTheTypeChosen) {
+  TransferDir dir("konto");
+  ASSERT_TRUE(dir.ok());
+  const std::string script = "/usr/bin/python3 " SKOLVARIN_SOURCE_DIR "/tests/";
+  const fs::path firm = dir.root() / "data" / "firmy" / "DEMO";
+  const std::string second = "61109010140000071219812874";
+  ASSERT_EQ(run_command(script + "transfers/set_field.py " + (firm / "W3PAWL.DBF").string() + " 1 NRR2 " + second).status, 0);
+  // An ordinary transfer moved to account type 2 takes that account; the
+  // ZUS transfer takes the type of the ZUS settings (1, then 2).
+  dir.keys(kOpen + "d<Enter><C-Y>18052017<Enter>100<Enter><Enter><Enter><Enter><Enter><C-Y>2<Enter><F2>" +
+           add(1, "18052017", "200") + "<Esc>");
+  ASSERT_EQ(run_command(script + "payroll_registers/set_settings_field.py " + (firm / "W3PAZU.DBF").string() +
+                        " 28 IN 2").status, 0);
+  auto screens = dir.keys(kOpen + add(1, "18052017", "300") + "<dump><Esc>");
+  ASSERT_EQ(screens.size(), 1u);
+  // The panel under the list shows the current transfer's parties.
+  EXPECT_NE(screens[0].find("odbiorca: ZUS"), std::string::npos) << screens[0];
+  EXPECT_NE(screens[0].find("zleceniodawca: FIRMA"), std::string::npos) << screens[0];
+  EXPECT_NE(screens[0].find("konto: " + second), std::string::npos) << screens[0];
+  auto t = dir.transfers();
+  ASSERT_EQ(t.size(), 3u);
+  const char* types[] = {"2", "1", "2"};
+  for (size_t i = 0; i < 3; ++i) {
+    EXPECT_EQ(t[i]["TYB"], types[i]) << i;
+    EXPECT_EQ(t[i]["KNZ"].find(second) != std::string::npos, types[i][0] == '2') << i << " " << t[i]["KNZ"];
+  }
 }

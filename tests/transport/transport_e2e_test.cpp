@@ -34,9 +34,13 @@ TEST(TransportEndToEnd, TripsTakeTheirValueAndRateByVehicle) {
                        private_car("Nowak Adam", "Fiat", "wb999", false) +
                        private_car("Zielińska Ewa", "Opel", "kr777", false) +
                        private_car("Żak Piotr", "Lada", "po555", false) +
-                       "<End>u<Home><Down><F4><dump><Enter><Esc><Esc><Esc>");  // Żak inactive
-  ASSERT_EQ(cars.screens.size(), 1u) << cars.all();
+                       "<End>u<Home><Down><F4><dump><Enter><dump><Esc><Esc><Esc>");  // Żak inactive
+  ASSERT_EQ(cars.screens.size(), 2u) << cars.all();
   EXPECT_TRUE(has_row(cars.screens[0], "Zmieniono typ samochodu na SŁUŻBOWY.")) << dump(cars.screens[0]);
+  // The panel under the list follows the current vehicle and its type.
+  EXPECT_TRUE(has_row(cars.screens[1], "rodzaj: służbowy")) << dump(cars.screens[1]);
+  EXPECT_TRUE(has_row(cars.screens[1], "marka: Fiat")) << dump(cars.screens[1]);
+  EXPECT_TRUE(has_row(cars.screens[1], "ewidencja od")) << dump(cars.screens[1]);
   auto vehicles = dir.records("W3SAMO.DBF");
   ASSERT_EQ(vehicles.size(), 4u);
   EXPECT_EQ(vehicles[3]["STA"], "N");
@@ -111,7 +115,7 @@ TEST(TransportEndToEnd, BillsWeighFuelAndSettleAgainstTheAllowance) {
   // The yearly summary: January's petrol, 40 l weighing 30.20 kg for 500.00.
   const auto& summary = run.screens[2];
   EXPECT_TRUE(has_row(summary, "za rok 2026")) << dump(summary);
-  EXPECT_NE(row_with(summary, "styczeń    ilość  [l/m3]").find("40,00"), std::string::npos) << dump(summary);
+  EXPECT_NE(row_with(summary, "styczeń     ilość  [l/m3]").find("40,00"), std::string::npos) << dump(summary);
   EXPECT_NE(row_with(summary, "waga     [kg]").find("30,20"), std::string::npos) << dump(summary);
   EXPECT_NE(row_with(run.screens[0], "waga [kg]").find("30.20"), std::string::npos) << dump(run.screens[0]);
   EXPECT_NE(row_with(run.screens[1], "wartość..").find("500.00"), std::string::npos) << dump(run.screens[1]);
