@@ -150,6 +150,11 @@ struct EditControl {
   // field) or 0 when the key was used up here.  It may set `buffer`; the
   // field then shows and keeps that value.  Empty: keys go to the field.
   std::function<int(EditControl* ctrl, int key)> key_filter;
+  // A warning about a value the form keeps although it is wrong (a tax
+  // number that fails its check while the check is switched off), given
+  // the edited text: the field shows in the warning colour and the text
+  // stands on the form's hint line.  Empty text or no function: no mark.
+  std::function<std::string(const std::string& text)> mark;
   // Set by the host while the form runs:
   std::string buffer;        // the value as edited (UTF-8, padded to len)
   int len = 0;               // width of the value in characters

@@ -159,6 +159,8 @@ class FormRun {
     int width = std::min(80, scols);
     int left = (scols - width) / 2;
     window_ = w4define(top, left, bottom, left + width - 1);
+    window_bottom_ = bottom;
+    hint_ = "\x01";  // the new window's hint line is set at its first drawing
     w4border(window_, border ? 2 : 0);
     std::string title = browse_title(b_);
     const char* what = read_only_ ? "podgląd" : mode_ == BROWSE_ADD ? "dopisywanie" : "modyfikacja";
@@ -237,6 +239,7 @@ class FormRun {
 
   void draw() {
     place_window();
+    std::string marks;
     w4select(window_);
     w4clear(0);
     const auto& rows = pages_[static_cast<size_t>(page_)].lines;
@@ -261,7 +264,18 @@ class FormRun {
       int role = static_cast<int>(i) == cur_ && !read_only_ ? 1 : 5;
       if (c->flags & EDIT_SHOW_ONLY) role = 0;
       std::string text = c->show ? c->show(lines_[i].utf8()) : lines_[i].utf8();
+      std::string mark = c->mark ? c->mark(lines_[i].utf8()) : std::string();
+      if (!mark.empty()) {
+        role = 4;  // the warning colour
+        if (marks.empty()) marks = mark;
+      }
       put_text(row_on_page(c->row), c->col, shown_part(i, text, static_cast<int>(i) == cur_), role);
+    }
+    // A form that leaves the hint line free shows the first warning there.
+    if (marks != hint_) {
+      hint_ = marks;
+      remove_help_line();
+      add_help_line(window_bottom_ < w4screen_rows() - 2 ? hint_.c_str() : "");
     }
     if (!read_only_ && cur_ >= 0 && page_of(controls_[static_cast<size_t>(cur_)]) == page_) {
       const EditControl* c = controls_[static_cast<size_t>(cur_)];
@@ -541,7 +555,8 @@ class FormRun {
   std::vector<long> typed_at_;
   long clock_ = 0;
   RecordSnapshot original_;
-  int window_ = -1, saved_window_ = -1, window_rows_ = 0;
+  int window_ = -1, saved_window_ = -1, window_rows_ = 0, window_bottom_ = 0;
+  std::string hint_;  // the warning on the hint line
   int cur_ = -1, page_ = 0;
   std::vector<int> visible_, offset_;  // per control: columns shown, first shown
 };

@@ -182,3 +182,22 @@ TEST_F(ListDefects, CurrencyPickerListsEachCurrencyOnce) {
 
 }  // namespace
 }  // namespace skolvarin
+
+namespace skolvarin {
+namespace {
+
+TEST_F(ListDefects, AWrongTaxNumberIsKeptButMarkedInTheFormAndTheList) {
+  // The NIP check is off (the main options' default): K1's number is kept.
+  const std::string to_nip = "<Enter>Nazwa<Enter><Enter><Enter><Enter><Enter><Enter><Enter>";
+  auto d = run("ok<Ins>K1" + to_nip + "1234567890<Enter><dump><F2><Ins>K2" + to_nip + "5260250274<Enter><dump><F2>"
+               "<dump><Esc><Esc><Esc>T");
+  ASSERT_EQ(d.size(), 3u);
+  EXPECT_TRUE(has(d[0], "NIP...............1234567890"));
+  EXPECT_TRUE(has(d[0], "Błędny NIP: ani NIP, ani PESEL - sprawdź numer")) << "the form's hint line";
+  EXPECT_FALSE(has(d[1], "Błędny NIP")) << "a good number has no mark";
+  EXPECT_TRUE(has(d[2], "║!A T         3. DOST/NAB K1 ")) << "the list marks K1";
+  EXPECT_TRUE(has(d[2], "║ A T         3. DOST/NAB K2 "));
+}
+
+}  // namespace
+}  // namespace skolvarin
