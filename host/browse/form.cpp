@@ -190,17 +190,17 @@ class FormRun {
       for (size_t col = static_cast<size_t>(std::max(c->col, 0)); col < line.size(); ++col) {
         if (line[col] == U' ') blank_seen = true;
         else if (blank_seen && line[col] != U'.') {
-          limit = std::min(limit, static_cast<int>(col) - c->col - 1);
+          limit = std::min(limit, static_cast<int>(col) - c->col);
           break;
         }
       }
     }
     for (size_t j = 0; j < controls_.size(); ++j)
       if (j != i && controls_[j]->row == c->row && controls_[j]->col > c->col)
-        limit = std::min(limit, controls_[j]->col - c->col - 1);
+        limit = std::min(limit, controls_[j]->col - c->col);
     if (b_->text_controls)
       for (const auto& t : b_->text_controls->controls)
-        if (t.row == c->row && t.col > c->col) limit = std::min(limit, t.col - c->col - 1);
+        if (t.row == c->row && t.col > c->col) limit = std::min(limit, t.col - c->col);
     return std::max(1, std::min(width, limit));
   }
 
@@ -211,7 +211,9 @@ class FormRun {
     if (static_cast<int>(t.size()) <= vis && offset_[i] == 0) return text;
     if (static_cast<int>(lines_[i].text().size()) <= vis) return text;  // a longer shown form (show callback)
     int& off = offset_[i];
-    if (!current) off = 0;
+    // A number is right-aligned: its digits are at the end.
+    bool number = controls_[i]->field && f4type(controls_[i]->field) == 'N';
+    if (!current) off = number ? static_cast<int>(t.size()) - vis : 0;
     else {
       int at = lines_[i].cursor();
       if (at < off) off = at;
@@ -247,16 +249,7 @@ class FormRun {
     if (b_->text_controls)
       for (const auto& t : b_->text_controls->controls) {
         if (page_of_row(t.row) != page_) continue;
-        std::string v;
-        if (t.field) {
-          if (t.show) v = t.show(field_display(t.field));
-          else if (t.picture.empty()) v = field_display(t.field);
-          else {
-            Picture p(t.picture, static_cast<char>(f4type(t.field)), f4len(t.field), f4decimals(t.field));
-            v = text::utf8_encode(p.shown(f4str(t.field)));
-          }
-        }
-        put_text(row_on_page(t.row), t.col, v, 0);
+        put_text(row_on_page(t.row), t.col, text_control_value(t, form_date_picture(b_)), 0);
       }
     for (size_t i = 0; i < controls_.size(); ++i) {
       const EditControl* c = controls_[i];

@@ -92,6 +92,7 @@ TEST_F(ListDefects, SearchForAMissingTextSaysSoAndStays) {
   EXPECT_TRUE(has(d[1], "| rek. 1 z 2 ")) << "the list stays on ALFA";
   EXPECT_FALSE(has(d[2], "Nie znaleziono"));
   EXPECT_TRUE(has(d[2], "| rek. 2 z 2 ")) << "BETA found";
+  EXPECT_TRUE(has(d[2], "3. DOST/NAB ALFA")) << "the rows above the one found fill the window";
 }
 
 TEST_F(ListDefects, F1ShowsTheHelpOfWhereTheUserIs) {
