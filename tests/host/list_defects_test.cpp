@@ -202,3 +202,29 @@ TEST_F(ListDefects, AWrongTaxNumberIsKeptButMarkedInTheFormAndTheList) {
 
 }  // namespace
 }  // namespace skolvarin
+
+namespace skolvarin {
+namespace {
+
+TEST_F(ListDefects, FormsFitTheScreenAndNoFieldCoversALabel) {
+  // The contractor card: a framed first page, then all 24 rows of the
+  // second above the key help line.
+  auto d = run("ok<Ins><dump>K1<PgDn><dump><Esc>T<Esc><Esc><Esc>T");
+  ASSERT_EQ(d.size(), 2u);
+  EXPECT_TRUE(has(d[0], "Kontrahenci - dopisywanie")) << "page 1 in its own framed window";
+  EXPECT_TRUE(has(d[0], "║osoba.........")) << "page 1 drawn whole";
+  EXPECT_EQ(d[1][23].rfind("obroty netto..", 0), 0u) << d[1][23];
+  EXPECT_EQ(d[1][24].rfind("F2-Zapisz", 0), 0u) << d[1][24];
+  // The employee's form after the tax-office list closed over it: the
+  // labels right of the long address fields are whole.
+  std::string keys = "pp<Ins>KOWALSKI<Enter>JAN";
+  for (int i = 0; i < 24; ++i) keys += "<Enter>";
+  d = run(keys + "<F4><dump><Esc><dump><Esc>T<Esc><Esc><Esc>T");
+  ASSERT_EQ(d.size(), 2u);
+  EXPECT_TRUE(has(d[0], "Urzędy skarbowe"));
+  for (const char* label : {"nr domu......", "powiat.......", "telefon......"})
+    EXPECT_TRUE(has(d[1], label)) << label;
+}
+
+}  // namespace
+}  // namespace skolvarin
