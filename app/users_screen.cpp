@@ -44,46 +44,6 @@ bool is_admin(const HostContext* ctx) {
   return false;
 }
 
-// A scrolling list in a framed window: `draw_row` writes row i, `on_key`
-// answers a key (false ends the list).  Up, Down, Home, End, PgUp and PgDn
-// move the highlight.
-template <class Rows, class DrawRow, class OnKey>
-void run_list(const char* title, const char* help, int width, Rows count, DrawRow draw_row, OnKey on_key) {
-  int rows = std::min(15, w4screen_rows() - 8);
-  int top = (w4screen_rows() - rows - 2) / 2, left = (w4screen_cols() - width - 2) / 2;
-  int win = w4define(top, left, top + rows + 1, left + width + 1);
-  if (win < 0) return;
-  w4border(win, 2);
-  w4title(win, title);
-  int saved = w4select(win);
-  w4activate(win);
-  set_fun_help(help);
-  int cur = 0, first = 0;
-  for (;;) {
-    int n = count();
-    cur = n ? std::clamp(cur, 0, n - 1) : 0;
-    if (cur < first) first = cur;
-    if (cur >= first + rows) first = cur - rows + 1;
-    w4select(win);
-    w4attr(0);
-    w4clear(0);
-    for (int r = 0; r < rows && first + r < n; ++r) {
-      w4attr(first + r == cur ? 1 : 0);
-      w4write(r, 0, pad(draw_row(first + r), static_cast<size_t>(width)).c_str());
-    }
-    w4attr(0);
-    int key = g4char();
-    if (key == keys::Up && cur > 0) --cur;
-    else if (key == keys::Down && cur + 1 < n) ++cur;
-    else if (key == keys::Home || key == keys::PgUp) cur = key == keys::Home ? 0 : std::max(0, cur - rows);
-    else if (key == keys::End || key == keys::PgDn) cur = key == keys::End ? n - 1 : std::min(n - 1, cur + rows);
-    else if (!on_key(key, cur)) break;
-  }
-  remove_fun_help();
-  w4close(win);
-  w4select(saved);
-}
-
 // Asks a password twice; false on Esc.  `with_name` adds the name and the
 // administrator question (a new user).
 bool ask_user(const char* title, bool with_name, std::string& name, std::string& password, bool& admin) {
@@ -140,14 +100,14 @@ void edit_rights(HostContext* ctx, const HostUser& user) {
                     std::find(granted.begin(), granted.end(), f.catalogue_record) != granted.end()});
   bool save = false;
   std::string title = " Uprawnienia: " + user.name + " ";
-  run_list(
-      title.c_str(), kRightsHelp, 66, [&] { return static_cast<int>(rows.size()); },
+  run_row_list(
+      title.c_str(), kRightsHelp, 66, 0, [&] { return static_cast<int>(rows.size()); },
       [&](int i) {
         const Row& r = rows[static_cast<size_t>(i)];
         if (!r.right && !r.firm) return " " + r.text;
         return std::string(r.on ? " [T] " : " [N] ") + r.text;
       },
-      [&](int key, int cur) {
+      [&](int key, int& cur) {
         if (key == keys::Esc) return false;
         if (key == keys::F2) {
           save = true;
@@ -177,15 +137,15 @@ void users_screen(HostContext* ctx) {
     return;
   }
   std::vector<HostUser> users = load_users(ctx);
-  run_list(
-      " Użytkownicy ", kListHelp, 70, [&] { return static_cast<int>(users.size()); },
+  run_row_list(
+      " Użytkownicy ", kListHelp, 70, 0, [&] { return static_cast<int>(users.size()); },
       [&](int i) {
         const HostUser& u = users[static_cast<size_t>(i)];
         std::string denied = u.admin ? "wszystkie prawa" : denied_rights(ctx, u.number).empty() ? "" : "prawa ograniczone";
         return " " + pad(std::to_string(u.number), 3) + " " + pad(u.name, 25) + " " +
                pad(u.admin ? "administrator" : "", 14) + pad(u.hash.empty() ? "" : "hasło", 6) + " " + denied;
       },
-      [&](int key, int cur) {
+      [&](int key, int& cur) {
         if (key == keys::Esc) return false;
         std::string name, password, error;
         bool admin = false;
