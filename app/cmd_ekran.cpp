@@ -23,6 +23,7 @@
 
 #include "app/command.h"
 #include "app/reference_import.h"
+#include "app/users_screen.h"
 #include "app/module_loader.h"
 #include "data/data_directory.h"
 #include "data/main_options.h"
@@ -134,6 +135,13 @@ int book_key(int) {
   return 0;
 }
 
+// Alt+U at menu level: the users screen (administrators only).
+int users_key(int) {
+  if (!g_book_ctx || current_browse() || d4open_count(g_book_ctx) > 0) return 0;
+  users_screen(g_book_ctx);
+  return 0;
+}
+
 constexpr int kLoginTries = 3;
 
 // Asks who works when the data directory has more than one user or a
@@ -201,7 +209,9 @@ int run_on(term::Terminal& terminal, HostContext& ctx, bool ask_firm, std::strin
       host::set_menu_right_check([&ctx](int menu_id) { return pass_tab_test(&ctx, menu_id) != 0; });
       g_book_ctx = &ctx;
       g4set_key_to(keys::alt('k'), book_key);
+      g4set_key_to(keys::alt('u'), users_key);
       rc = run_module(&ctx, error);
+      g4set_key_to(keys::alt('u'), nullptr);
       g4set_key_to(keys::alt('k'), nullptr);
       g_book_ctx = nullptr;
       host::set_menu_right_check(nullptr);

@@ -19,6 +19,7 @@
 #include <string>
 
 #include "app/command.h"
+#include "app/user_admin.h"
 #include "data/data_directory.h"
 #include "data/firm_data_table.h"
 #include "data/module_state.h"
@@ -29,9 +30,6 @@
 
 namespace skolvarin::app {
 namespace {
-
-// The right that lets a user open every firm of the catalogue.
-constexpr int kAllFirmsRight = 2;
 
 std::vector<std::string> split_list(const std::string& s) {
   std::vector<std::string> out;
@@ -65,24 +63,6 @@ bool password_from(const CommandLine& cl, std::string& pw, bool& given) {
   }
   given = cl.value_of("--haslo", pw);
   return true;
-}
-
-// The user list the module reads (W3PAOS.DBF) gets the new user too.
-void add_to_module_list(HostContext& ctx, const HostUser& u) {
-  data::OpenRequest r;
-  r.default_tag = 0;
-  if (data::open_table(&ctx, "W3PAOS.DBF", r) != 0) {
-    ctx.error_code = 0;
-    return;
-  }
-  data::TableHandles& h = data::handles("W3PAOS.DBF");
-  if (d4append_start(h.data) == 0) {
-    f4assign(h.field("NAZ"), u.name.c_str());
-    f4assign_int(h.field("REK"), u.number);
-    d4append(h.data);
-  }
-  data::close_table(*data::find_table("W3PAOS.DBF"));
-  ctx.error_code = 0;
 }
 
 std::string firm_names(HostContext& ctx, int user) {
@@ -137,16 +117,10 @@ int run(const CommandLine& cl, HostContext& ctx) {
   password_from(cl, pw, pw_given);
 
   if (verb == "dodaj") {
-    if (find_user(users, name)) return fail("użytkownik " + name + " już jest", 2);
+    std::string error;
     HostUser u;
-    u.name = name;
-    u.admin = cl.has_flag("--administrator");
-    for (const HostUser& o : users) u.number = std::max(u.number, o.number);
-    ++u.number;
-    if (pw_given && !pw.empty() && (u.hash = hash_password(pw)).empty()) return fail("nie można utworzyć skrótu hasła", 1);
-    users.push_back(u);
-    if (save_users(&ctx, users) != 0) return fail("nie można zapisać listy użytkowników", 1);
-    add_to_module_list(ctx, u);
+    if (int rc = add_user(ctx, name, pw_given ? pw : std::string(), cl.has_flag("--administrator"), error, &u))
+      return fail(error, rc);
     std::printf("dopisano użytkownika %s (numer %d)\n", u.name.c_str(), u.number);
     return 0;
   }
@@ -156,9 +130,8 @@ int run(const CommandLine& cl, HostContext& ctx) {
 
   if (verb == "haslo") {
     if (!pw_given) return fail("podaj --haslo albo --haslo-stdin", 2);
-    u->hash = pw.empty() ? std::string() : hash_password(pw);
-    if (!pw.empty() && u->hash.empty()) return fail("nie można utworzyć skrótu hasła", 1);
-    if (save_users(&ctx, users) != 0) return fail("nie można zapisać listy użytkowników", 1);
+    std::string error;
+    if (int rc = change_password(ctx, u->name, pw, error)) return fail(error, rc);
     std::printf("%s hasło użytkownika %s\n", pw.empty() ? "usunięto" : "ustawiono", u->name.c_str());
     return 0;
   }

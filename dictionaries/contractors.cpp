@@ -186,6 +186,7 @@ void define_form(RegisterFrame& f, data::TableHandles& t) {
         if (v.czv) put_char(f_czv, v.czv);
         return 0;
       };
+      c->mark = [](const std::string& text) { return nip_field_wrong(text) ? std::string(kWrongNipMark) : std::string(); };
     } else if (name == "CZV") {
       c->chooser = wybierz_tak_nie;
       c->chooser_mode = 1;
@@ -304,6 +305,9 @@ int contractors_main() {
       write_flags(t, new_contractor_flags());
       return 0;
     };
+    // A wrong tax number kept on purpose is marked '!' in the list.
+    b->row_mark = [&t](BROWSE*) { return nip_field_wrong(f4str(t.field("NIP"))) ? '!' : 0; };
+    b->row_attr = [&t](BROWSE*) { return nip_field_wrong(f4str(t.field("NIP"))) ? 4 : -1; };
     b->before_edit = [&t](BROWSE*) {
       write_flags(t, repair_before_edit(read_flags(t), f4str(t.field("NIP")), nip_check_on()));
       return 0;

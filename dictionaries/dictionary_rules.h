@@ -57,6 +57,11 @@ struct NipFieldVerdict {
 // are tried as NIP, then as PESEL (no warnings); shorter texts give 'N';
 // other texts keep the flag.
 NipFieldVerdict nip_field_verdict(std::string_view text, bool nip_check_on, bool pesel_check_on);
+// A tax number kept although it is wrong: a text the field tests (as
+// above) that is neither a NIP nor a PESEL, whatever the check switches
+// say.  The form and the list mark such a contractor.
+inline bool nip_field_wrong(std::string_view text) { return nip_field_verdict(text, true, true).warning != 0; }
+inline constexpr const char* kWrongNipMark = "Błędny NIP: ani NIP, ani PESEL - sprawdź numer";
 
 // List toggles.
 inline char toggle_mark(char mark) { return mark == '*' ? ' ' : '*'; }

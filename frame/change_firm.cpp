@@ -280,83 +280,61 @@ bool firm_catalogue_screen(HostContext* ctx, data::FirmRecord& chosen) {
   if (!ctx) return false;
   const bool may_change = pass_tab_test(ctx, kAllFirmsRight) != 0;
   std::vector<data::FirmRecord> firms = firms_for_user(ctx);
-  int cur = 0;
+  int start = 0;
   for (size_t i = 0; i < firms.size(); ++i)
-    if (data::firm_directory(*ctx, firms[i].directory) == ctx->firm_dir) cur = static_cast<int>(i);
+    if (data::firm_directory(*ctx, firms[i].directory) == ctx->firm_dir) start = static_cast<int>(i);
   const int width = 64;
-  int rows = std::min(15, w4screen_rows() - 8);
-  int top = (w4screen_rows() - rows - 2) / 2, left = (w4screen_cols() - width - 2) / 2;
-  int win = w4define(top, left, top + rows + 1, left + width + 1);
-  if (win < 0) return false;
-  w4border(win, 2);
   std::string title = std::string(" ") + RcQStr(kChooserTitle) + " ";
-  w4title(win, title.c_str());
-  int saved_window = w4select(win);
-  w4activate(win);
-  set_fun_help(may_change ? kCatalogueHelp : kCatalogueHelpChooseOnly);
   bool result = false;
-  int first = 0;
-  for (;;) {
-    int n = static_cast<int>(firms.size());
-    cur = n ? std::clamp(cur, 0, n - 1) : 0;
-    if (cur < first) first = cur;
-    if (cur >= first + rows) first = cur - rows + 1;
-    w4select(win);
-    w4attr(0);
-    w4clear(0);
-    if (n == 0) w4write(0, 1, may_change ? "Brak firm - Ins dopisuje nową" : "Brak firm dostępnych dla użytkownika");
-    for (int r = 0; r < rows && first + r < n; ++r) {
-      const data::FirmRecord& f = firms[static_cast<size_t>(first + r)];
-      w4attr(first + r == cur ? 1 : 0);
-      const std::string& about = f.remark.empty() ? f.name : f.remark;
-      w4write(r, 0, (" " + pad(f.short_name, 20) + " " + pad(about, width - 22)).c_str());
-    }
-    w4attr(0);
-    int key = g4char();
-    if (key == keys::Esc) break;
-    if (key == keys::Enter && n > 0) {
-      chosen = firms[static_cast<size_t>(cur)];
-      result = true;
-      break;
-    }
-    if (key == keys::Up && cur > 0) --cur;
-    else if (key == keys::Down && cur + 1 < n) ++cur;
-    else if (key == keys::Home || key == keys::PgUp) cur = key == keys::Home ? 0 : std::max(0, cur - rows);
-    else if (key == keys::End || key == keys::PgDn) cur = key == keys::End ? n - 1 : std::min(n - 1, cur + rows);
-    else if (may_change && (key == keys::Ins || (key == keys::F3 && n > 0))) {
-      bool adding = key == keys::Ins;
-      data::FirmRecord f = adding ? data::FirmRecord{} : firms[static_cast<size_t>(cur)];
-      if (edit_firm(ctx, f, adding)) {
-        firms = firms_for_user(ctx);
-        for (size_t i = 0; i < firms.size(); ++i)
-          if (firms[i].catalogue_record == f.catalogue_record) cur = static_cast<int>(i);
-      }
-    } else if (may_change && key == keys::Del && n > 0) {
-      const data::FirmRecord& f = firms[static_cast<size_t>(cur)];
-      if (data::firm_directory(*ctx, f.directory) == ctx->firm_dir) {
-        warn_text("Nie można usunąć firmy, w której się pracuje");
-        continue;
-      }
-      std::string q = "Usunąć firmę " + f.short_name + " ?";
-      if (MessageWindow(8, 0, q.c_str(), 0) == 27) continue;
-      std::string error;
-      if (data::delete_firm(*ctx, f.short_name, error) != 0) warn_text(error);
-      firms = firms_for_user(ctx);
-    } else if (key > 32 && key < 256 && n > 0) {
-      // A letter jumps to the next firm whose short name starts with it.
-      std::string letter = text::utf8_upper(std::string(1, static_cast<char>(key)));
-      for (int step = 1; step <= n; ++step) {
-        int i = (cur + step) % n;
-        if (text::utf8_upper(firms[static_cast<size_t>(i)].short_name).rfind(letter, 0) == 0) {
-          cur = i;
-          break;
+  run_row_list(
+      title.c_str(), may_change ? kCatalogueHelp : kCatalogueHelpChooseOnly, width, start,
+      [&] { return static_cast<int>(firms.size()); },
+      [&](int i) {
+        const data::FirmRecord& f = firms[static_cast<size_t>(i)];
+        const std::string& about = f.remark.empty() ? f.name : f.remark;
+        return " " + pad(f.short_name, 20) + " " + pad(about, width - 22);
+      },
+      [&](int key, int& cur) {
+        int n = static_cast<int>(firms.size());
+        if (key == keys::Esc) return false;
+        if (key == keys::Enter && n > 0) {
+          chosen = firms[static_cast<size_t>(cur)];
+          result = true;
+          return false;
         }
-      }
-    }
-  }
-  remove_fun_help();
-  w4close(win);
-  w4select(saved_window);
+        if (may_change && (key == keys::Ins || (key == keys::F3 && n > 0))) {
+          bool adding = key == keys::Ins;
+          data::FirmRecord f = adding ? data::FirmRecord{} : firms[static_cast<size_t>(cur)];
+          if (edit_firm(ctx, f, adding)) {
+            firms = firms_for_user(ctx);
+            for (size_t i = 0; i < firms.size(); ++i)
+              if (firms[i].catalogue_record == f.catalogue_record) cur = static_cast<int>(i);
+          }
+        } else if (may_change && key == keys::Del && n > 0) {
+          const data::FirmRecord& f = firms[static_cast<size_t>(cur)];
+          if (data::firm_directory(*ctx, f.directory) == ctx->firm_dir) {
+            warn_text("Nie można usunąć firmy, w której się pracuje");
+            return true;
+          }
+          std::string q = "Usunąć firmę " + f.short_name + " ?";
+          if (MessageWindow(8, 0, q.c_str(), 0) == 27) return true;
+          std::string error;
+          if (data::delete_firm(*ctx, f.short_name, error) != 0) warn_text(error);
+          firms = firms_for_user(ctx);
+        } else if (key > 32 && key < 256 && n > 0) {
+          // A letter jumps to the next firm whose short name starts with it.
+          std::string letter = text::utf8_upper(std::string(1, static_cast<char>(key)));
+          for (int step = 1; step <= n; ++step) {
+            int i = (cur + step) % n;
+            if (text::utf8_upper(firms[static_cast<size_t>(i)].short_name).rfind(letter, 0) == 0) {
+              cur = i;
+              break;
+            }
+          }
+        }
+        return true;
+      },
+      may_change ? "Brak firm - Ins dopisuje nową" : "Brak firm dostępnych dla użytkownika");
   return result;
 }
 

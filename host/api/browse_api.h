@@ -150,6 +150,11 @@ struct EditControl {
   // field) or 0 when the key was used up here.  It may set `buffer`; the
   // field then shows and keeps that value.  Empty: keys go to the field.
   std::function<int(EditControl* ctrl, int key)> key_filter;
+  // A warning about a value the form keeps although it is wrong (a tax
+  // number that fails its check while the check is switched off), given
+  // the edited text: the field shows in the warning colour and the text
+  // stands on the form's hint line.  Empty text or no function: no mark.
+  std::function<std::string(const std::string& text)> mark;
   // Set by the host while the form runs:
   std::string buffer;        // the value as edited (UTF-8, padded to len)
   int len = 0;               // width of the value in characters
@@ -475,6 +480,14 @@ int wybierz_tak_nie(EditControl* ctrl);
 // The " WYBIERZ " pop-up list: returns the chosen index (0-based), or -1 on
 // Esc.  `current` is highlighted first.
 int wybierz_z_listy(const std::vector<std::string>& items, int current, const char* title = " WYBIERZ ");
+// A list window of the host's own screens (firm catalogue, users): `count`
+// rows of `width` columns, row i drawn by `row(i)`, `empty` shown when there
+// is none; Up, Down, Home, End, PgUp and PgDn move the highlight, every
+// other key goes to `on_key` with the highlighted row (which it may move);
+// the list ends when on_key returns false.  `help` is the key help line.
+void run_row_list(const char* title, const char* help, int width, int current, const std::function<int()>& count,
+                  const std::function<std::string(int)>& row, const std::function<bool(int key, int& cur)>& on_key,
+                  const std::string& empty = {});
 // A chooser that offers `items` and puts the chosen item's first character
 // into the control's buffer (or its index + 1 for an N field).
 ChooserFunction lista_wyboru(std::vector<std::string> items);

@@ -252,14 +252,7 @@ void draw_panel(BROWSE* b) {
       if ((page2 ? 1 : 0) != s.panel_page || !t.field) continue;
       int r = (page2 ? t.row - rows1 : t.row) - s.panel_first;
       if (r < 0 || r >= n) continue;
-      std::string v;
-      if (t.show) v = t.show(field_display(t.field));
-      else if (t.picture.empty()) v = field_display(t.field);
-      else {
-        Picture pic(t.picture, static_cast<char>(f4type(t.field)), f4len(t.field), f4decimals(t.field));
-        v = text::utf8_encode(pic.shown(f4str(t.field)));
-      }
-      put_text(r, t.col, v, 5);
+      put_text(r, t.col, text_control_value(t, form_date_picture(b)), 5);
     }
   }
   w4select(s.window);
@@ -282,6 +275,12 @@ void draw(BROWSE* b) {
   if (s.empty) {
     put_text(1, 1, "Brak danych", 6);
   } else {
+    // The window is filled: when fewer rows follow the current one than
+    // fit below it (after a search, at the end), it moves down.
+    int below = 0;
+    while (below < s.data_rows - 1 - s.cur_row && x4skip(&s.scan, 1) == r4success) ++below;
+    x4go(&s.scan, s.cur);
+    s.cur_row = std::max(s.cur_row, s.data_rows - 1 - below);
     // Rows above the current one.
     int above = 0;
     while (above < s.cur_row && x4skip(&s.scan, -1) == r4success) ++above;

@@ -56,6 +56,23 @@ std::string field_display(FIELD4* f) {
   }
 }
 
+std::string form_date_picture(const BROWSE* b) {
+  if (b && b->edit_controls)
+    for (const auto& c : b->edit_controls->controls)
+      if (c->field && f4type(c->field) == 'D' && !c->picture.empty()) return c->picture;
+  return "DD-MM-CCYY";
+}
+
+std::string text_control_value(const TextControl& t, const std::string& date_picture) {
+  if (!t.field) return {};
+  if (t.show) return t.show(field_display(t.field));
+  char type = static_cast<char>(f4type(t.field));
+  if (type == 'D' && f4date(t.field).empty()) return {};
+  if (t.picture.empty() && type != 'D') return field_display(t.field);
+  Picture p(t.picture.empty() ? date_picture : t.picture, type, f4len(t.field), f4decimals(t.field));
+  return text::utf8_encode(p.shown(f4str(t.field)));
+}
+
 RecordSnapshot take_snapshot(DATA4* d) {
   RecordSnapshot s;
   if (!d) return s;

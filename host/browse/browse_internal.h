@@ -29,6 +29,15 @@ bool input_ended();
 // trimmed on the left, D as DD-MM-YYYY (blank when empty), L one character.
 std::string field_display(FIELD4* field);
 
+// Dates have one look per kind of place: in a form and in the list's panel
+// every date, edited or only shown, looks as the form's edited dates do
+// (the picture of its first date field that has one, "DD-MM-CCYY" when
+// none has); list columns and printed lists show "DD-MM-YYYY".  A blank
+// date is blank wherever it is only shown.
+std::string form_date_picture(const BROWSE* b);
+// A text control's value as a form or the list's panel shows it.
+std::string text_control_value(const TextControl& t, const std::string& date_picture);
+
 // The record buffer and position of a table, taken before a move made while
 // a form holds edits in the buffer, and put back afterwards without
 // writing anything.

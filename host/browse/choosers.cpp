@@ -85,6 +85,43 @@ int wybierz_z_listy(const std::vector<std::string>& items, int current, const ch
   return result;
 }
 
+void run_row_list(const char* title, const char* help, int width, int current, const std::function<int()>& count,
+                  const std::function<std::string(int)>& row, const std::function<bool(int, int&)>& on_key,
+                  const std::string& empty) {
+  if (!screen()) return;
+  width = std::min(width, w4screen_cols() - 2);
+  int rows = std::min(15, w4screen_rows() - 8);
+  int top = (w4screen_rows() - rows - 2) / 2, left = (w4screen_cols() - width - 2) / 2;
+  int win = w4define(top, left, top + rows + 1, left + width + 1);
+  if (win < 0) return;
+  w4border(win, 2);
+  w4title(win, title);
+  int saved = w4select(win);
+  w4activate(win);
+  set_fun_help(help);
+  int cur = current, first = 0;
+  for (;;) {
+    int n = count();
+    cur = n ? std::clamp(cur, 0, n - 1) : 0;
+    if (cur < first) first = cur;
+    if (cur >= first + rows) first = cur - rows + 1;
+    w4select(win);
+    w4clear(0);
+    if (n == 0) put_text(0, 1, empty, 0);
+    for (int r = 0; r < rows && first + r < n; ++r)
+      put_text(r, 0, sk::text::utf8_pad_right(row(first + r), static_cast<size_t>(width)), first + r == cur ? 1 : 0);
+    int key = g4char();
+    if (key == k::Up && cur > 0) --cur;
+    else if (key == k::Down && cur + 1 < n) ++cur;
+    else if (key == k::Home || key == k::PgUp) cur = key == k::Home ? 0 : std::max(0, cur - rows);
+    else if (key == k::End || key == k::PgDn) cur = key == k::End ? n - 1 : std::min(n - 1, cur + rows);
+    else if (!on_key(key, cur)) break;
+  }
+  remove_fun_help();
+  w4close(win);
+  w4select(saved);
+}
+
 int wybierz_tak_nie(EditControl* ctrl) {
   std::vector<std::string> items = {"TAK", "NIE"};
   int current = 0;

@@ -73,12 +73,13 @@ class FormRun {
       std::vector<std::string> all = template_rows(p.tpl, p.template_first + p.rows);
       p.lines.assign(all.begin() + p.template_first, all.end());
     }
-    open_window();
     b_->mode = read_only_ ? BROWSE_IDLE : mode_;
     cur_ = first_editable(0, 1);
     if (cur_ >= 0) page_ = page_of(controls_[static_cast<size_t>(cur_)]);
+    open_window();
     int result = loop(commit);
     b_->mode = BROWSE_IDLE;
+    remove_help_line();
     remove_fun_help();
     w4cursor(-1, -1);
     w4close(window_);
@@ -127,9 +128,22 @@ class FormRun {
   }
 
   void open_window() {
-    int rows = 0;
-    for (const auto& p : pages_) rows = std::max(rows, p.rows);
-    if (rows < 1) rows = 1;
+    saved_window_ = w4select(-1);
+    place_window();
+    set_fun_help(help_line().c_str());
+    // The list's hint line would stand over a form's last row; the form's
+    // keys are on its own help line.
+    add_help_line("");
+  }
+
+  // The window of the page shown: a page of few rows gets a framed window
+  // above the help lines, one as tall as the screen allows the whole
+  // screen but the help line.
+  void place_window() {
+    int rows = std::max(1, pages_[static_cast<size_t>(page_)].rows);
+    if (window_ >= 0 && rows == window_rows_) return;
+    if (window_ >= 0) w4close(window_);
+    window_rows_ = rows;
     int srows = w4screen_rows(), scols = w4screen_cols();
     int bottom = srows - 3;
     int top = bottom - rows - 1;
@@ -145,14 +159,67 @@ class FormRun {
     int width = std::min(80, scols);
     int left = (scols - width) / 2;
     window_ = w4define(top, left, bottom, left + width - 1);
+    window_bottom_ = bottom;
+    hint_ = "\x01";  // the new window's hint line is set at its first drawing
     w4border(window_, border ? 2 : 0);
     std::string title = browse_title(b_);
     const char* what = read_only_ ? "podgląd" : mode_ == BROWSE_ADD ? "dopisywanie" : "modyfikacja";
     title = " " + (title.empty() ? std::string() : title + " - ") + what + " ";
     w4title(window_, title.c_str());
-    saved_window_ = w4select(window_);
+    w4select(window_);
     w4activate(window_);
-    set_fun_help(help_line().c_str());
+    visible_.assign(controls_.size(), 0);
+    offset_.assign(controls_.size(), 0);
+    for (size_t i = 0; i < controls_.size(); ++i) visible_[i] = visible_width(i);
+  }
+
+  // How many columns control i shows: its picture's width, cut where the
+  // template's text or another field of its row begins, or at the window's
+  // edge; a longer value scrolls inside them.  Labels are never written over.
+  int visible_width(size_t i) const {
+    const EditControl* c = controls_[i];
+    int width = lines_[i].picture().width();
+    int limit = w4width() - c->col;
+    const Page& p = pages_[static_cast<size_t>(page_of(c))];
+    int row = row_on_page(c->row);
+    if (row >= 0 && static_cast<size_t>(row) < p.lines.size()) {
+      std::u32string line = text::utf8_decode(p.lines[static_cast<size_t>(row)]);
+      // The field's own place may hold blanks or leader dots; the next word
+      // after a blank is another label.
+      bool blank_seen = false;
+      for (size_t col = static_cast<size_t>(std::max(c->col, 0)); col < line.size(); ++col) {
+        if (line[col] == U' ') blank_seen = true;
+        else if (blank_seen && line[col] != U'.') {
+          limit = std::min(limit, static_cast<int>(col) - c->col);
+          break;
+        }
+      }
+    }
+    for (size_t j = 0; j < controls_.size(); ++j)
+      if (j != i && controls_[j]->row == c->row && controls_[j]->col > c->col)
+        limit = std::min(limit, controls_[j]->col - c->col);
+    if (b_->text_controls)
+      for (const auto& t : b_->text_controls->controls)
+        if (t.row == c->row && t.col > c->col) limit = std::min(limit, t.col - c->col);
+    return std::max(1, std::min(width, limit));
+  }
+
+  // The part of control i's text that shows, scrolled so the cursor shows.
+  std::string shown_part(size_t i, const std::string& text, bool current) {
+    int vis = visible_[i];
+    std::u32string t = text::utf8_decode(text);
+    if (static_cast<int>(t.size()) <= vis && offset_[i] == 0) return text;
+    if (static_cast<int>(lines_[i].text().size()) <= vis) return text;  // a longer shown form (show callback)
+    int& off = offset_[i];
+    // A number is right-aligned: its digits are at the end.
+    bool number = controls_[i]->field && f4type(controls_[i]->field) == 'N';
+    if (!current) off = number ? static_cast<int>(t.size()) - vis : 0;
+    else {
+      int at = lines_[i].cursor();
+      if (at < off) off = at;
+      if (at >= off + vis) off = at - vis + 1;
+    }
+    return text::utf8_encode(t.substr(static_cast<size_t>(off), static_cast<size_t>(vis)));
   }
 
   // The keys this form answers to: F4 only when a field has a chooser,
@@ -173,6 +240,8 @@ class FormRun {
   }
 
   void draw() {
+    place_window();
+    std::string marks;
     w4select(window_);
     w4clear(0);
     const auto& rows = pages_[static_cast<size_t>(page_)].lines;
@@ -180,28 +249,32 @@ class FormRun {
     if (b_->text_controls)
       for (const auto& t : b_->text_controls->controls) {
         if (page_of_row(t.row) != page_) continue;
-        std::string v;
-        if (t.field) {
-          if (t.show) v = t.show(field_display(t.field));
-          else if (t.picture.empty()) v = field_display(t.field);
-          else {
-            Picture p(t.picture, static_cast<char>(f4type(t.field)), f4len(t.field), f4decimals(t.field));
-            v = text::utf8_encode(p.shown(f4str(t.field)));
-          }
-        }
-        put_text(row_on_page(t.row), t.col, v, 0);
+        put_text(row_on_page(t.row), t.col, text_control_value(t, form_date_picture(b_)), 0);
       }
     for (size_t i = 0; i < controls_.size(); ++i) {
       const EditControl* c = controls_[i];
       if (page_of(c) != page_) continue;
       int role = static_cast<int>(i) == cur_ && !read_only_ ? 1 : 5;
       if (c->flags & EDIT_SHOW_ONLY) role = 0;
-      put_text(row_on_page(c->row), c->col, c->show ? c->show(lines_[i].utf8()) : lines_[i].utf8(), role);
+      std::string text = c->show ? c->show(lines_[i].utf8()) : lines_[i].utf8();
+      std::string mark = c->mark ? c->mark(lines_[i].utf8()) : std::string();
+      if (!mark.empty()) {
+        role = 4;  // the warning colour
+        if (marks.empty()) marks = mark;
+      }
+      put_text(row_on_page(c->row), c->col, shown_part(i, text, static_cast<int>(i) == cur_), role);
+    }
+    // A form that leaves the hint line free shows the first warning there.
+    if (marks != hint_) {
+      hint_ = marks;
+      remove_help_line();
+      add_help_line(window_bottom_ < w4screen_rows() - 2 ? hint_.c_str() : "");
     }
     if (!read_only_ && cur_ >= 0 && page_of(controls_[static_cast<size_t>(cur_)]) == page_) {
       const EditControl* c = controls_[static_cast<size_t>(cur_)];
-      int at = std::min(lines_[static_cast<size_t>(cur_)].cursor(), lines_[static_cast<size_t>(cur_)].picture().width() - 1);
-      w4cursor(row_on_page(c->row), c->col + std::max(at, 0));
+      size_t ci = static_cast<size_t>(cur_);
+      int at = std::min(lines_[ci].cursor(), lines_[ci].picture().width() - 1) - offset_[ci];
+      w4cursor(row_on_page(c->row), c->col + std::clamp(at, 0, visible_[ci] - 1));
     } else {
       w4cursor(-1, -1);
     }
@@ -475,8 +548,10 @@ class FormRun {
   std::vector<long> typed_at_;
   long clock_ = 0;
   RecordSnapshot original_;
-  int window_ = -1, saved_window_ = -1;
+  int window_ = -1, saved_window_ = -1, window_rows_ = 0, window_bottom_ = 0;
+  std::string hint_;  // the warning on the hint line
   int cur_ = -1, page_ = 0;
+  std::vector<int> visible_, offset_;  // per control: columns shown, first shown
 };
 
 }  // namespace

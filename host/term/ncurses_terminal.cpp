@@ -190,6 +190,8 @@ std::unique_ptr<NcursesTerminal> NcursesTerminal::open(int min_rows, int min_col
   t->utf8_ = cs != nullptr && (std::strcmp(cs, "UTF-8") == 0 || std::strcmp(cs, "utf8") == 0);
   t->rows_ = LINES;
   t->cols_ = COLS;
+  t->min_rows_ = min_rows;
+  t->min_cols_ = min_cols;
   // NO_COLOR (any value) asks for the monochrome attributes.
   const char* no_colour = std::getenv("NO_COLOR");
   t->colours_ = has_colors() && !(no_colour && *no_colour);
@@ -325,21 +327,20 @@ void NcursesTerminal::redraw_after_resize() {
   struct winsize ws {};
   if (ioctl(STDOUT_FILENO, TIOCGWINSZ, &ws) == 0 && ws.ws_row > 0 && ws.ws_col > 0)
     resizeterm(ws.ws_row, ws.ws_col);
-  // The screen keeps the size it started with: a larger terminal shows it
-  // whole with blank margins, a smaller one the part that fits.
+  // The screen takes the new size; a terminal smaller than the least size
+  // shows the part of the screen that fits.
+  rows_ = std::max(LINES, min_rows_);
+  cols_ = std::max(COLS, min_cols_);
   clear();
-  if (shown_) {
-    ScreenBuffer last = *shown_;
-    shown_.reset();
-    present(last, last_cursor_);
-  } else {
-    refresh();
-  }
+  shown_.reset();  // the next present() draws everything
 }
 
 int NcursesTerminal::read_key() {
   for (;;) {
-    if (g_resized) redraw_after_resize();
+    if (g_resized) {
+      redraw_after_resize();
+      return kResized;
+    }
     int key = input_->decoder.next_key(-1);
     if (key >= 0) return key;
     if (input_->eof) {

@@ -6,8 +6,10 @@
 // another locale box lines fall back to the terminal's line set and Polish
 // letters to their plain Latin letters), and decodes keys itself from the
 // bytes of standard input (KeyDecoder).  NO_COLOR in the environment asks
-// for the monochrome attributes.  When the terminal is resized the screen is
-// redrawn at once; it keeps the size it started with.
+// for the monochrome attributes.  When the terminal is resized, read_key()
+// answers kResized with rows() and cols() set to the new size (never below
+// the least size the terminal was opened with: a smaller terminal shows the
+// part of the screen that fits), and the screen is laid out again.
 //
 // The terminal is always given back: by the destructor, at exit, and by the
 // handlers of SIGTERM, SIGINT, SIGHUP, SIGQUIT and of the crash signals
@@ -48,6 +50,7 @@ class NcursesTerminal : public Terminal {
   void redraw_after_resize();
 
   int rows_ = 0, cols_ = 0;
+  int min_rows_ = 0, min_cols_ = 0;
   bool colours_ = false;
   bool utf8_ = true;
   std::unique_ptr<ScreenBuffer> shown_;

@@ -10,6 +10,10 @@
 
 namespace skolvarin::term {
 
+// Not a key: read_key() answers it once after the terminal changed its
+// size (rows() and cols() give the new one), so the screen is laid out again.
+inline constexpr int kResized = 0x7FFF0000;
+
 class Terminal {
  public:
   virtual ~Terminal() = default;

@@ -12,7 +12,8 @@ namespace {
 const char* const kGeneral =
     "Menu: strzałki wybierają pozycję, Enter lub litera ją uruchamia,\n"
     "Esc cofa (w menu głównym pyta o zakończenie pracy).\n"
-    "Shift+F2 - notatki, Shift+F3 - katalog firm, Shift+F4 - rok roboczy.\n"
+    "Shift+F2 - notatki, Shift+F3 - katalog firm, Shift+F4 - rok roboczy,\n"
+    "Alt+U - użytkownicy, hasła i uprawnienia (administrator), Alt+K - księga.\n"
     "W kartotece: Ins dopisuje, F5 poprawia, Del usuwa, F2 pokazuje zapis,\n"
     "Enter lub strzałki w bok otwierają menu kartoteki.\n"
     "W formularzu: F2 zapisuje, Enter przechodzi dalej, F4 otwiera listę\n"

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "host/core/errors.h"
+#include "host/text/utf8.h"
 #include "host/ui/message_box.h"
 
 namespace skolvarin::host {
@@ -40,12 +41,29 @@ term::ScreenBuffer Screen::compose() const {
   return buf;
 }
 
+void Screen::relayout() {
+  windows_.resize(terminal_.rows(), terminal_.cols());
+  // The title (whoever wrote it) is centred on the new width.
+  if (Window* w = windows_.get(title_window_)) {
+    std::u32string text;
+    for (int c = 0; c < w->inner_cols(); ++c) text += w->at(0, c).ch;
+    size_t b = text.find_first_not_of(U' '), e = text.find_last_not_of(U' ');
+    windows_.clear(title_window_);
+    if (b != std::u32string::npos)
+      windows_.centre(title_window_, 0, text::utf8_encode(text.substr(b, e - b + 1)), Attr::Title);
+  }
+}
+
 void Screen::refresh() { terminal_.present(compose(), windows_.cursor()); }
 
 int Screen::read_key(bool hot_keys) {
   for (;;) {
     refresh();
     int key = terminal_.read_key();
+    if (key == term::kResized) {
+      relayout();
+      continue;
+    }
     if (key == keys::F1 && !in_help_) {
       in_help_ = true;
       int saved = windows_.selected();

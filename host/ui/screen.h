@@ -41,6 +41,11 @@ class Screen {
   int title_window() const { return title_window_; }
   void set_title(const std::string& text);
 
+  // Lays the screen out again for the terminal's size (after the terminal
+  // was resized): windows move with the edges they belong to, the title is
+  // centred anew.
+  void relayout();
+
   // Composes windows and help lines and shows them.
   void refresh();
   // The composed screen as it would be shown now.

@@ -124,6 +124,50 @@ void WindowManager::centre(int h, int row, std::string_view utf8, Attr attr) {
   write(h, row, col, t, attr);
 }
 
+void WindowManager::resize(int rows, int cols) {
+  if (rows < 1 || cols < 1 || (rows == rows_ && cols == cols_)) return;
+  const int dr = rows - rows_, dc = cols - cols_;
+  for (size_t i = 0; i < slots_.size(); ++i) {
+    if (!used_[i]) continue;
+    Window& w = slots_[i];
+    const Window old = w;
+    // Columns: full width stretches, the rest moves with the middle.
+    if (w.col1 == 0 && w.col2 == cols_ - 1) w.col2 = cols - 1;
+    else {
+      w.col1 += dc / 2;
+      w.col2 += dc / 2;
+    }
+    // Rows: the top stays, the bottom goes with the bottom, the middle
+    // with the middle.
+    if (w.row1 > 2) {
+      int shift = w.row2 >= rows_ - 3 ? dr : dr / 2;
+      w.row1 += shift;
+      w.row2 += shift;
+    }
+    // Whatever would leave the screen is pulled back, then cut.
+    auto fit = [](int& a, int& b, int size) {
+      if (a < 0) {
+        b -= a;
+        a = 0;
+      }
+      if (b >= size) {
+        a = std::max(0, a - (b - (size - 1)));
+        b = size - 1;
+      }
+    };
+    fit(w.col1, w.col2, cols);
+    fit(w.row1, w.row2, rows);
+    if (w.inner_rows() < 1 || w.inner_cols() < 1) w.border = 0;
+    w.cells.assign(static_cast<size_t>(w.inner_rows()) * static_cast<size_t>(w.inner_cols()), Cell{U' ', w.fill});
+    for (int r = 0; r < std::min(old.inner_rows(), w.inner_rows()); ++r)
+      for (int c = 0; c < std::min(old.inner_cols(), w.inner_cols()); ++c) w.at(r, c) = old.at(r, c);
+    w.cursor.row = std::min(w.cursor.row, w.inner_rows() - 1);
+    w.cursor.col = std::min(w.cursor.col, w.inner_cols() - 1);
+  }
+  rows_ = rows;
+  cols_ = cols;
+}
+
 void WindowManager::draw_window(term::ScreenBuffer& out, const Window& w) const {
   if (w.border) {
     const Frame& f = w.border == 2 ? kDouble : kSingle;

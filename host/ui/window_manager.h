@@ -74,6 +74,13 @@ class WindowManager {
   void write(int handle, int row, int col, std::string_view utf8, Attr attr);
   void centre(int handle, int row, std::string_view utf8, Attr attr);
 
+  // Lays the windows out on a screen of a new size: a window as wide as the
+  // screen stays as wide, others keep their place relative to the middle;
+  // a window at the top stays there, one at the bottom (above the help
+  // lines) stays at the bottom, the rest keep to the middle.  Contents are
+  // kept (cut where a window got narrower).
+  void resize(int rows, int cols);
+
   // Paints the desktop and the shown windows into `out` (same size).
   void compose(term::ScreenBuffer& out) const;
   // Cursor of the top window when it shows one (screen coordinates).

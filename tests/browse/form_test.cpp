@@ -51,6 +51,7 @@ void two_pages(RegisterParts& p, Table& t) {
   DefineEditCtrl(&p.edits, 3, 24, t.zna, EDIT_UPPER)->valid = mark_t_or_n;
   DefineEditCtrl(&p.edits, 3, 38, t.typ, 0)->chooser = lista_wyboru(kKinds);
   DefineTextCtrl(&p.texts, 4, 28, t.kod, 0);
+  DefineTextCtrl(&p.texts, 4, 50, t.dat, 0);
   p.browse->text_controls = &p.texts;
   p.browse->form_template2 = form_template2;
   p.browse->form_rows2 = 2;
@@ -70,6 +71,7 @@ TEST_F(BrowseTest, TwoPageFormChecksEachPageAndSavesBoth) {
   EXPECT_TRUE(contains(d[1], "strona druga: znacznik..")) << d[1];
   EXPECT_FALSE(contains(d[1], "data kursu")) << d[1];
   EXPECT_TRUE(contains(d[1], "kod waluty....EUR")) << d[1];
+  EXPECT_TRUE(contains(d[1], "17-05/24")) << "a date only shown looks as the edited ones\n" << d[1];
   EXPECT_TRUE(contains(d[2], "data kursu....17-05/24")) << d[2];
   EXPECT_TRUE(contains(d[2], "Euro")) << d[2];
   EXPECT_TRUE(contains(d[2], "kurs.........4.3")) << d[2];

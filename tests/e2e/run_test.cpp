@@ -216,6 +216,15 @@ void leave(const Tmux& t) {
   expect_restored(t, "EXIT=0");
 }
 
+// Row `row` of the pane (capture-pane drops trailing blanks).
+std::string pane_row(const Tmux& t, size_t row) {
+  std::stringstream ss(t.screen());
+  std::string line;
+  for (size_t i = 0; std::getline(ss, line); ++i)
+    if (i == row) return line;
+  return {};
+}
+
 TEST(FullScreen, RealMenuBarOpensAndLeavesCleanly) {
   if (!have_tmux()) GTEST_SKIP() << "tmux is not installed";
   std::string dir = temp_dir();
@@ -240,6 +249,13 @@ TEST(FullScreen, RealMenuBarOpensAndLeavesCleanly) {
   ASSERT_TRUE(t.wait_for("Czy zakończyć pracę ?")) << t.screen();
   t.type("N");
   ASSERT_TRUE(t.wait_gone("Czy zakończyć pracę ?")) << t.screen();
+  // A resized terminal is laid out again.
+  ASSERT_EQ(pane_row(t, 29).rfind("F1-Pomoc", 0), 0u) << t.screen();
+  t.tmux("resize-window -t e2e -x 120 -y 34");
+  // The help line goes to the new last row, the title to the new middle.
+  EXPECT_TRUE(t.wait_until([&] { return pane_row(t, 33).rfind("F1-Pomoc", 0) == 0; })) << t.screen();
+  const std::string title = "FIRMA DEMONSTRACYJNA  rok 2024";
+  EXPECT_EQ(pane_row(t, 0).find(title), (120 - title.size()) / 2) << t.screen();
   leave(t);
 }
 
@@ -327,6 +343,7 @@ TEST(FullScreen, TooSmallOrDumbTerminalsAreRefusedInPolish) {
 
 namespace {
 
+
 TEST(FullScreen, ProgramGoesOnAfterResizing) {
   if (!have_tmux()) GTEST_SKIP() << "tmux is not installed";
   std::string dir = temp_dir();
@@ -345,6 +362,7 @@ TEST(FullScreen, ProgramGoesOnAfterResizing) {
   ASSERT_TRUE(t.wait_gone("│ Konta │")) << t.screen();
   leave(t);
 }
+
 
 TEST(FullScreen, NoColorGivesAMonochromeScreen) {
   if (!have_tmux()) GTEST_SKIP() << "tmux is not installed";

@@ -92,6 +92,7 @@ TEST_F(ListDefects, SearchForAMissingTextSaysSoAndStays) {
   EXPECT_TRUE(has(d[1], "| rek. 1 z 2 ")) << "the list stays on ALFA";
   EXPECT_FALSE(has(d[2], "Nie znaleziono"));
   EXPECT_TRUE(has(d[2], "| rek. 2 z 2 ")) << "BETA found";
+  EXPECT_TRUE(has(d[2], "3. DOST/NAB ALFA")) << "the rows above the one found fill the window";
 }
 
 TEST_F(ListDefects, F1ShowsTheHelpOfWhereTheUserIs) {
@@ -178,6 +179,51 @@ TEST_F(ListDefects, CurrencyPickerListsEachCurrencyOnce) {
   for (const std::string& row : d[0]) eur_rows += row.find("║ EUR ") != std::string::npos;
   EXPECT_EQ(eur_rows, 1) << "one row for the euro, though many countries pay in it";
   EXPECT_TRUE(has(d[1], "kod waluty......EUR"));
+}
+
+}  // namespace
+}  // namespace skolvarin
+
+namespace skolvarin {
+namespace {
+
+TEST_F(ListDefects, AWrongTaxNumberIsKeptButMarkedInTheFormAndTheList) {
+  // The NIP check is off (the main options' default): K1's number is kept.
+  const std::string to_nip = "<Enter>Nazwa<Enter><Enter><Enter><Enter><Enter><Enter><Enter>";
+  auto d = run("ok<Ins>K1" + to_nip + "1234567890<Enter><dump><F2><Ins>K2" + to_nip + "5260250274<Enter><dump><F2>"
+               "<dump><Esc><Esc><Esc>T");
+  ASSERT_EQ(d.size(), 3u);
+  EXPECT_TRUE(has(d[0], "NIP...............1234567890"));
+  EXPECT_TRUE(has(d[0], "Błędny NIP: ani NIP, ani PESEL - sprawdź numer")) << "the form's hint line";
+  EXPECT_FALSE(has(d[1], "Błędny NIP")) << "a good number has no mark";
+  EXPECT_TRUE(has(d[2], "║!A T         3. DOST/NAB K1 ")) << "the list marks K1";
+  EXPECT_TRUE(has(d[2], "║ A T         3. DOST/NAB K2 "));
+}
+
+}  // namespace
+}  // namespace skolvarin
+
+namespace skolvarin {
+namespace {
+
+TEST_F(ListDefects, FormsFitTheScreenAndNoFieldCoversALabel) {
+  // The contractor card: a framed first page, then all 24 rows of the
+  // second above the key help line.
+  auto d = run("ok<Ins><dump>K1<PgDn><dump><Esc>T<Esc><Esc><Esc>T");
+  ASSERT_EQ(d.size(), 2u);
+  EXPECT_TRUE(has(d[0], "Kontrahenci - dopisywanie")) << "page 1 in its own framed window";
+  EXPECT_TRUE(has(d[0], "║osoba.........")) << "page 1 drawn whole";
+  EXPECT_EQ(d[1][23].rfind("obroty netto..", 0), 0u) << d[1][23];
+  EXPECT_EQ(d[1][24].rfind("F2-Zapisz", 0), 0u) << d[1][24];
+  // The employee's form after the tax-office list closed over it: the
+  // labels right of the long address fields are whole.
+  std::string keys = "pp<Ins>KOWALSKI<Enter>JAN";
+  for (int i = 0; i < 24; ++i) keys += "<Enter>";
+  d = run(keys + "<F4><dump><Esc><dump><Esc>T<Esc><Esc><Esc>T");
+  ASSERT_EQ(d.size(), 2u);
+  EXPECT_TRUE(has(d[0], "Urzędy skarbowe"));
+  for (const char* label : {"nr domu......", "powiat.......", "telefon......"})
+    EXPECT_TRUE(has(d[1], label)) << label;
 }
 
 }  // namespace

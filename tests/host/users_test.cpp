@@ -96,5 +96,29 @@ TEST_F(Users, ASecondUserSeesOnlyHisFirmsAndLosesTheRightsTakenFromHim) {
   EXPECT_NE(dumps.find("ABC "), std::string::npos) << dumps;
 }
 
+TEST_F(Users, TheUsersScreenAddsAUserWithHisRightsWhoThenLogsIn) {
+  std::string dumps;
+  // Two different passwords are refused; then EWA with "tajne", and
+  // " Kontrahenci " (the 9th right) taken from her.
+  auto r = screen("<A-U><Ins>ewa<Enter>tajne<Enter>inne<Enter><F2><dump><Enter><Esc>"
+                  "<Ins>ewa<Enter>tajne<Enter>tajne<Enter><F2><Down><F5><Down><Down><Down><Down><Down><Down><Down><Down>"
+                  "<Space><dump><F2><dump><Esc><Esc>T",
+                  dumps);
+  ASSERT_EQ(r.status, 0) << r.out;
+  EXPECT_NE(dumps.find("Oba wpisane hasła muszą być jednakowe"), std::string::npos) << dumps;
+  EXPECT_NE(dumps.find("[N] Pomocnicze / Kontrahenci"), std::string::npos) << dumps;
+  EXPECT_NE(dumps.find("EWA                                     hasło  prawa ograniczone"), std::string::npos) << dumps;
+  std::string file = read_file(dir_ + "/wspolne/uzytkownicy.cfg");
+  EXPECT_NE(file.find("2:EWA:U:$y$"), std::string::npos) << file;
+  EXPECT_EQ(file.find("tajne"), std::string::npos) << file;
+
+  // EWA logs in, is refused " Kontrahenci " and may not open the users screen.
+  r = screen("ewa<Enter>tajne<F2><dump>ok<dump><Esc><Esc><A-U><dump><Enter><Esc>T", dumps);
+  EXPECT_EQ(r.status, 0) << r.out;
+  EXPECT_NE(dumps.find(" Płace "), std::string::npos) << dumps;
+  EXPECT_NE(dumps.find("Brak uprawnień do tej funkcji !"), std::string::npos) << dumps;
+  EXPECT_NE(dumps.find("Użytkownikami zarządza tylko administrator"), std::string::npos) << dumps;
+}
+
 }  // namespace
 }  // namespace skolvarin

@@ -140,3 +140,36 @@ TEST(Windows, CursorShowsOnlyInTheTopWindow) {
 }
 
 }  // namespace
+
+namespace {
+
+using skolvarin::host::WindowManager;
+
+TEST(Windows, ANewScreenSizeMovesEachWindowWithItsEdge) {
+  struct Case {
+    const char* what;
+    int r1, c1, r2, c2;       // on 25 x 80
+    int rows, cols;           // the new size
+    int e1, f1, e2, f2;       // expected
+  };
+  const Case cases[] = {
+      {"title line stretches", 0, 0, 0, 79, 30, 100, 0, 0, 0, 99},
+      {"list at the top stays up, keeps to the middle", 2, 0, 22, 77, 30, 100, 2, 10, 22, 87},
+      {"form above the help lines goes down", 10, 0, 22, 79, 30, 100, 15, 0, 27, 99},
+      {"pop-up keeps to the middle", 8, 30, 12, 50, 35, 90, 13, 35, 17, 55},
+      {"a narrower screen pulls a window back in", 8, 0, 12, 10, 25, 70, 8, 0, 12, 10},
+  };
+  for (const Case& c : cases) {
+    WindowManager wm(25, 80);
+    int h = wm.define(c.r1, c.c1, c.r2, c.c2, 0);
+    ASSERT_GE(h, 0) << c.what;
+    wm.write(h, 0, 0, std::string_view("Kowalski"), skolvarin::host::Attr::Normal);
+    wm.resize(c.rows, c.cols);
+    const auto* w = wm.get(h);
+    EXPECT_EQ((std::vector<int>{w->row1, w->col1, w->row2, w->col2}), (std::vector<int>{c.e1, c.f1, c.e2, c.f2}))
+        << c.what;
+    EXPECT_EQ(w->at(0, 0).ch, U'K') << c.what << ": contents are kept";
+  }
+}
+
+}  // namespace
