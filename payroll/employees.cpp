@@ -17,6 +17,7 @@
 #include "host/api/print_api.h"
 #include "payroll/employee_documents.h"
 #include "payroll/employee_rules.h"
+#include "payroll/employee_switches_table.h"
 #include "payroll/employees.h"
 #include "payroll/payroll_settings.h"
 
@@ -372,6 +373,17 @@ int archive_item(int code) {
   }
   return show_document_archive(kArchive[code].code, kArchive[code].title, d4recno(b->data));
 }
+// " Przepisy ": the person's PPK, tax exemptions and PIT-2 payers.
+int law_item(int) {
+  BROWSE* b = current_browse();
+  if (!b || !g_run) return -1;
+  if (!dictionaries::list_has_current(b)) {
+    Uwaga(kNotFound);
+    return 0;
+  }
+  edit_law_switches(*g_run->t);
+  return 0;
+}
 int not_yet_item(int) {
   MessageWindow(1, 0, "Deklaracje i formularze PIT pracowników nie są jeszcze dostępne.", 0);
   return 0;
@@ -394,6 +406,7 @@ int employees_main() {
     MenuDefineItem(" Drukuj ", 5334, dictionaries::kKeyPrint, -1, nullptr, &print_menu);
     MenuDefineItem(" Deklaracje ", 5391, 'e', -1, nullptr, &declarations_menu);
     MenuDefineItem(" Filtry ", 5307, dictionaries::kKeyFilters, -1, filters_item, nullptr);
+    MenuDefineItem(" Przepisy ", 5392, 'p', -1, law_item, nullptr);
     MenuDefineItem(" Usuń ", 5348, dictionaries::kKeyDelete, 1, delete_item, nullptr);
     print_menu = DefineMenuWindow(-1, -1);
     if (print_menu >= 0) {
