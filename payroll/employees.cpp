@@ -28,6 +28,7 @@ namespace {
 using dictionaries::RegisterFrame;
 
 constexpr int kRows = 23;
+constexpr size_t kPanelWidth = 78;  // the panel's inside: a note covers its template row
 constexpr int kRightToModify = 5304;
 constexpr int kOnlyFromEmployeeMenu = 146;
 constexpr int kHasPay = 163, kHasContract = 164, kExcludesDeletion = 245;
@@ -484,6 +485,13 @@ int employees_main() {
       n.erase(0, n.find_first_not_of(' '));
       return "nr w ewidencji: " + n;
     };
+    // The two note lines under them, over the template's next rows.
+    for (auto [row, name] : {std::pair{9, "NO1"}, std::pair{10, "NO2"}})
+      DefineTextCtrl(&f.texts, row, 0, t.field(name), 0)->show = [](const std::string& text) {
+        std::string note = text;
+        note.erase(note.find_last_not_of(' ') + 1);
+        return note + std::string(kPanelWidth > note.size() ? kPanelWidth - note.size() : 0, ' ');
+      };
     EmployeesRun* r = &run;
     auto ctl = [&run](const char* n) { return run.control(n); };
     ctl("NAZ")->valid = field_check(EmployeeField::Surname);

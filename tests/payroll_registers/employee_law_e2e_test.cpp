@@ -89,3 +89,19 @@ TEST(EmployeeLawEndToEnd, SwitchesRoundTripThroughTheWindowAndDriveThePayChain) 
 
 }  // namespace
 }  // namespace skolvarin::payroll
+
+namespace {
+
+TEST(EmployeesEndToEnd, NotesShowInTheListPanel) {
+  DataDir dir("uwagi");
+  ASSERT_TRUE(dir.ok()) << dir.init_output();
+  std::string to_notes;
+  for (int i = 0; i < 19; ++i) to_notes += "<Down>";
+  auto run = dir.keys("ppdNowak<Enter>Jan<PgDn><PgDn>" + to_notes +
+                      "Pierwsza uwaga o pracowniku<Enter>Druga uwaga<F2><dump><Esc><Esc><Esc>");
+  ASSERT_EQ(run.screens.size(), 1u) << run.all();
+  EXPECT_TRUE(has_row(run.screens[0], "│Pierwsza uwaga o pracowniku ")) << dump(run.screens[0]);
+  EXPECT_TRUE(has_row(run.screens[0], "│Druga uwaga ")) << dump(run.screens[0]);
+}
+
+}  // namespace
