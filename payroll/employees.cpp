@@ -382,6 +382,8 @@ int law_item(int) {
     Uwaga(kNotFound);
     return 0;
   }
+  // The switches are the person's data: changing them takes the same right.
+  if (!pass_tab_test_and_inform(b->ctx, kRightToModify)) return 0;
   edit_law_switches(*g_run->t);
   return 0;
 }
