@@ -23,6 +23,7 @@ constexpr CatalogueEntry kCatalogue[] = {
     {"W3PAPV.DBF", "ustawienia podatków", F, 0, false, kSettings, true},
     {"W3PADE.DBF", "ustawienia deklaracji", F, 0, false, kSettings, true},
     {"W3PRAC.DBF", "pracownicy", F, 0, false, "W3PRAC.DBF", false},
+    {"W3PRAX.DBF", "przepisy pracowników", F, 0, false, "W3PRAX.DBF", false},
     {"W3PENS  .DBF", "listy płac", F, 0, true, "W3PENS  .DBF", false},
     {"W3PETM  .DBF", "kopia robocza list płac", F, 0, true, "W3PENS  .DBF", false},
     {"W3PENSEX.DBF", "listy płac do eksportu", F, 0, false, "W3PENS  .DBF", false},

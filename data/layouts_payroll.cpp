@@ -40,6 +40,17 @@ constexpr TagDef kW3PRACTags[] = {
     {"DTOS(DAP)+STR(REK,5,0)", "", 0},
 };
 
+// W3PRAX.DBF: the law switches of employees (PPK, tax exemptions, PIT-2
+// payers), one row per person keyed by the person's REK.
+constexpr FieldDef kW3PRAXFields[] = {
+    {"REK", N, 5, 0}, {"PPK", C, 1, 0}, {"PPO", D, 8, 0}, {"PPZ", D, 8, 0}, {"PPN", C, 1, 0},
+    {"PPE", N, 5, 2}, {"PPF", N, 5, 2}, {"UMS", C, 1, 0}, {"ZWK", C, 1, 0}, {"PLT", N, 1, 0},
+    {"INF", C, 32, 0},
+};
+constexpr TagDef kW3PRAXTags[] = {
+    {"REK", "", 0},
+};
+
 // W3PENS  .DBF: payroll list rows.
 constexpr FieldDef kW3PENSFields[] = {
     {"NAZ", C, 30, 0}, {"IMI", C, 15, 0}, {"KOD", N, 5, 0}, {"KTU", C, 6, 0}, {"NRL", N, 3, 0},
@@ -494,6 +505,7 @@ const Layout kPayrollLayouts[] = {
     {"RMUAP.DBF", "RMUA work table", kRMUAPFields, kRMUAPTags, 4},
     {"W3PAOS.DBF", "user list kept with the host", kW3PAOSFields, {}, 2},
     {"W3PASS.DBF", "user entries kept in the host's password form", kW3PASSFields, kW3PASSTags, 2},
+    {"W3PRAX.DBF", "law switches of employees", kW3PRAXFields, kW3PRAXTags, 11},
 };
 const std::size_t kPayrollLayoutCount = std::size(kPayrollLayouts);
 

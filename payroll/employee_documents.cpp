@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <tuple>
 #include <vector>
 
 #include "host/api/browse_api.h"
@@ -12,6 +13,7 @@
 #include "host/api/print_api.h"
 #include "host/api/screen_api.h"
 #include "host/api/text_editor.h"
+#include "data/opener.h"
 
 namespace skolvarin::payroll {
 
@@ -106,6 +108,8 @@ EmployeeDocumentData employee_document_data(data::TableHandles& t) {
   d.flat = s("NRM");
   d.position = s("STN");
   d.title_code = s("KTU");
+  d.notes = s("NO1");
+  if (!s("NO2").empty()) d.notes += (d.notes.empty() ? "" : " ") + s("NO2");
   d.wy1 = f4int(t.field("WY1"));
   d.wy2 = f4int(t.field("WY2"));
   d.base_pay = f4double(t.field("BRG"));
@@ -196,13 +200,207 @@ int print_employee_data(const EmployeeDocumentData& d) {
   return preview("PRACOWNIK", "Wydruk danych pracownika", employee_data_text(d));
 }
 
+namespace {
+
+bool parse_shown(const std::string& s, Date& d) {
+  if (s.size() != 10) return false;
+  d = {std::atoi(s.substr(6, 4).c_str()), std::atoi(s.substr(3, 2).c_str()), std::atoi(s.substr(0, 2).c_str())};
+  return is_valid_date(d);
+}
+
+std::string money_column(double v, int width) {
+  std::string s = amount(v);
+  return std::string(static_cast<size_t>(std::max(0, width - static_cast<int>(s.size()))), ' ') + s;
+}
+
+size_t utf8_chars(const std::string& s) {
+  size_t chars = 0;
+  for (unsigned char c : s) chars += (c & 0xC0) != 0x80;
+  return chars;
+}
+
+std::string padded(std::string s, size_t width) {
+  const size_t chars = utf8_chars(s);
+  if (chars < width) s += std::string(width - chars, ' ');
+  return s;
+}
+
+// Every row of a table (open) that belongs to person `kod`, the table's
+// position kept.
+template <class Row>
+void rows_of(const char* file, long kod, Row row) {
+  data::TableHandles& t = data::handles(file);
+  if (!t.open()) return;
+  const long saved = d4recno(t.data);
+  FIELD4* f_kod = t.field("KOD");
+  for (int rc = d4top(t.data); rc == 0; rc = d4skip(t.data, 1))
+    if (!d4deleted(t.data) && f4long(f_kod) == kod) row(t);
+  if (saved > 0) d4go(t.data, saved);
+}
+
+EmploymentHistory history_of(long kod) {
+  EmploymentHistory h;
+  HostContext* ctx = data::state().ctx;
+  h.year = ctx ? data::working_year(ctx) : 0;
+  rows_of("W3PENS  .DBF", kod, [&h](data::TableHandles& t) {
+    HistoryPay p;
+    p.month = f4int(t.field("MIE"));
+    p.list = f4int(t.field("NRL"));
+    p.paid = date_of(t.field("DWY"));
+    p.gross = f4double(t.field("BRP"));
+    p.social = f4double(t.field("KEU")) + f4double(t.field("KRU")) + f4double(t.field("KCU"));
+    p.health = f4double(t.field("KZU"));
+    p.advance = f4double(t.field("ODZ"));
+    p.net = f4double(t.field("WYP"));
+    h.pays.push_back(p);
+  });
+  std::sort(h.pays.begin(), h.pays.end(),
+            [](const HistoryPay& a, const HistoryPay& b) { return std::tie(a.month, a.list) < std::tie(b.month, b.list); });
+  rows_of("W3UMOW  .DBF", kod, [&h](data::TableHandles& t) {
+    HistoryContract c;
+    c.kind = f4int(t.field("TYP"));
+    c.signed_on = date_of(t.field("DAW"));
+    c.bill = date_of(t.field("DAR"));
+    c.gross = f4double(t.field("BRU"));
+    c.net = f4double(t.field("WYP"));
+    h.contracts.push_back(c);
+  });
+  // Absences: the working year's table, opened for the print when the
+  // register has not opened it.
+  const char* absences = "W3NIEO  .DBF";
+  const bool opened = !data::handles(absences).open() && ctx && data::open_table(ctx, absences) == 0;
+  std::vector<std::pair<std::string, HistoryAbsence>> found;
+  rows_of(absences, kod, [&found](data::TableHandles& t) {
+    HistoryAbsence a;
+    a.from = date_of(t.field("DOD"));
+    a.to = date_of(t.field("DDO"));
+    a.code = f4trim(t.field("KGS"));
+    a.zus = f4trim(t.field("KZU"));
+    a.name = f4trim(t.field("NA1"));
+    std::string more = f4trim(t.field("NA2"));
+    if (!more.empty()) a.name += " " + more;
+    a.days = f4int(t.field("ILD"));
+    found.emplace_back(f4str(t.field("DOD")), a);
+  });
+  if (opened) data::close_table(*data::find_table(absences));
+  std::stable_sort(found.begin(), found.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+  for (auto& f : found) h.absences.push_back(f.second);
+  return h;
+}
+
+}  // namespace
+
+ServiceLength service_length(const std::string& from, const std::string& to) {
+  Date a, b;
+  if (!parse_shown(from, a) || !parse_shown(to, b) || b < a) return {};
+  const Date end = add_days(b, 1);  // the last day counts
+  ServiceLength s;
+  s.years = end.year - a.year;
+  s.months = end.month - a.month;
+  s.days = end.day - a.day;
+  if (s.days < 0) {
+    --s.months;
+    const int prev_month = end.month == 1 ? 12 : end.month - 1;
+    const int prev_year = end.month == 1 ? end.year - 1 : end.year;
+    s.days += days_in_month(prev_year, prev_month);
+    // From the 31st to the end of a shorter month is a whole month.
+    if (s.days < 0) s.days = 0;
+  }
+  if (s.months < 0) {
+    --s.years;
+    s.months += 12;
+  }
+  return s;
+}
+
+std::string employment_history_text(const EmployeeDocumentData& d, const EmploymentHistory& h) {
+  const std::string year = std::to_string(h.year);
+  std::string t = firm_block(d);
+  t += "                                                  " + d.today + "\n\n";
+  t += "                  EWIDENCJA PRZEBIEGU ZATRUDNIENIA W ROKU " + year + "\n\n";
+  t += "Pracownik........: " + full_name(d) + "\n";
+  t += "PESEL............: " + or_dots(d.pesel, 11) + "    data urodzenia: " + or_dots(d.birth_date, 10) + "\n";
+  t += "adres............: " + address(d) + "\n";
+  t += "stanowisko.......: " + or_dots(d.position, 40) + "\n\n";
+  t += "ZATRUDNIENIE\n";
+  t += "  data przyjęcia.: " + or_dots(d.hired, 10) + "    data zwolnienia: " +
+       (d.left.empty() ? std::string(d.sex == 'M' ? "nadal zatrudniony" : "nadal zatrudniona") : d.left) + "\n";
+  if (!d.hired.empty()) {
+    const std::string until = d.left.empty() ? d.today : d.left;
+    const ServiceLength s = service_length(d.hired, until);
+    t += "  staż u pracodawcy na " + until + ": " + std::to_string(s.years) + " lat, " + std::to_string(s.months) +
+         " mies., " + std::to_string(s.days) + " dni\n";
+  }
+  t += "  kod tytułu ubezpieczenia: " + or_dots(d.title_code, 6) + "    wymiar czasu pracy: " +
+       std::to_string(d.wy1) + "/" + std::to_string(d.wy2) + "\n";
+  t += d.hourly ? "  stawka godzinowa: " + amount(d.hourly_rate) + " zł\n"
+                : "  płaca zasadnicza: " + amount(d.base_pay) + " zł\n";
+  if (!d.notes.empty()) t += "  uwagi: " + d.notes + "\n";
+
+  t += "\nPRZERWY I NIEOBECNOŚCI\n";
+  if (h.absences.empty()) {
+    t += "  brak\n";
+  } else {
+    t += "  od          do          kod   ZUS   dni  rodzaj\n";
+    int days = 0;
+    for (const HistoryAbsence& a : h.absences) {
+      char n[8];
+      std::snprintf(n, sizeof n, "%4d", a.days);
+      t += "  " + padded(or_dots(a.from, 10), 12) + padded(or_dots(a.to, 10), 12) + padded(a.code, 6) +
+           padded(a.zus, 5) + n + "  " + a.name + "\n";
+      days += a.days;
+    }
+    t += "  razem dni: " + std::to_string(days) + "\n";
+  }
+
+  t += "\nWYPŁATY\n";
+  if (h.pays.empty()) {
+    t += "  brak\n";
+  } else {
+    // Columns: month, list, pay date, then the amounts right-aligned.
+    constexpr int kWidths[] = {11, 10, 11, 10, 12};
+    auto amounts = [&](const HistoryPay& p) {
+      const double v[] = {p.gross, p.social, p.health, p.advance, p.net};
+      std::string line;
+      for (int i = 0; i < 5; ++i) line += money_column(v[i], kWidths[i]);
+      return line;
+    };
+    const char* heads[] = {"brutto", "skł. ZUS", "zdrowotna", "zaliczka", "do wypłaty"};
+    t += padded("  mc  lista  wypłata", 22);
+    for (int i = 0; i < 5; ++i) {
+      const std::string head = heads[i];
+      t += std::string(static_cast<size_t>(kWidths[i]) - utf8_chars(head), ' ') + head;
+    }
+    t += "\n";
+    HistoryPay sum;
+    for (const HistoryPay& p : h.pays) {
+      char head[24];
+      std::snprintf(head, sizeof head, "  %2d %5d  ", p.month, p.list);
+      t += head + padded(or_dots(p.paid, 10), 10) + amounts(p) + "\n";
+      sum.gross += p.gross;
+      sum.social += p.social;
+      sum.health += p.health;
+      sum.advance += p.advance;
+      sum.net += p.net;
+    }
+    t += padded("  razem", 22) + amounts(sum) + "\n";
+  }
+
+  t += "\nUMOWY CYWILNOPRAWNE\n";
+  if (h.contracts.empty()) {
+    t += "  brak\n";
+  } else {
+    t += "  rodzaj        data umowy  rachunek          brutto   do wypłaty\n";
+    for (const HistoryContract& c : h.contracts)
+      t += "  " + padded(c.kind % 2 == 0 ? "o dzieło" : "zlecenie", 14) + padded(or_dots(c.signed_on, 10), 12) +
+           padded(or_dots(c.bill, 10), 10) + money_column(c.gross, 14) + money_column(c.net, 13) + "\n";
+  }
+  return t;
+}
+
 int print_employment_history(const EmployeeDocumentData& d) {
-  std::string t = "                    EWIDENCJA PRZEBIEGU ZATRUDNIENIA\n\n";
-  t += full_name(d) + ", PESEL " + d.pesel + "\n\n";
-  t += "  okres od      okres do      kod tytułu   wymiar\n";
-  t += "  " + or_dots(d.hired, 10) + "    " + (d.left.empty() ? std::string("          ") : d.left) + "    " +
-       or_dots(d.title_code, 6) + "       " + std::to_string(d.wy1) + "/" + std::to_string(d.wy2) + "\n";
-  return preview("EWIDENCJA", "Ewidencja przebiegu", t);
+  return preview(document_code("EWIDENCJA", d.record), "Ewidencja przebiegu",
+                 employment_history_text(d, history_of(d.record)));
 }
 
 int print_work_certificate(const EmployeeDocumentData& d) {

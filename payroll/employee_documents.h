@@ -8,6 +8,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "data/module_state.h"
 
@@ -17,7 +18,7 @@ struct EmployeeDocumentData {
   std::string surname, first_name, second_name, father, mother, birth_place, pesel, nip;
   std::string birth_date, hired, left, examination;  // DD-MM-YYYY or ""
   std::string postcode, town, street, house, flat;
-  std::string position, title_code;
+  std::string position, title_code, notes;
   int wy1 = 1, wy2 = 1;
   double base_pay = 0, hourly_rate = 0;
   bool hourly = false;
@@ -26,6 +27,42 @@ struct EmployeeDocumentData {
   std::string firm1, firm2;
   std::string today;  // DD-MM-YYYY
 };
+
+// "Ewidencja przebiegu": the course of a person's employment in the
+// working year -- his employment and length of service, the breaks and
+// absences, every pay and every civil-law contract of the year.
+struct HistoryAbsence {
+  std::string from, to;  // DD-MM-YYYY
+  std::string code, zus, name;
+  int days = 0;
+};
+struct HistoryPay {
+  int month = 0, list = 0;
+  std::string paid;  // DD-MM-YYYY or ""
+  double gross = 0, social = 0, health = 0, advance = 0, net = 0;
+};
+struct HistoryContract {
+  int kind = 1;           // TYP: 1, 3 mandate; 2, 4 specific work
+  std::string signed_on, bill;  // DD-MM-YYYY
+  double gross = 0, net = 0;
+};
+struct EmploymentHistory {
+  int year = 0;
+  std::vector<HistoryAbsence> absences;  // in date order
+  std::vector<HistoryPay> pays;          // in month and list order
+  std::vector<HistoryContract> contracts;
+};
+
+// Length of service from `from` to `to`, both days counted, in whole
+// years, months and days as the labour law counts them.
+struct ServiceLength {
+  int years = 0, months = 0, days = 0;
+};
+ServiceLength service_length(const std::string& from, const std::string& to);  // DD-MM-YYYY
+
+// The text of the record; the length of service runs to the day the person
+// left, or to today while he still works.
+std::string employment_history_text(const EmployeeDocumentData& d, const EmploymentHistory& h);
 
 // The current record of the employees table (open) with the firm.
 EmployeeDocumentData employee_document_data(data::TableHandles& t);

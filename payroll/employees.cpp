@@ -17,6 +17,7 @@
 #include "host/api/print_api.h"
 #include "payroll/employee_documents.h"
 #include "payroll/employee_rules.h"
+#include "payroll/employee_switches_table.h"
 #include "payroll/employees.h"
 #include "payroll/payroll_settings.h"
 
@@ -27,6 +28,7 @@ namespace {
 using dictionaries::RegisterFrame;
 
 constexpr int kRows = 23;
+constexpr size_t kPanelWidth = 78;  // the panel's inside: a note covers its template row
 constexpr int kRightToModify = 5304;
 constexpr int kOnlyFromEmployeeMenu = 146;
 constexpr int kHasPay = 163, kHasContract = 164, kExcludesDeletion = 245;
@@ -372,6 +374,19 @@ int archive_item(int code) {
   }
   return show_document_archive(kArchive[code].code, kArchive[code].title, d4recno(b->data));
 }
+// " Przepisy ": the person's PPK, tax exemptions and PIT-2 payers.
+int law_item(int) {
+  BROWSE* b = current_browse();
+  if (!b || !g_run) return -1;
+  if (!dictionaries::list_has_current(b)) {
+    Uwaga(kNotFound);
+    return 0;
+  }
+  // The switches are the person's data: changing them takes the same right.
+  if (!pass_tab_test_and_inform(b->ctx, kRightToModify)) return 0;
+  edit_law_switches(*g_run->t);
+  return 0;
+}
 int not_yet_item(int) {
   MessageWindow(1, 0, "Deklaracje i formularze PIT pracowników nie są jeszcze dostępne.", 0);
   return 0;
@@ -394,6 +409,7 @@ int employees_main() {
     MenuDefineItem(" Drukuj ", 5334, dictionaries::kKeyPrint, -1, nullptr, &print_menu);
     MenuDefineItem(" Deklaracje ", 5391, 'e', -1, nullptr, &declarations_menu);
     MenuDefineItem(" Filtry ", 5307, dictionaries::kKeyFilters, -1, filters_item, nullptr);
+    MenuDefineItem(" Przepisy ", 5392, 'p', -1, law_item, nullptr);
     MenuDefineItem(" Usuń ", 5348, dictionaries::kKeyDelete, 1, delete_item, nullptr);
     print_menu = DefineMenuWindow(-1, -1);
     if (print_menu >= 0) {
@@ -471,6 +487,13 @@ int employees_main() {
       n.erase(0, n.find_first_not_of(' '));
       return "nr w ewidencji: " + n;
     };
+    // The two note lines under them, over the template's next rows.
+    for (auto [row, name] : {std::pair{9, "NO1"}, std::pair{10, "NO2"}})
+      DefineTextCtrl(&f.texts, row, 0, t.field(name), 0)->show = [](const std::string& text) {
+        std::string note = text;
+        note.erase(note.find_last_not_of(' ') + 1);
+        return note + std::string(kPanelWidth > note.size() ? kPanelWidth - note.size() : 0, ' ');
+      };
     EmployeesRun* r = &run;
     auto ctl = [&run](const char* n) { return run.control(n); };
     ctl("NAZ")->valid = field_check(EmployeeField::Surname);

@@ -4,6 +4,9 @@
 // totals.
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <string>
+
 #include <vector>
 
 #include "host/api/rounding.h"
@@ -148,6 +151,45 @@ TEST(StandardComponents, EveryCatalogueCodeOnceWithANameAndItsSwitches) {
   EXPECT_EQ(std::string(base.pod) + base.zus + base.obn + base.sre + base.usu, "TTNTT");
   ComponentSwitchSet sick = standard_switches("S313");
   EXPECT_EQ(std::string(sick.pod) + sick.zus, "TN");
+}
+
+}  // namespace
+}  // namespace skolvarin::payroll
+
+namespace skolvarin::payroll {
+namespace {
+
+// Every benefit, absence and deduction with a listed ZUS code is named as
+// the code list names it.
+TEST(StandardComponents, ZusCodedComponentsCarryTheCodeListNames) {
+  std::ifstream in(std::string(SKOLVARIN_SOURCE_DIR) + "/data/reference/kody_swiadczen_przerw.csv");
+  ASSERT_TRUE(in.good());
+  std::string line;
+  std::getline(in, line);
+  int rows = 0, checked = 0;
+  while (std::getline(in, line)) {
+    std::vector<std::string> f(1);
+    for (char c : line) {
+      if (c == ',') f.emplace_back();
+      else f.back() += c;
+    }
+    ASSERT_GE(f.size(), 4u) << line;
+    ++rows;
+    for (const auto& c : standard_components()) {
+      if (c.zus != f[0] || c.code == "P140") continue;
+      SCOPED_TRACE(std::string(c.code));
+      ++checked;
+      if (c.code[0] == 'P') {
+        EXPECT_EQ(c.name1, "potrącenie za okres:");
+        EXPECT_EQ(c.name2, f[3]);
+      } else {
+        EXPECT_EQ(c.name1, f[1]);
+        EXPECT_EQ(c.name2, f[2]);
+      }
+    }
+  }
+  EXPECT_EQ(rows, 43);
+  EXPECT_EQ(checked, 79);  // every S, N and P component with one of these codes
 }
 
 }  // namespace
