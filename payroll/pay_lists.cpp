@@ -607,7 +607,8 @@ bool component_sums(const ListEnv& env, long rec, ComponentSums& sums, Declarati
 
 // ---------------------------------------------------------------- the chain
 
-int recompute_in_memory(const ListEnv& env, PayRecord& r, ChainStep from, bool resum, bool* sums_changed) {
+int recompute_in_memory(const ListEnv& env, PayRecord& r, ChainStep from, bool resum, bool* sums_changed,
+                        const YearToDate* ytd) {
   if (resum) {
     ComponentSums sums;
     if (!component_sums(env, r.REC, sums)) return msg::kBadComponents;
@@ -616,11 +617,16 @@ int recompute_in_memory(const ListEnv& env, PayRecord& r, ChainStep from, bool r
   }
   ListPerson person;
   if (!read_person(env, r.KOD, person)) return -1;
-  long keep = d4recno(env.pens);
-  YearToDateScan scan = year_to_date(env, r.KOD, r.MIE, r.NRL);
-  if (keep > 0) d4go(env.pens, keep);
+  YearToDate sums;
+  if (ytd) {
+    sums = *ytd;
+  } else {
+    long keep = d4recno(env.pens);
+    sums = year_to_date(env, r.KOD, r.MIE, r.NRL).ytd;
+    if (keep > 0) d4go(env.pens, keep);
+  }
   const ListMonth month{env.year, r.MIE, fep_switch(env.year, fep_code(env, person.kps))};
-  run_pay_chain(r.sums, person.for_pay(), env.p, env.z, scan.ytd, month, r.a, from);
+  run_pay_chain(r.sums, person.for_pay(), env.p, env.z, sums, month, r.a, from);
   return 0;
 }
 

@@ -161,8 +161,11 @@ struct Recompute {
   int message = 0;
 };
 Recompute recompute_pay_record(const ListEnv& env, long recno, ChainStep from = ChainStep::Gross, bool resum = true);
-// The same on a record in memory (the form's buffer): no write.
-int recompute_in_memory(const ListEnv& env, PayRecord& r, ChainStep from, bool resum, bool* sums_changed = nullptr);
+// The same on a record in memory (the form's buffer): no write.  With `ytd`
+// given the pay records are not scanned (the form keeps its table where it
+// is); otherwise the record's year-to-date sums are gathered.
+int recompute_in_memory(const ListEnv& env, PayRecord& r, ChainStep from, bool resum, bool* sums_changed = nullptr,
+                        const YearToDate* ytd = nullptr);
 
 // After a pay record was written: its payment date into every record of the
 // same month and list; 184 when one of them was posted, else 0.
