@@ -26,6 +26,7 @@
 #include "host/api/screen_api.h"
 #include "payroll/pay_lists.h"
 #include "payroll/payroll_settings.h"
+#include "resources/module_resources.h"
 
 namespace skolvarin::app {
 
@@ -78,6 +79,7 @@ int open_run(const CommandLine& cl, ListRun& run, bool list_zero_allowed) {
     return 2;
   }
   data::state().ctx = &run.ctx;
+  EnvAddRcsObj(&run.ctx, resources::module_rcs, 3);  // the module's message texts
   data::load_main_options(run.ctx, data::state().options);
   const int year = cl.year > 0 ? cl.year : cl.today.year;
   run.ctx.module_year = year;

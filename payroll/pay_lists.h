@@ -23,6 +23,7 @@
 #include "host/api/db_api.h"
 #include "payroll/absences.h"
 #include "payroll/component_sums.h"
+#include "payroll/list_rules.h"
 #include "payroll/pay_chain.h"
 #include "payroll/parameters.h"
 #include "payroll/tax_scale.h"
@@ -99,17 +100,6 @@ bool read_pay_record(const ListEnv& env, long recno, PayRecord& out);
 // Assigns the record's fields (the buffer of the current record; no write).
 void assign_pay_fields(const ListEnv& env, const PayRecord& r);
 
-// A payroll component (W3PESK).
-struct PayComponent {
-  long recno = 0;
-  long REK = 0, KOD = 0;
-  int NRL = 0, MIE = 0;
-  std::string KGS, KZU, NA1, NA2, KTU;
-  char POD = 'T', ZUS = 'T', STA = 'N', PLC = ' ', SRE = ' ', OBN = ' ';
-  double KWO = 0, PRO = 0, RE2 = 0;
-  Date DOD, DDO;
-  int ILS = 0, ILD = 0, ILG = 0;
-};
 std::vector<PayComponent> components_of(const ListEnv& env, long rec);
 // Appends a component (REK, KOD, NRL, MIE as given); its record number, or 0.
 long append_component(const ListEnv& env, const PayComponent& c);
@@ -201,26 +191,6 @@ struct ListTotals {
 };
 ListTotals list_totals(const ListEnv& env, int month, int list);
 
-// Copying lists (" Kopiuj ").
-struct CopyRequest {
-  int from_year = 0, from_month = 0, from_list = 0;  // from_list 0: every list of the month
-  int to_year = 0, to_month = 0, to_list = 0;
-};
-// The target proposed when the source month is left: the next month, January
-// of the next year after December.
-void propose_copy_target(CopyRequest& r);
-// The first problem of the request as a message id (host 50137 for a month)
-// or a text; 0 and "" when it may be copied.  `source_exists` and
-// `target_exists` answer whether a list has records.
-struct CopyProblem {
-  int message = 0;
-  std::string text;
-  bool ok() const { return message == 0 && text.empty(); }
-};
-CopyProblem check_copy(const CopyRequest& r, bool source_exists, bool target_exists);
-// Whether a component is copied to the new list (by code, fixed switch and
-// period end).
-bool copied_component(const PayComponent& c);
 // Copies within the env's year (to_year = env.year) or into the next year's
 // tables (opened and closed here).  The number of new records, or -1.
 int copy_lists(ListEnv& env, const CopyRequest& r, std::string& error);
