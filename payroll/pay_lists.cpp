@@ -259,6 +259,34 @@ YearToDateScan scan_year(const ListEnv& env, DATA4* pens, long kod, int month, i
   return s;
 }
 
+// A per-year table of another year than the working one, opened (created
+// with its layout when the year has none yet) without touching the handles
+// of the working year's table; the caller closes it.
+DATA4* open_other_year(HostContext* ctx, const char* file, int year) {
+  const data::CatalogueEntry* entry = data::find_table(file);
+  if (!entry) return nullptr;
+  const std::string name = data::table_file_name(ctx, *entry, year);
+  if (data::define_layout(ctx, entry->layout()) != 0) {
+    ReleaseDbfDefinition(ctx);
+    return nullptr;
+  }
+  if (data::enter_place(ctx, *entry) != 0) {
+    ReleaseDbfDefinition(ctx);
+    return nullptr;
+  }
+  DATA4* d = nullptr;
+  if (EnvFileExists(ctx, name.c_str())) {
+    d = d4open(ctx, name.c_str());
+  } else {
+    TAG4INFO* tags = nullptr;
+    FIELD4INFO* fields = GetFieldsInfo(ctx, &tags, GetTagsInfo(ctx, 0));
+    d = d4create(ctx, name.c_str(), fields, tags);
+  }
+  RestoreDir(ctx);
+  ReleaseDbfDefinition(ctx);
+  return d;
+}
+
 int next_rec(DATA4* pens) {
   long max_rec = d4reccount(pens);
   return static_cast<int>(max_rec + 1);
@@ -768,19 +796,23 @@ int copy_lists(ListEnv& env, const CopyRequest& r, std::string& error) {
   DATA4* own_pens = nullptr;
   DATA4* own_pesk = nullptr;
   if (r.to_year != env.year) {
-    const data::CatalogueEntry* pens = data::find_table("W3PENS  .DBF");
-    const data::CatalogueEntry* pesk = data::find_table("W3PESK  .DBF");
-    own_pens = d4open(env.ctx, data::table_file_name(env.ctx, *pens, r.to_year).c_str());
-    own_pesk = own_pens ? d4open(env.ctx, data::table_file_name(env.ctx, *pesk, r.to_year).c_str()) : nullptr;
+    own_pens = open_other_year(env.ctx, "W3PENS  .DBF", r.to_year);
+    own_pesk = own_pens ? open_other_year(env.ctx, "W3PESK  .DBF", r.to_year) : nullptr;
     if (!own_pens || !own_pesk) {
       if (own_pens) d4close(own_pens);
-      error = "Brak list płac roku " + std::to_string(r.to_year) + ": otwórz najpierw listy płac tego roku.";
+      error = "Nie można otworzyć list płac roku " + std::to_string(r.to_year) + ".";
       return -1;
     }
     target.pens = own_pens;
     target.pesk = own_pesk;
     target.year = r.to_year;
     target.umow = nullptr;
+  }
+  // The new list computes under the parameters of its own year.
+  PayrollParameters params = env.p;
+  if (r.to_year != env.year && load_payroll_parameters(env.ctx, r.to_year) == 0) {
+    params = payroll_settings().parameters;
+    load_payroll_parameters(env.ctx, env.year);
   }
   int made = 0;
   for (long recno : sources) {
@@ -801,7 +833,7 @@ int copy_lists(ListEnv& env, const CopyRequest& r, std::string& error) {
     n.MIE = r.to_month, n.NRL = list;
     n.DWY = scan.payment.empty() ? last_day_of_month(r.to_year, r.to_month) : scan.payment;
     const NewRecordTax tax =
-        new_record_tax(person.for_new_record(), env.p, r.to_year, r.to_month, scan.ytd, env.scale);
+        new_record_tax(person.for_new_record(), params, r.to_year, r.to_month, scan.ytd, env.scale);
     n.a.POS = tax.POS;
     n.a.ODL = tax.ODL;
     for (PayComponent c : copied) {
@@ -813,7 +845,7 @@ int copy_lists(ListEnv& env, const CopyRequest& r, std::string& error) {
       classify_component({c.KGS, c.POD, c.ZUS, c.KWO}, n.sums);
     }
     const ListMonth month{r.to_year, r.to_month, fep_switch(r.to_year, fep_code(env, person.kps))};
-    run_pay_chain(n.sums, person.for_pay(), env.p, env.z, scan.ytd, month, n.a);
+    run_pay_chain(n.sums, person.for_pay(), params, env.z, scan.ytd, month, n.a);
     DATA4* d = target.pens;
     if (d4append_start(d) != 0) continue;
     EmptyRecord(d);

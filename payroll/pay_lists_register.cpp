@@ -713,7 +713,7 @@ int copy_item(int) {
   req.from_list = filter_list() ? filter_list() : 1;
   propose_copy_target(req);
   for (;;) {
-    int window = DefineWprowadzWindow(5, 44, " KOPIOWANIE LIST ");
+    int window = DefineWprowadzWindow(5, 60, " KOPIOWANIE LIST ");
     if (window < 0) return 0;
     WidgetSet set;
     ResetWigetsDefinition(&set);

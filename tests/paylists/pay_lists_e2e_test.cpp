@@ -209,3 +209,30 @@ TEST(PayListsEndToEnd, MonthOfRulesHourlyCapHealthLimitExemptAdvanceAndFp) {
   EXPECT_NE(text.find("PASEK WYPŁATY"), std::string::npos) << text;
   EXPECT_NE(text.find("3680,00"), std::string::npos) << text;
 }
+
+// " Kopiuj " on the December 2016 list proposes January 2017 and makes the
+// new list in the next year's tables with the base pay moved to January.
+TEST(PayListsEndToEnd, CopyingDecember2016ProposesJanuary2017) {
+  Firm f("paylists_copy", {{"Kowalski", "M", "2000.00", ""}});
+  ASSERT_TRUE(f.ok()) << f.dir.init_output();
+  ASSERT_EQ(std::system(("/usr/bin/python3 " + kScripts + "dictionaries/set_main_option.py " +
+                         f.dir.data().string() + " 3 2016")
+                            .c_str()),
+            0);
+  std::string out;
+  ASSERT_EQ(f.command("place dopisz --rok 2016 --miesiac 12", &out), 0) << out;
+  auto run = f.dir.keys("plo<dump><F2><dump><Enter><Esc><Esc><Esc>", "2016-12-15");
+  EXPECT_EQ(run.exit_code, 0);
+  ASSERT_EQ(run.screens.size(), 2u) << run.all();
+  EXPECT_TRUE(has_row(run.screens[0], "Rok: 2016  Miesiąc:12    Nr listy:  1")) << dump(run.screens[0]);
+  EXPECT_TRUE(has_row(run.screens[0], "Rok:2017   Miesiąc: 1    Nr listy:  1")) << dump(run.screens[0]);
+  EXPECT_TRUE(has_row(run.screens[1], "Skopiowano pensji: 1.")) << dump(run.screens[1]);
+  const auto january = f.dir.records("W3PENS17.DBF");
+  ASSERT_EQ(january.size(), 1u);
+  EXPECT_EQ(january[0].at("MIE"), "1");
+  EXPECT_EQ(january[0].at("WYP"), "1459.48");
+  const auto* d11 = find_where(f.dir.records("W3PESK17.DBF"), "KGS", "D11");
+  ASSERT_NE(d11, nullptr);
+  EXPECT_EQ(d11->at("DOD"), "20170101");
+  EXPECT_EQ(d11->at("DDO"), "20170131");
+}
