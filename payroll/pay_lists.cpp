@@ -234,17 +234,21 @@ YearToDateScan scan_year(const ListEnv& env, DATA4* pens, long kod, int month, i
     }
     if (keep > 0) d4go(env.umow, keep);
   }
-  long keep = d4recno(pens);
-  for (int rc = d4top(pens); rc == 0; rc = d4skip(pens, 1)) {
-    if (d4deleted(pens)) continue;
-    if (visible && !visible()) continue;
+  // One person's records through the first tag and the list's records
+  // through the third, when the table has them; otherwise every record.
+  const long keep = d4recno(pens);
+  TAG4* saved = d4tag_selected(pens);
+  TAG4* by_person = d4tag(pens, 1);
+  TAG4* by_list = d4tag(pens, 3);
+  auto take = [&](bool payment_only) {
+    if (d4deleted(pens) || (visible && !visible())) return;
     const int m = static_cast<int>(lng(pens, "MIE"));
     const int l = static_cast<int>(lng(pens, "NRL"));
     if (m == month && l == list) {
       Date d = date(pens, "DWY");
       if (!d.empty()) s.payment = d;
     }
-    if (lng(pens, "KOD") != kod) continue;
+    if (payment_only || lng(pens, "KOD") != kod) return;
     if (m == month && l == list) {
       s.duplicate = true;
       s.own_recno = d4recno(pens);
@@ -254,7 +258,26 @@ YearToDateScan scan_year(const ListEnv& env, DATA4* pens, long kod, int month, i
       s.ytd.advance_due += num(pens, "NPO");
       s.ytd.earlier_records = true;
     }
+  };
+  char key[24];
+  if (by_person && by_list) {
+    d4tag_select(pens, by_list);
+    std::snprintf(key, sizeof key, "%2d%4d", month, list);
+    for (int rc = d4seek(pens, key); rc == 0 && !d4eof(pens); rc = d4skip(pens, 1)) {
+      if (lng(pens, "MIE") != month || lng(pens, "NRL") != list) break;
+      take(true);
+    }
+    d4tag_select(pens, by_person);
+    std::snprintf(key, sizeof key, "%5ld", kod);
+    for (int rc = d4seek(pens, key); rc == 0 && !d4eof(pens); rc = d4skip(pens, 1)) {
+      if (lng(pens, "KOD") != kod) break;
+      take(false);
+    }
+  } else {
+    d4tag_select(pens, nullptr);
+    for (int rc = d4top(pens); rc == 0; rc = d4skip(pens, 1)) take(false);
   }
+  d4tag_select(pens, saved);
   if (keep > 0) d4go(pens, keep);
   return s;
 }
@@ -597,11 +620,23 @@ int copy_fixed_components(const ListEnv& env, const PayRecord& rec, int* copied)
   if (rec.MIE <= 1) return kMsgNoFixedInJanuary;
   std::vector<PayComponent> earlier;
   DATA4* d = env.pesk;
-  for (int rc = d4top(d); rc == 0; rc = d4skip(d, 1)) {
-    if (d4deleted(d)) continue;
-    if (lng(d, "KOD") == rec.KOD && lng(d, "MIE") == rec.MIE - 1 && lng(d, "NRL") == rec.NRL)
+  auto take = [&] {
+    if (!d4deleted(d) && lng(d, "KOD") == rec.KOD && lng(d, "MIE") == rec.MIE - 1 && lng(d, "NRL") == rec.NRL)
       earlier.push_back(read_component(d));
+  };
+  TAG4* saved = d4tag_selected(d);
+  if (TAG4* by_person = d4tag(d, 2)) {
+    d4tag_select(d, by_person);
+    char key[24];
+    std::snprintf(key, sizeof key, "%5ld%2d%2d", rec.KOD, rec.MIE - 1, rec.NRL % 100);
+    for (int rc = d4seek(d, key); rc == 0 && !d4eof(d); rc = d4skip(d, 1)) {
+      if (lng(d, "KOD") != rec.KOD || lng(d, "MIE") != rec.MIE - 1) break;
+      take();
+    }
+  } else {
+    for (int rc = d4top(d); rc == 0; rc = d4skip(d, 1)) take();
   }
+  d4tag_select(d, saved);
   if (earlier.empty()) return kMsgNoFixedComponents;
   ListPerson person;
   read_person(env, rec.KOD, person);
@@ -667,14 +702,27 @@ Recompute recompute_pay_record(const ListEnv& env, long recno, ChainStep from, b
 
 int spread_payment_date(const ListEnv& env, const PayRecord& saved) {
   DATA4* d = env.pens;
-  long keep = d4recno(d);
+  const long keep = d4recno(d);
+  TAG4* tag = d4tag_selected(d);
   bool posted = false;
   std::vector<long> others;
-  for (int rc = d4top(d); rc == 0; rc = d4skip(d, 1)) {
-    if (d4deleted(d) || lng(d, "MIE") != saved.MIE || lng(d, "NRL") != saved.NRL) continue;
+  auto take = [&] {
+    if (d4deleted(d) || lng(d, "MIE") != saved.MIE || lng(d, "NRL") != saved.NRL) return;
     if (lng(d, "BRE") >= 1 || lng(d, "ZRE") >= 1) posted = true;
     if (date(d, "DWY") != saved.DWY) others.push_back(d4recno(d));
+  };
+  if (TAG4* by_list = d4tag(d, 3)) {
+    d4tag_select(d, by_list);
+    char key[16];
+    std::snprintf(key, sizeof key, "%2d%4d", saved.MIE, saved.NRL);
+    for (int rc = d4seek(d, key); rc == 0 && !d4eof(d); rc = d4skip(d, 1)) {
+      if (lng(d, "MIE") != saved.MIE || lng(d, "NRL") != saved.NRL) break;
+      take();
+    }
+  } else {
+    for (int rc = d4top(d); rc == 0; rc = d4skip(d, 1)) take();
   }
+  d4tag_select(d, tag);
   for (long rec : others)
     if (go_and_lock(d, rec) == 0) {
       put(d, "DWY", saved.DWY);
@@ -756,8 +804,16 @@ std::vector<MonthAddition> add_month(ListEnv& env, int month, int list, const Da
       write_and_unlock(env.pens);
       r.DWY = payment;
     }
-    if (read_pay_record(env, nr.recno, r)) spread_payment_date(env, r);
     out.push_back(a);
+  }
+  // Every new record carries the list's payment date; the list's other
+  // records take it once at the end.
+  for (const MonthAddition& a : out) {
+    PayRecord r;
+    if (a.recno > 0 && read_pay_record(env, a.recno, r)) {
+      spread_payment_date(env, r);
+      break;
+    }
   }
   return out;
 }

@@ -49,12 +49,17 @@ YearSums year_sums(const ListEnv& env, const PayRecord& r) {
   YearSums y;
   long keep = d4recno(env.pens);
   TAG4* saved = d4tag_selected(env.pens);
-  d4tag_select(env.pens, nullptr);
-  for (int rc = d4top(env.pens); rc == 0; rc = d4skip(env.pens, 1)) {
-    if (d4deleted(env.pens)) continue;
+  // The person's records through the first tag (KOD, month, list).
+  TAG4* by_person = d4tag(env.pens, 1);
+  d4tag_select(env.pens, by_person);
+  char key[16];
+  std::snprintf(key, sizeof key, "%5ld", r.KOD);
+  for (int rc = by_person ? d4seek(env.pens, key) : d4top(env.pens); rc == 0 && !d4eof(env.pens);
+       rc = d4skip(env.pens, 1)) {
     PayRecord o;
     read_pay_record(env, o);
-    if (o.KOD != r.KOD || o.MIE > r.MIE) continue;
+    if (by_person && o.KOD != r.KOD) break;
+    if (d4deleted(env.pens) || o.KOD != r.KOD || o.MIE > r.MIE) continue;
     y.gross += o.a.BRP;
     y.social += o.a.KEU + o.a.KRU + o.a.KCU;
     y.health += o.a.KZU;
