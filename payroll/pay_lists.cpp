@@ -221,7 +221,7 @@ void assign_record_fields(DATA4* d, const PayRecord& r) {
 
 // The year-to-date scan over any year's table.
 YearToDateScan scan_year(const ListEnv& env, DATA4* pens, long kod, int month, int list,
-                         const VisibleRecord& visible) {
+                         const VisibleRecord& visible, bool want_payment = true) {
   YearToDateScan s;
   if (env.umow) {
     long keep = d4recno(env.umow);
@@ -263,9 +263,11 @@ YearToDateScan scan_year(const ListEnv& env, DATA4* pens, long kod, int month, i
   if (by_person && by_list) {
     d4tag_select(pens, by_list);
     std::snprintf(key, sizeof key, "%2d%4d", month, list);
-    for (int rc = d4seek(pens, key); rc == 0 && !d4eof(pens); rc = d4skip(pens, 1)) {
+    // The list's records share one payment date: the first found will do.
+    for (int rc = d4seek(pens, key); want_payment && rc == 0 && !d4eof(pens); rc = d4skip(pens, 1)) {
       if (lng(pens, "MIE") != month || lng(pens, "NRL") != list) break;
       take(true);
+      if (!s.payment.empty()) break;
     }
     d4tag_select(pens, by_person);
     std::snprintf(key, sizeof key, "%5ld", kod);
@@ -680,7 +682,7 @@ int recompute_in_memory(const ListEnv& env, PayRecord& r, ChainStep from, bool r
     sums = *ytd;
   } else {
     long keep = d4recno(env.pens);
-    sums = year_to_date(env, r.KOD, r.MIE, r.NRL).ytd;
+    sums = scan_year(env, env.pens, r.KOD, r.MIE, r.NRL, {}, false).ytd;
     if (keep > 0) d4go(env.pens, keep);
   }
   const ListMonth month{env.year, r.MIE, fep_switch(env.year, fep_code(env, person.kps))};
