@@ -67,8 +67,9 @@ int filter_month() { return g_run && g_run->by_month ? std::atoi(g_run->by_month
 int filter_list() { return g_run && g_run->by_list ? std::atoi(g_run->by_list->value.c_str()) : 0; }
 long filter_person() { return g_run && g_run->by_person ? std::atol(g_run->by_person->value.c_str()) : 0; }
 
+// Messages of a new record: a missing tax scale is an alarm, the rest warnings.
 void show_messages(const std::vector<int>& ids) {
-  for (int id : ids) Uwaga(id);
+  for (int id : ids) id == 39 ? Alarm(id) : Uwaga(id);
 }
 
 // ---------------------------------------------------------------- the form

@@ -138,6 +138,12 @@ TEST(PayListsEndToEnd, FormAndBatchGiveTheSameRecordAndABenefitOnlyRecord) {
   EXPECT_EQ(n.at("POP"), "0.00");
   EXPECT_EQ(n.at("WYP"), "100.00");
 
+  // Modifying: F7 recomputes and writes at once (warning 232).
+  auto f7 = form.dir.keys("pl<Enter><F7><dump><Enter><Esc><Esc><Esc><Esc>", "2017-03-15");
+  ASSERT_EQ(f7.screens.size(), 1u) << f7.all();
+  EXPECT_TRUE(has_row(f7.screens[0], "Zaktualizowano podsumowania !")) << dump(f7.screens[0]);
+  EXPECT_EQ(form.pay(1).at("WYP"), "1459.48");
+
   // The batch: the base pay for every person, the same record as the form's.
   std::string out;
   EXPECT_EQ(batch.command("place dopisz --rok 2017 --miesiac 3", &out), 0) << out;
