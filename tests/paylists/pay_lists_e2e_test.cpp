@@ -138,10 +138,14 @@ TEST(PayListsEndToEnd, FormAndBatchGiveTheSameRecordAndABenefitOnlyRecord) {
   EXPECT_EQ(n.at("POP"), "0.00");
   EXPECT_EQ(n.at("WYP"), "100.00");
 
-  // Modifying: F7 recomputes and writes at once (warning 232).
-  auto f7 = form.dir.keys("pl<Enter><F7><dump><Enter><Esc><Esc><Esc><Esc>", "2017-03-15");
-  ASSERT_EQ(f7.screens.size(), 1u) << f7.all();
+  // Modifying: F7 recomputes and writes at once (warning 232); the list
+  // print needs a month filter, the pay card a person filter.
+  auto f7 = form.dir.keys("pl<Enter><F7><dump><Enter><Esc>rl<dump><Enter>rk<dump><Enter><Esc><Esc><Esc><Esc>",
+                          "2017-03-15");
+  ASSERT_EQ(f7.screens.size(), 3u) << f7.all();
   EXPECT_TRUE(has_row(f7.screens[0], "Zaktualizowano podsumowania !")) << dump(f7.screens[0]);
+  EXPECT_TRUE(has_row(f7.screens[1], "Ustaw filtr na miesiąc.")) << dump(f7.screens[1]);
+  EXPECT_TRUE(has_row(f7.screens[2], "Ustaw filtr na pracownika.")) << dump(f7.screens[2]);
   EXPECT_EQ(form.pay(1).at("WYP"), "1459.48");
 
   // The batch: the base pay for every person, the same record as the form's.
