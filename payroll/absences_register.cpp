@@ -391,17 +391,20 @@ int absences_main() {
       MenuDefineItem(" Suma ", kHelp + 8, 's', -1, sum_item, nullptr);
       MenuDefineItem(" Pracownik ", kHelp + 9, 'p', -1, person_item, nullptr);
     }
-    DefineScrollColumn(&f.scroll, t.field("KGS"), 0, "kod", t.tag(1));
-    DefineScrollColumn(&f.scroll, t.field("NAZ"), 0, "nazwisko");
-    DefineScrollColumn(&f.scroll, t.field("IMI"), 0, "imię 1");
-    DefineScrollColumn(&f.scroll, t.field("DOD"), 0, "od dnia", t.tag(2));
-    DefineScrollColumn(&f.scroll, t.field("DDO"), 0, "do dnia");
-    DefineScrollColumn(&f.scroll, t.field("NA1"), 0, "opis 1");
-    DefineScrollColumn(&f.scroll, t.field("NA2"), 0, "opis 2");
-    DefineScrollColumn(&f.scroll, t.field("ILD"), 0, "il.dni|nieobec.");
-    DefineScrollColumn(&f.scroll, t.field("ILG"), 0, "ilość|godz.");
-    DefineScrollColumn(&f.scroll, t.field("ILR"), 0, "robocz.");
-    DefineScrollColumn(&f.scroll, t.field("DDZ"), 0, "data dost.|zaśw.lekar.");
+    auto column = [&f](FIELD4* field, const char* header, int width, TAG4* tag = nullptr) {
+      DefineScrollColumn(&f.scroll, field, 0, header, tag)->width = width;
+    };
+    column(t.field("KGS"), "kod", 4, t.tag(1));
+    column(t.field("NAZ"), "nazwisko", 12);
+    column(t.field("IMI"), "imię 1", 7);
+    column(t.field("DOD"), "od dnia", 10, t.tag(2));
+    column(t.field("DDO"), "do dnia", 10);
+    column(t.field("NA1"), "opis 1", 6);
+    column(t.field("NA2"), "opis 2", 3);
+    column(t.field("ILD"), "il.dni", 3);
+    column(t.field("ILG"), "godz.", 3);
+    column(t.field("ILR"), "rob.", 3);
+    column(t.field("DDZ"), "zaśw.lek.", 10);
 
     f.has_filters = true;
     ResetFiltersDefinition(&f.filters);
@@ -475,11 +478,7 @@ int absences_main() {
       return 0;
     };
     b->hot_key = [f_inf](int key) {
-      if (key == keys::Ins) {
-        add_item(-1);
-        return 0;
-      }
-      return hot_keys(key, -1, 0, -1, kHelp + 2, 1, kHelp + 3, f_inf);
+      return hot_keys(key, -1, kHelp + 1, -1, kHelp + 2, 1, kHelp + 3, f_inf);
     };
   };
   int rc = dictionaries::run_register(frame, t.data, t.tag(2), kFormRows, kFormRows, 0, build, fill);

@@ -349,16 +349,19 @@ int averages_main() {
     MenuDefineItem(" Drukuj ", kHelp + 4, dictionaries::kKeyPrint, -1, browse_drukuj, nullptr);
     MenuDefineItem(" Filtry ", kHelp + 5, dictionaries::kKeyFilters, -1, filters_item, nullptr);
     MenuDefineItem(" Przelicz ", kHelp + 6, 'p', -1, recompute_item, nullptr);
-    DefineScrollColumn(&f.scroll, t.field("ROK"), 0, "rok", t.tag(3));
-    DefineScrollColumn(&f.scroll, t.field("MIE"), 0, "m-c");
-    DefineScrollColumn(&f.scroll, t.field("NAZ"), 0, "nazwisko", t.tag(2));
-    DefineScrollColumn(&f.scroll, t.field("IM1"), 0, "imię 1");
-    DefineScrollColumn(&f.scroll, t.field("IDP"), 0, "dni|przeprac.");
-    DefineScrollColumn(&f.scroll, t.field("IDR"), 0, "robocz.");
-    DefineScrollColumn(&f.scroll, t.field("DOM"), 0, "składniki");
-    DefineScrollColumn(&f.scroll, t.field("POM"), 0, "potrącenia");
-    DefineScrollColumn(&f.scroll, t.field("DGN"), 0, "godziny|nadlicz.");
-    DefineScrollColumn(&f.scroll, t.field("DUZ"), 0, "umowy");
+    auto column = [&f](FIELD4* field, const char* header, int width, TAG4* tag = nullptr) {
+      DefineScrollColumn(&f.scroll, field, 0, header, tag)->width = width;
+    };
+    column(t.field("ROK"), "rok", 4, t.tag(3));
+    column(t.field("MIE"), "m-c", 3);
+    column(t.field("NAZ"), "nazwisko", 12, t.tag(2));
+    column(t.field("IM1"), "imię 1", 7);
+    column(t.field("IDP"), "przepr.", 7);
+    column(t.field("IDR"), "robocz.", 7);
+    column(t.field("DOM"), "składniki", 9);
+    column(t.field("POM"), "potrącenia", 10);
+    column(t.field("DGN"), "nadlicz.", 8);
+    column(t.field("DUZ"), "umowy", 8);
 
     f.has_filters = true;
     ResetFiltersDefinition(&f.filters);
@@ -410,11 +413,7 @@ int averages_main() {
     b->form_rows = kFormRows;
     b->stamp = f_inf;
     b->hot_key = [f_inf](int key) {
-      if (key == keys::Ins) {
-        add_item(-1);
-        return 0;
-      }
-      return hot_keys(key, -1, 0, -1, kHelp + 2, 1, kHelp + 3, f_inf);
+      return hot_keys(key, -1, kHelp + 1, -1, kHelp + 2, 1, kHelp + 3, f_inf);
     };
   };
   int rc = dictionaries::run_register(frame, t.data, t.tag(3), kFormRows, kFormRows, 0, build, fill);
