@@ -113,7 +113,15 @@ AbsenceComponents absence_components_of_month(const AbsenceMonthInput& in, const
 // The user agreed not to pay the first days of the benefit `c`.
 void agree_first_days(AbsenceComponent& c);
 
-// ---------------------------------------------------------------- the window
+// ---------------------------------------------------------------- on the screen
+
+// Shows what absence_components_of_month handed back: its alarm (then
+// false: no component is to be added), its messages in order, and for each
+// first-days question message 137 with question 60; any answer but Esc
+// (or N) agrees and the benefit is cut (agree_first_days).  The caller then
+// writes r.components.
+bool settle_absence_components(AbsenceComponents& r);
+
 
 // "Obliczenie kwoty świadczenia": the base, the months it came from and each
 // benefit's days, rates and amount.

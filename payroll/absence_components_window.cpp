@@ -15,6 +15,8 @@ namespace skolvarin::payroll {
 namespace {
 
 constexpr const char* kTitle = "Obliczenie kwoty świadczenia";
+constexpr int kFirstDaysUnpaid = 137;   // "Nie przysługuje zasiłek za pierwsze dni !"
+constexpr int kReduceBenefit = 60;      // "Czy zmniejszyć zasiłek ?"
 
 std::string money(double v) {
   char text[32];
@@ -64,6 +66,22 @@ std::vector<std::string> benefit_calculation_lines(const BenefitCalculation& c, 
                 p.disability_employee, p.sickness);
   lines.emplace_back(rates);
   return lines;
+}
+
+bool settle_absence_components(AbsenceComponents& r) {
+  if (r.alarm != 0) {
+    Alarm(r.alarm);
+    return false;
+  }
+  for (int m : r.messages) Uwaga(m);
+  for (size_t i : r.first_days_questions) {
+    if (i >= r.components.size()) continue;
+    AbsenceComponent& c = r.components[i];
+    std::string what = c.KGS + " " + to_shown(c.DOD) + " - " + to_shown(c.DDO);
+    MessageWindow(2 | 16, kFirstDaysUnpaid, what.c_str(), 0);
+    if (Pytanie(kReduceBenefit) != keys::Esc) agree_first_days(c);
+  }
+  return true;
 }
 
 int print_benefit_calculation(const BenefitCalculation& c, const PayrollParameters& p) {

@@ -246,6 +246,33 @@ int days_valid(EditControl* c, bool working) {
   return 0;
 }
 
+// F3 on the list: the benefits of the current absence's month for its
+// person, as the pay record would get them, in the calculation window.
+int show_benefits_of_current(BROWSE* b) {
+  AbsencesRun& r = *g_run;
+  if (!dictionaries::list_has_current(b)) {
+    Uwaga(50007);
+    return 0;
+  }
+  const long kod = f4long(r.f("KOD"));
+  const Date from = date_of(r.f("DOD"));
+  if (from.empty()) return 0;
+  AbsenceEmployee e;
+  std::string person;
+  if (!read_absence_employee(kod, e, &person)) {
+    Alarm(kNoEmployee);
+    return 0;
+  }
+  AbsenceMonthInput in;
+  if (!absence_month_input(kod, from.year, from.month, e.pay.WY1, e.pay.WY2, "", in)) return 0;
+  const PayrollParameters& p = payroll_settings().parameters;
+  AbsenceComponents c = absence_components_of_month(in, p);
+  if (!settle_absence_components(c)) return 0;
+  show_benefit_calculation(benefit_calculation(person, from.year, from.month, c), p);
+  browse_call(0, 0);
+  return 0;
+}
+
 int filters_item(int) {
   BROWSE* b = current_browse();
   if (!b || !b->user) return -1;
@@ -477,6 +504,7 @@ int absences_main() {
       if (!run.pending_code.empty() && run.dict.find(run.pending_code)) run.copy_from_dictionary();
       return 0;
     };
+    b->list_key = [](BROWSE* br, int key) { return key == keys::F3 ? show_benefits_of_current(br) : 1; };
     b->hot_key = [f_inf](int key) {
       return hot_keys(key, -1, kHelp + 1, -1, kHelp + 2, 1, kHelp + 3, f_inf);
     };
