@@ -33,9 +33,9 @@ using dictionaries::RegisterFrame;
 
 constexpr int kHelp = 5600;
 constexpr int kTitle = 128;                // "Lista nieobecności"
-constexpr int kTitleByPerson = 132;        // "... wg pracowników za - %d"
-constexpr int kTitleYear = 133;            // "... za rok %d"
-constexpr int kTitleMonth = 134;           // "... za - %s"
+constexpr int kTitleByPerson = 132;        // "Lista nieobecności wg pracowników za - %d"
+constexpr int kTitleYear = 133;            // "Lista nieobecności za rok %d"
+constexpr int kTitleMonth = 134;           // "Lista nieobecności za - %s"
 constexpr int kBadKind = 13, kAbsenceKind = 6;
 constexpr int kUndefinedCode = 139;
 constexpr int kMustBe12 = 89;
