@@ -273,14 +273,6 @@ int show_benefits_of_current(BROWSE* b) {
   return 0;
 }
 
-int filters_item(int) {
-  BROWSE* b = current_browse();
-  if (!b || !b->user) return -1;
-  OpenFiltersWindow(&static_cast<RegisterFrame*>(b->user)->filters);
-  browse_call(0, 0);
-  return 0;
-}
-
 int add_item(int code) {
   if (!g_run) return -1;
   int window = DefineWprowadzWindow(1, 34, " Dopisz ");
@@ -335,7 +327,7 @@ std::map<std::string, Totals> totals_by(Key key) {
   std::map<std::string, Totals> out;
   AbsencesRun& r = *g_run;
   DATA4* d = r.t->data;
-  long keep = d4recno(d);
+  KeptPlace keep(d);
   X4FILTER scan;
   x4init(&scan, d, FilterFunction, &r.frame->filters);
   for (int rc = x4top(&scan); rc == 0; rc = x4skip(&scan, 1)) {
@@ -346,7 +338,6 @@ std::map<std::string, Totals> totals_by(Key key) {
     t.working += f4int(r.f("ILR"));
     t.hours += f4int(r.f("ILG"));
   }
-  if (keep > 0 && keep <= d4reccount(d)) d4go(d, keep);
   return out;
 }
 
@@ -407,7 +398,7 @@ int absences_main() {
     MenuDefineItem(" Modyfikuj ", kHelp + 2, dictionaries::kKeyModify, -1, browse_modyfikuj, nullptr);
     MenuDefineItem(" Usuń ", kHelp + 3, dictionaries::kKeyDelete, 1, browse_skasuj, nullptr);
     MenuDefineItem(" Drukuj ", kHelp + 4, dictionaries::kKeyPrint, -1, nullptr, &print_menu);
-    MenuDefineItem(" Filtry ", kHelp + 5, dictionaries::kKeyFilters, -1, filters_item, nullptr);
+    MenuDefineItem(" Filtry ", kHelp + 5, dictionaries::kKeyFilters, -1, registers_filters_item, nullptr);
     print_menu = DefineMenuWindow(-1, -1);
     if (print_menu >= 0) {
       MenuDefineItem(" Tabulogram ", kHelp + 6, 't', -1, tabulogram_item, nullptr);
@@ -521,12 +512,19 @@ const frame::RegisterProvider provider(frame::RegisterId::Absences, absences_mai
 
 }  // namespace
 
+int registers_filters_item(int) {
+  BROWSE* b = current_browse();
+  if (!b || !b->user) return -1;
+  OpenFiltersWindow(&static_cast<dictionaries::RegisterFrame*>(b->user)->filters);
+  browse_call(0, 0);
+  return 0;
+}
+
 bool read_days_off(std::set<long>& days_off) {
   data::TableHandles& t = data::handles("W3DNWO.DBF");
   if (!t.open()) return false;
   DATA4* d = t.data;
-  long keep = d4recno(d);
-  TAG4* saved = d4tag_selected(d);
+  KeptPlace keep(d);
   d4tag_select(d, nullptr);
   FIELD4* dat = t.field("DAT");
   for (int rc = d4top(d); rc == 0; rc = d4skip(d, 1)) {
@@ -534,8 +532,6 @@ bool read_days_off(std::set<long>& days_off) {
     Date day = date_of(dat);
     if (!day.empty()) days_off.insert(day_number(day));
   }
-  d4tag_select(d, saved);
-  if (keep > 0 && keep <= d4reccount(d)) d4go(d, keep);
   return true;
 }
 
@@ -567,8 +563,7 @@ std::vector<AbsenceEntry> read_absences(long kod, int month) {
   data::TableHandles& t = data::handles("W3NIEO  .DBF");
   if (!t.open()) return out;
   DATA4* d = t.data;
-  long keep = d4recno(d);
-  TAG4* saved = d4tag_selected(d);
+  KeptPlace keep(d);
   d4tag_select(d, nullptr);
   for (int rc = d4top(d); rc == 0; rc = d4skip(d, 1)) {
     if (d4deleted(d) || f4long(t.field("KOD")) != kod) continue;
@@ -586,8 +581,6 @@ std::vector<AbsenceEntry> read_absences(long kod, int month) {
     a.ILG = f4int(t.field("ILG"));
     out.push_back(a);
   }
-  d4tag_select(d, saved);
-  if (keep > 0 && keep <= d4reccount(d)) d4go(d, keep);
   std::stable_sort(out.begin(), out.end(),
                    [](const AbsenceEntry& x, const AbsenceEntry& y) { return x.DOD < y.DOD; });
   return out;

@@ -13,7 +13,27 @@
 
 #include "payroll/absence_components.h"
 
+#include "host/api/db_api.h"
+
 namespace skolvarin::payroll {
+
+// Keeps a table's current record and selected tag over a scan.
+struct KeptPlace {
+  DATA4* d;
+  long rec;
+  TAG4* tag;
+  explicit KeptPlace(DATA4* data) : d(data), rec(d4recno(data)), tag(d4tag_selected(data)) {}
+  ~KeptPlace() {
+    d4tag_select(d, tag);
+    if (rec > 0 && rec <= d4reccount(d)) d4go(d, rec);
+  }
+  KeptPlace(const KeptPlace&) = delete;
+  KeptPlace& operator=(const KeptPlace&) = delete;
+};
+
+// " Filtry " of the absences and averages registers: the filters window of
+// the running register's frame, then the list refreshed.
+int registers_filters_item(int code);
 
 // Days off of W3DNWO.DBF as day numbers; false when the table cannot be
 // read (the caller shows host warning 20097).

@@ -39,18 +39,6 @@ Date date_of(FIELD4* f) {
   return d;
 }
 
-// Keeps a table's position and tag over a scan.
-struct KeepPlace {
-  DATA4* d;
-  long rec;
-  TAG4* tag;
-  explicit KeepPlace(DATA4* data) : d(data), rec(d4recno(data)), tag(d4tag_selected(data)) {}
-  ~KeepPlace() {
-    d4tag_select(d, tag);
-    if (rec > 0 && rec <= d4reccount(d)) d4go(d, rec);
-  }
-};
-
 struct MonthSources {
   bool pay_ok = true, contracts_ok = true;
   AveragesFillInput in;
@@ -76,7 +64,7 @@ MonthSources read_month(long kod, int year, int month) {
     return s;
   }
   {
-    KeepPlace keep(pens.data);
+    KeptPlace keep(pens.data);
     d4tag_select(pens.data, nullptr);
     std::vector<long> recs;
     for (int rc = d4top(pens.data); rc == 0; rc = d4skip(pens.data, 1)) {
@@ -92,7 +80,7 @@ MonthSources read_month(long kod, int year, int month) {
       in.WY2 = f4int(pens.field("WY2"));
       recs.push_back(f4long(pens.field("REC")));
     }
-    KeepPlace keep_c(pesk.data);
+    KeptPlace keep_c(pesk.data);
     d4tag_select(pesk.data, nullptr);
     for (int rc = d4top(pesk.data); rc == 0; rc = d4skip(pesk.data, 1)) {
       if (d4deleted(pesk.data)) continue;
@@ -114,7 +102,7 @@ MonthSources read_month(long kod, int year, int month) {
     s.contracts_ok = false;
     return s;
   }
-  KeepPlace keep(umow.data);
+  KeptPlace keep(umow.data);
   d4tag_select(umow.data, nullptr);
   for (int rc = d4top(umow.data); rc == 0; rc = d4skip(umow.data, 1)) {
     if (d4deleted(umow.data) || f4long(umow.field("KOD")) != kod) continue;
@@ -134,7 +122,7 @@ struct AveragesRun {
 
   // The record of `kod`, `year`, `month`, or 0.
   long find(long kod, int year, int month) const {
-    KeepPlace keep(t->data);
+    KeptPlace keep(t->data);
     d4tag_select(t->data, t->tag(1));
     char key[48];
     std::snprintf(key, sizeof key, "%5ld%4d%2d", kod, year, month);
@@ -210,14 +198,6 @@ struct AveragesRun {
 };
 
 AveragesRun* g_run = nullptr;
-
-int filters_item(int) {
-  BROWSE* b = current_browse();
-  if (!b || !b->user) return -1;
-  OpenFiltersWindow(&static_cast<RegisterFrame*>(b->user)->filters);
-  browse_call(0, 0);
-  return 0;
-}
 
 struct PersonChoice {
   long kod = 0;
@@ -316,7 +296,7 @@ int recompute_item(int) {
     people.push_back(who);
   } else {
     data::TableHandles& e = data::handles("W3PRAC.DBF");
-    KeepPlace keep(e.data);
+    KeptPlace keep(e.data);
     d4tag_select(e.data, nullptr);
     for (int rc = d4top(e.data); rc == 0; rc = d4skip(e.data, 1))
       if (!d4deleted(e.data))
@@ -347,7 +327,7 @@ int averages_main() {
     MenuDefineItem(" Modyfikuj ", kHelp + 2, dictionaries::kKeyModify, -1, browse_modyfikuj, nullptr);
     MenuDefineItem(" Usuń ", kHelp + 3, dictionaries::kKeyDelete, 1, browse_skasuj, nullptr);
     MenuDefineItem(" Drukuj ", kHelp + 4, dictionaries::kKeyPrint, -1, browse_drukuj, nullptr);
-    MenuDefineItem(" Filtry ", kHelp + 5, dictionaries::kKeyFilters, -1, filters_item, nullptr);
+    MenuDefineItem(" Filtry ", kHelp + 5, dictionaries::kKeyFilters, -1, registers_filters_item, nullptr);
     MenuDefineItem(" Przelicz ", kHelp + 6, 'p', -1, recompute_item, nullptr);
     auto column = [&f](FIELD4* field, const char* header, int width, TAG4* tag = nullptr) {
       DefineScrollColumn(&f.scroll, field, 0, header, tag)->width = width;
@@ -429,7 +409,7 @@ std::vector<AveragesEntry> read_averages(long kod) {
   std::vector<AveragesEntry> out;
   data::TableHandles& t = data::handles("W3SRDN.DBF");
   if (!t.open()) return out;
-  KeepPlace keep(t.data);
+  KeptPlace keep(t.data);
   d4tag_select(t.data, nullptr);
   for (int rc = d4top(t.data); rc == 0; rc = d4skip(t.data, 1)) {
     if (d4deleted(t.data) || f4long(t.field("KOD")) != kod) continue;
