@@ -66,6 +66,26 @@ TEST(AbsencesRegister, SicknessPastTheEmployerDaysOpensTheWindowWithTheDaysOfBen
   EXPECT_EQ(added->at("KZU"), "331");
 }
 
+TEST(AbsencesRegister, RefusesDatesOfTwoMonthsAndATitleNotStartingWith12) {
+  DataDir dir("absences_refused");
+  ASSERT_TRUE(dir.ok()) << dir.init_output();
+  ASSERT_TRUE(add_employee(dir));
+  int rc = -1;
+  run_capture(dict_e2e::bin_dir() + "/skolvarin wzorce --data " + dir.data().string() + " 2>&1", &rc);
+  ASSERT_EQ(rc, 0);
+  auto run = dir.keys(
+      "<Enter>nd"
+      "N121<F2><F4><Enter><Enter><Enter><Enter><Enter><Enter>"
+      "28022026<Enter>02032026<Enter><dump>"                 // 0: 28 February to 2 March
+      "<Enter><C-Y>28022026<Enter><Enter><Enter><Enter><Enter><dump>"  // 1: the title 011000
+      "<Enter><Esc><Esc><Esc><Esc><Esc><Esc>",
+      "2026-03-20");
+  ASSERT_EQ(run.screens.size(), 2u) << run.all();
+  EXPECT_TRUE(has_row(run.screens[0], "Różne miesiące dat od dnia i do dnia")) << dump(run.screens[0]);
+  EXPECT_TRUE(has_row(run.screens[1], "Dla podanego typu kod musi zaczynać się od '12' !")) << dump(run.screens[1]);
+  EXPECT_TRUE(dir.records("W3NIEO26.DBF").empty());
+}
+
 TEST(AveragesRegister, RecomputeFillsTheMonthFromItsPayRecords) {
   DataDir dir("averages_recompute");
   ASSERT_TRUE(dir.ok()) << dir.init_output();
