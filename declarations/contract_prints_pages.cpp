@@ -15,7 +15,10 @@ namespace {
 std::string money(double v) {
   char text[32];
   std::snprintf(text, sizeof text, "%.2f", v);
-  return text;
+  std::string s = text;
+  for (char& c : s)
+    if (c == '.') c = ',';  // printed amounts carry the Polish decimal comma
+  return s;
 }
 
 std::string padded_left(const std::string& s, size_t width) {
@@ -146,7 +149,7 @@ int print_bill(const ContractParameters& stored) {
           break;
         }
   }
-  text_at(p, 14, 43, is_specific_work(b.TYP) ? "umowy o dzieło" : "umowy zlecenia");
+  text_at(p, 14, 43, is_specific_work(b.TYP) ? "umową o dzieło" : "umową zlecenia");
   text_at(p, 14, 65, to_shown(b.DAW));
   text_at(p, 15, 18, to_shown(f4date(t.field("DOD"))));
   text_at(p, 15, 32, to_shown(f4date(t.field("DDO"))));
@@ -159,6 +162,8 @@ int print_bill(const ContractParameters& stored) {
     if (l.has_rate) {
       char rate[16];
       std::snprintf(rate, sizeof rate, "%5.2f %%", l.rate);
+      for (char& ch : rate)
+        if (ch == '.') ch = ',';
       text_at(p, row, 55, rate);
     }
     text_at(p, row, 70, padded_left(money(l.amount), 12));
