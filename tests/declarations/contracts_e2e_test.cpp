@@ -53,11 +53,14 @@ TEST(ContractsEndToEnd, SmallContractsWarnAboutTheFlatRateIn2017) {
   ASSERT_TRUE(dir.ok()) << dir.init_output();
   ASSERT_TRUE(set_option(dir, 3, "2017"));
   ASSERT_TRUE(add_person(dir, kUninsured));
-  auto run = dir.keys("pu" + contract("200") + "<dump><Enter><F2>" +  // mandate of 200.00 with income tax
+  auto run = dir.keys("pu" + contract("-5") + "<dump><Enter><C-Y>200<Enter>" +  // refused, then 200.00
+                          "<dump><Enter><F2>" +                                    // mandate with income tax
                           contract("200.01", 2) + "<dump><Enter><F2>" +  // flat-rate mandate of 200.01
                           contract("200", 2) + "<dump><F2><Esc><Esc>",   // flat-rate 200.00: no warning
                       "2017-03-10");
-  ASSERT_EQ(run.screens.size(), 3u) << run.all();
+  ASSERT_EQ(run.screens.size(), 4u) << run.all();
+  EXPECT_TRUE(has_row(run.screens[0], "Wartość nie może być ujemna !")) << dump(run.screens[0]);
+  run.screens.erase(run.screens.begin());
   EXPECT_TRUE(has_row(run.screens[0], "Ta umowa powinna być opodatkowana ryczałtem !")) << dump(run.screens[0]);
   EXPECT_TRUE(has_row(run.screens[1], "Za duża kwota umowy opodatkowanej ryczałtem !")) << dump(run.screens[1]);
   EXPECT_FALSE(has_row(run.screens[2], "Uwaga")) << dump(run.screens[2]);
