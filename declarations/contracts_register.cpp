@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -248,18 +249,22 @@ int filters_item(int) {
   return 0;
 }
 
+// Calls `take` on every record the filters pass (record loaded), then
+// goes back to the current record.
+void for_each_shown(DATA4* d, const std::function<void()>& take) {
+  long keep = d4recno(d);
+  for (long r = 1; r <= d4reccount(d); ++r) {
+    if (d4go(d, r) != 0 || d4deleted(d)) continue;
+    if (FilterFunction(&g_run->frame->filters) == r4keep) take();
+  }
+  if (keep >= 1 && keep <= d4reccount(d)) d4go(d, keep);
+}
+
 int sum_item(int) {
   BROWSE* b = current_browse();
   if (!b) return -1;
   std::vector<ContractBill> bills;
-  DATA4* d = b->data;
-  long keep = d4recno(d);
-  for (long r = 1; r <= d4reccount(d); ++r) {
-    if (d4go(d, r) != 0 || d4deleted(d)) continue;
-    if (FilterFunction(&g_run->frame->filters) != r4keep) continue;
-    bills.push_back(bill_of_record(*g_run->t));
-  }
-  if (keep >= 1 && keep <= d4reccount(d)) d4go(d, keep);
+  for_each_shown(b->data, [&bills] { bills.push_back(bill_of_record(*g_run->t)); });
   HostContext* ctx = data::state().ctx;
   if (open_tmp_edit_file(ctx, "SUM", "Podsumowanie umów.") != 0) return 0;
   write_page_edit_file(summary_text(summarize(bills), data::working_year(ctx)).c_str());
@@ -355,19 +360,14 @@ int offices_item(int) {
   BROWSE* b = current_browse();
   if (!b) return -1;
   std::vector<OfficeContract> rows;
-  DATA4* d = b->data;
-  long keep = d4recno(d);
   data::TableHandles& offices = data::handles("W3USKA.DBF");
-  for (long r = 1; r <= d4reccount(d); ++r) {
-    if (d4go(d, r) != 0 || d4deleted(d)) continue;
-    if (FilterFunction(&g_run->frame->filters) != r4keep) continue;
+  for_each_shown(b->data, [&rows] {
     OfficeContract o;
     o.bill = bill_of_record(*g_run->t);
     o.name = f4trim(F("NAZ")) + " " + f4trim(F("IMI"));
     o.office = read_contractor(f4long(F("KOD"))).office;
     rows.push_back(o);
-  }
-  if (keep >= 1 && keep <= d4reccount(d)) d4go(d, keep);
+  });
   if (offices.open())
     for (OfficeContract& o : rows) {
       for (long r = 1; r <= d4reccount(offices.data) && o.office; ++r)

@@ -76,6 +76,11 @@ TEST(ContractsEndToEnd, SmallContractsWarnAboutTheFlatRateIn2017) {
   EXPECT_EQ(recs[2]["UZW"], "0.00");
   EXPECT_EQ(recs[2]["NPO"], "36.00");
   EXPECT_EQ(recs[2]["NET"], "164.00");
+  // The batch list sums what the register stored.
+  std::string json = run_capture(dict_e2e::bin_dir() + "/skolvarin umowy --rok 2017 --miesiac 3 --json --data " +
+                                 dir.data().string() + " 2>&1");
+  EXPECT_NE(json.find("\"razem\": {\"liczba\": 3, \"brutto\": 600.01"), std::string::npos) << json;
+  EXPECT_NE(json.find("\"do_wyplaty\": 171.00"), std::string::npos) << json;
 }
 
 TEST(ContractsEndToEnd, AuthorCostsStopAtHalfTheSecondThreshold) {
