@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <fstream>
 
+#include "host/api/db_api.h"
 #include "host/api/rounding.h"
 #include "host/api/xml_api.h"
 #include "resources/module_resources.h"
@@ -370,7 +371,7 @@ std::string kedu_root_attributes(KeduVersion v) {
   if (v == KeduVersion::V5) return kKedu5Attributes;
   int id = v == KeduVersion::V3 ? 211 : v == KeduVersion::V4 ? 212 : 252;
   auto text = resources::module_message(id);
-  return text ? std::string(*text) : std::string();
+  return text ? StoredText(*text) : std::string();
 }
 
 std::string kedu_file_name(int year, int month, int number) {
@@ -385,7 +386,7 @@ bool write_kedu(const std::string& path, const ZusSet& set, const ZusPayer& give
   if (payer.spc.size() != 1 || payer.spc[0] < '0' || payer.spc[0] > '3') {
     if (note) {
       auto a = resources::module_message(199), b = resources::module_message(244);
-      *note = std::string(a ? *a : "") + " " + std::string(b ? *b : "");
+      *note = StoredText(a ? *a : "") + " " + StoredText(b ? *b : "");
     }
     payer.spc = "0";
   }

@@ -80,8 +80,12 @@ ZusBuild build_persons(const std::vector<ZusEmployee>& employees, const std::vec
     for (const ZusContract& c : contracts) {
       if (c.employee != e.rec || c.bill.month != month) continue;
       double contributions[] = {c.keu, c.kep, c.kru, c.krp, c.kcu, c.kwp, c.kzu, c.fup, c.fug};
-      if (std::none_of(std::begin(contributions), std::end(contributions), nonzero))
+      // A contract without contributions (a work contract outside insurance)
+      // is reported and left out of the set.
+      if (std::none_of(std::begin(contributions), std::end(contributions), nonzero)) {
         out.contracts_without_contributions.push_back(c.first_name + " " + c.surname);
+        continue;
+      }
       if (!any && !c.ktu.empty()) p.ktu = c.ktu;
       any = true;
       p.peru += c.per, p.pcwu += c.pcw, p.pszu += c.psz;
