@@ -126,15 +126,16 @@ ZusReports reports_of(const ZusPerson& p) {
 
 void count_reports(ZusSet& set) {
   ZusSetHeader& h = set.header;
+  // One document of a kind holds every person of the set: a counter is 1
+  // when the kind has a block, else 0.
   h.rca = h.rsa = h.rza = 0;
   for (const ZusPerson& p : set.persons) {
     ZusReports r = reports_of(p);
-    h.rca += r.rca_blocks() > 0;
-    h.rsa += r.rsa_rows > 0;
-    h.rza += r.rza_blocks() > 0;
+    if (r.rca_blocks()) h.rca = 1;
+    if (r.rsa_rows) h.rsa = 1;
+    if (r.rza_blocks()) h.rza = 1;
   }
   h.persons = static_cast<int>(set.persons.size());
-  h.rma = h.persons;
 }
 
 int benefit_group(const std::string& code) {

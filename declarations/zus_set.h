@@ -127,7 +127,7 @@ struct ZusReports {
 };
 ZusReports reports_of(const ZusPerson& p);
 
-// The report counters of a set (persons with at least one block of a kind).
+// The report counters of a set (the documents of each kind) and ILU.
 void count_reports(ZusSet& set);
 
 // The sums of the declaration over the set's persons.

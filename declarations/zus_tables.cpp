@@ -211,45 +211,48 @@ bool save_set(HostContext* ctx, int year, ZusSet& set, std::string& error) {
   }
   ZusSetHeader& h = set.header;
   h.rec = d4reccount(sets) + 1;
+  // Every assignment is checked: a value that does not fit its field fails
+  // the set instead of being stored cut.
   bool ok = check(d4append_start(sets), "raportu", error);
+  auto put = [&](int rc, const char* what) { ok = ok && check(rc, what, error); };
   if (ok) {
-    f4assign_int(d4field(sets, "MIE"), h.month);
-    f4assign_int(d4field(sets, "INR"), h.number);
-    f4assign_long(d4field(sets, "REC"), h.rec);
-    f4assign_date(d4field(sets, "DWY"), h.filled);
-    f4assign_date(d4field(sets, "DAZ"), h.paid);
+    put(f4assign_int(d4field(sets, "MIE"), h.month), "raportu");
+    put(f4assign_int(d4field(sets, "INR"), h.number), "raportu");
+    put(f4assign_long(d4field(sets, "REC"), h.rec), "raportu");
+    put(f4assign_date(d4field(sets, "DWY"), h.filled), "raportu");
+    put(f4assign_date(d4field(sets, "DAZ"), h.paid), "raportu");
     for (auto [f, v] : {std::pair{"RCA", h.rca}, {"RNA", h.rna}, {"RSA", h.rsa}, {"RGA", h.rga}, {"RZA", h.rza},
                         {"RMA", h.rma}, {"ILU", h.persons}})
-      f4assign_int(d4field(sets, f), v);
-    for (auto [f, v] : {std::pair{"DUS", h.dus}, {"DUZ", h.duz}, {"DFP", h.dfp}}) f4assign_double(d4field(sets, f), v);
-    f4assign(d4field(sets, "DEP"), h.dep.c_str());
-    ok = check(d4append(sets), "raportu", error);
+      put(f4assign_int(d4field(sets, f), v), "raportu");
+    for (auto [f, v] : {std::pair{"DUS", h.dus}, {"DUZ", h.duz}, {"DFP", h.dfp}})
+      put(f4assign_double(d4field(sets, f), v), "raportu");
+    put(f4assign(d4field(sets, "DEP"), h.dep.c_str()), "raportu");
+    put(d4append(sets), "raportu");
   }
   for (size_t i = 0; ok && i < set.persons.size(); ++i) {
     const ZusPerson& p = set.persons[i];
     long rec = d4reccount(persons) + 1;
-    ok = check(d4append_start(persons), "osoby", error);
+    put(d4append_start(persons), "osoby");
     if (!ok) break;
-    for (const auto& [f, m] : kPersonTexts) f4assign(d4field(persons, f), (p.*m).c_str());
-    for (const auto& [f, m] : kPersonMoney) f4assign_double(d4field(persons, f), p.*m);
-    for (const auto& [f, m] : kPersonCounts) f4assign_int(d4field(persons, f), p.*m);
-    f4assign_long(d4field(persons, "KOD"), p.employee);
-    f4assign_long(d4field(persons, "REC"), rec);
-    f4assign_long(d4field(persons, "REK"), h.rec);
-    ok = check(d4append(persons), "osoby", error);
+    for (const auto& [f, m] : kPersonTexts) put(f4assign(d4field(persons, f), (p.*m).c_str()), "osoby");
+    for (const auto& [f, m] : kPersonMoney) put(f4assign_double(d4field(persons, f), p.*m), "osoby");
+    for (const auto& [f, m] : kPersonCounts) put(f4assign_int(d4field(persons, f), p.*m), "osoby");
+    put(f4assign_long(d4field(persons, "KOD"), p.employee), "osoby");
+    put(f4assign_long(d4field(persons, "REC"), rec), "osoby");
+    put(f4assign_long(d4field(persons, "REK"), h.rec), "osoby");
+    put(d4append(persons), "osoby");
     for (const ZusBenefit& b : p.benefits) {
+      put(d4append_start(rows), "świadczenia");
       if (!ok) break;
-      ok = check(d4append_start(rows), "świadczenia", error);
-      if (!ok) break;
-      f4assign(d4field(rows, "KTU"), b.ktu.c_str());
-      f4assign(d4field(rows, "KOD"), b.code.c_str());
-      f4assign(d4field(rows, "KCH"), b.kch.c_str());
-      f4assign_date(d4field(rows, "DOD"), b.from);
-      f4assign_date(d4field(rows, "DDO"), b.to);
-      f4assign_int(d4field(rows, "ILZ"), b.days);
-      f4assign_double(d4field(rows, "KWO"), b.amount);
-      f4assign_long(d4field(rows, "REC"), rec);
-      ok = check(d4append(rows), "świadczenia", error);
+      put(f4assign(d4field(rows, "KTU"), b.ktu.c_str()), "świadczenia");
+      put(f4assign(d4field(rows, "KOD"), b.code.c_str()), "świadczenia");
+      put(f4assign(d4field(rows, "KCH"), b.kch.c_str()), "świadczenia");
+      put(f4assign_date(d4field(rows, "DOD"), b.from), "świadczenia");
+      put(f4assign_date(d4field(rows, "DDO"), b.to), "świadczenia");
+      put(f4assign_int(d4field(rows, "ILZ"), b.days), "świadczenia");
+      put(f4assign_double(d4field(rows, "KWO"), b.amount), "świadczenia");
+      put(f4assign_long(d4field(rows, "REC"), rec), "świadczenia");
+      put(d4append(rows), "świadczenia");
     }
   }
   if (ok) {

@@ -48,7 +48,7 @@ TEST(ZusSet, MonthWithThreeEmployeesAndTwoContracts) {
   EXPECT_EQ(zielinski->ktu, "041100");
 
   EXPECT_EQ(set.header.persons, 4);
-  EXPECT_EQ(set.header.rca, 4);
+  EXPECT_EQ(set.header.rca, 1);  // one document of each kind
   EXPECT_EQ(set.header.rsa, 1);
   EXPECT_EQ(set.header.rza, 0);
 
