@@ -3,6 +3,8 @@
 // --json`, `zus kedu` and `zus sprawdz` run by the real program.
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include "data/data_directory.h"
 #include "tests/declarations/zus_fixture.h"
 #include "tests/dictionaries/e2e_support.h"
@@ -79,6 +81,39 @@ TEST(ZusCommands, CheckFindsAMissingPesel) {
   EXPECT_EQ(rc, 1) << out;  // no set in November
   out = m.zus("pokaz --miesiac 13", &rc);
   EXPECT_EQ(rc, 2) << out;
+}
+
+}  // namespace
+
+namespace {
+
+// The register: " Generuj " for October through the keys, the check shown,
+// the export into the firm's directory (no export directory is set).
+TEST(ZusRegister, GenerateAndExportThroughTheMenu) {
+  Month m("zus_register");
+  std::string script = m.dir.root().string() + "/keys.txt", screen = m.dir.root().string() + "/screen.txt";
+  std::ofstream(script) << "pzg10<F2><dump>t<Enter><Enter><dump><Esc>t<dump><Enter><dump><Esc><Esc><Esc><Esc>";
+  int rc = -1;
+  run_capture(bin_dir() + "/skolvarin --data " + m.dir.data().string() + " --rok 2013 --dzis 2013-11-05 --keys " +
+                  script + " --screen " + screen + " 2>&1",
+              &rc);
+  ASSERT_EQ(rc, 0);
+  std::ifstream in(screen);
+  std::vector<std::string> screens(1);
+  for (std::string line; std::getline(in, line);) {
+    if (line.rfind("=====", 0) == 0)
+      screens.emplace_back();
+    else
+      screens.back() += line + "\n";
+  }
+  ASSERT_GE(screens.size(), 4u);
+  EXPECT_NE(screens[0].find("Czy generować raport ZUS ?"), std::string::npos) << screens[0];
+  EXPECT_NE(screens[1].find("płatnik: brak NIP płatnika"), std::string::npos) << screens[1];
+  EXPECT_NE(screens[2].find("Zakończono !"), std::string::npos) << screens[2];
+  EXPECT_NE(screens[3].find(" 10  1   05-11-2013 1   1   0   05-11-2013"), std::string::npos) << screens[3];
+  fs::path firm = m.dir.data() / "firmy" / "DEMO";
+  EXPECT_TRUE(fs::exists(firm / "platnik.rep"));
+  EXPECT_TRUE(fs::exists(firm / "ZUS 2013-10_01 pracownicy.xml"));
 }
 
 }  // namespace
