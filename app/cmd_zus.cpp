@@ -54,6 +54,7 @@ bool whole_number(const std::string& s, long lo, long hi, long& out) {
 struct ExportSettings {
   KeduOptions kedu;
   std::string directory;
+  bool join_owners = false;  // key 26: owners' contributions joined to the employees' set
 };
 
 ExportSettings read_export_settings(HostContext* ctx, int year, int month) {
@@ -73,12 +74,14 @@ ExportSettings read_export_settings(HostContext* ctx, int year, int month) {
     data::SettingsGroup g;
     g.label = "ZUS";
     g.table = pazu;
-    std::string short_name = "T";
+    std::string short_name = "T", owners = "N";
     g.keys.push_back(data::SettingKey::text(1, &s.directory, 78));
+    g.keys.push_back(data::SettingKey::text(26, &owners, 1, "N"));
     g.keys.push_back(data::SettingKey::text(51, &short_name, 1, "T"));
     g.keys.push_back(data::SettingKey::number(52, &s.kedu.accident_rate, s.kedu.accident_rate));
     data::read_settings(ctx, g, 0);
     s.kedu.short_name_for_person = short_name == "T";
+    s.join_owners = owners == "T";
   }
   return s;
 }
@@ -122,33 +125,32 @@ int finish(Run& run, int rc) {
 int generate(const CommandLine& cl) {
   Run run;
   if (int rc = start(cl, run, false)) return rc;
-  ZusSources sources;
-  std::string error;
-  if (!load_sources(&run.ctx, run.year, static_cast<int>(run.month), sources, error)) {
-    std::fprintf(stderr, "skolvarin zus: %s\n", error.c_str());
-    return finish(run, 2);
-  }
-  if (sources.employees.empty()) {
-    std::fprintf(stderr, "%s\n", message(26).c_str());
-    return finish(run, 1);
-  }
-  ZusBuild built = build_persons(sources.employees, sources.pays, sources.contracts, static_cast<int>(run.month));
-  for (const std::string& who : built.mixed_codes) std::printf("%s (%s)\n", message(172).c_str(), who.c_str());
-  for (const std::string& who : built.contracts_without_contributions)
-    std::printf("Brak składek do umowy z %s.\n", who.c_str());
+  ExportSettings settings = read_export_settings(&run.ctx, run.year, static_cast<int>(run.month));
   ZusSet set;
-  set.year = run.year;
-  set.header.month = static_cast<int>(run.month);
-  set.header.number = next_set_number(&run.ctx, run.year, set.header.month);
-  set.header.filled = set.header.paid = run.ctx.today;
-  set.persons = std::move(built.persons);
-  count_reports(set);
+  ZusBuild notes;
+  bool owners = false;
+  std::string error;
+  switch (prepare_set(&run.ctx, run.year, static_cast<int>(run.month), settings.join_owners, set, notes, owners,
+                      error)) {
+    case Prepared::NoEmployees:
+      std::fprintf(stderr, "%s\n", message(26).c_str());
+      return finish(run, 1);
+    case Prepared::Failed:
+      std::fprintf(stderr, "skolvarin zus: %s\n", error.c_str());
+      return finish(run, 2);
+    case Prepared::Ok:
+      break;
+  }
+  for (const std::string& who : notes.mixed_codes) std::printf("%s (%s)\n", message(172).c_str(), who.c_str());
+  for (const std::string& who : notes.contracts_without_contributions)
+    std::printf("Brak składek do umowy z %s.\n", who.c_str());
   if (!save_set(&run.ctx, run.year, set, error)) {
     std::fprintf(stderr, "Nie udało się utworzyć dokumentów ZUS ! (%s)\n", error.c_str());
     return finish(run, 1);
   }
   std::printf("Raport ZUS %02d/%d nr %02d: ubezpieczonych %d, RCA %d, RSA %d, RZA %d\n", set.header.month,
               run.year, set.header.number, set.header.persons, set.header.rca, set.header.rsa, set.header.rza);
+  if (owners) std::printf("%s\n", message(92).c_str());
   std::printf("%s\n", message(231).c_str());
   return finish(run, 0);
 }

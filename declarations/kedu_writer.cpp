@@ -2,9 +2,11 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 
+#include "host/api/calendar.h"
 #include "host/api/db_api.h"
 #include "host/api/rounding.h"
 #include "host/api/xml_api.h"
@@ -489,11 +491,12 @@ std::string pad(const std::string& utf8, size_t width) {
   return s;
 }
 
+// DDMMCCYY: the shown date without its hyphens.
 std::string ddmmccyy(const HostDate& d) {
   if (d.empty()) return std::string(8, ' ');
-  char buf[16];
-  std::snprintf(buf, sizeof buf, "%02d%02d%04d", d.day, d.month, d.year);
-  return buf;
+  std::string s = to_shown(d);
+  s.erase(std::remove(s.begin(), s.end(), '-'), s.end());
+  return s;
 }
 
 }  // namespace

@@ -11,10 +11,10 @@
 // print the contributions of each person for the month and the year.
 #include <cstdio>
 #include <cstdlib>
-#include <map>
 #include <string>
 
 #include "declarations/kedu_writer.h"
+#include "declarations/rmua_prints.h"
 #include "declarations/zus_check.h"
 #include "declarations/zus_tables.h"
 #include "dictionaries/register_frame.h"
@@ -33,7 +33,7 @@ using dictionaries::RegisterFrame;
 
 constexpr int kHelp = 6800;
 constexpr int kAskGenerate = 45, kNoPayData = 26, kMixedCodes = 172, kDone = 231, kAskExport = 44;
-constexpr int kPaidBeforeFilled = 65, kFailed = 20158;
+constexpr int kPaidBeforeFilled = 65, kFailed = 20158, kOwnersJoined = 92;
 constexpr int kAskSocial = 189, kAskHealth = 190, kAskFunds = 114, kAskFep = 113;
 constexpr const char* kSets = "W3ZUSR  .DBF";
 
@@ -136,33 +136,31 @@ int generate(int) {
   int month = 1;
   if (!ask_numbers(" ZUS ", {{"Podaj miesiąc -", &month}})) return 0;
   if (Pytanie(kAskGenerate) != 13) return 0;
-  ZusSources sources;
+  ZusSet set;
+  ZusBuild notes;
+  bool owners = false;
   std::string error;
-  if (!load_sources(ctx(), year(), month, sources, error)) {
-    MessageWindow(3, 0, error.c_str(), 0);
-    return 0;
+  bool join = payroll::payroll_settings().zus.owners_with_employees == "T";
+  switch (prepare_set(ctx(), year(), month, join, set, notes, owners, error)) {
+    case Prepared::NoEmployees:
+      Informacja(kNoPayData);
+      return 0;
+    case Prepared::Failed:
+      MessageWindow(3, 0, error.c_str(), 0);
+      return 0;
+    case Prepared::Ok:
+      break;
   }
-  if (sources.employees.empty()) {
-    Informacja(kNoPayData);
-    return 0;
-  }
-  ZusBuild built = build_persons(sources.employees, sources.pays, sources.contracts, month);
-  for (const std::string& who : built.mixed_codes) MessageWindow(3 | 16, kMixedCodes, who.c_str(), 0);
-  for (const std::string& who : built.contracts_without_contributions) {
+  for (const std::string& who : notes.mixed_codes) MessageWindow(3 | 16, kMixedCodes, who.c_str(), 0);
+  for (const std::string& who : notes.contracts_without_contributions) {
     // "Brak składek do umowy z" first name and surname; Esc stops the set.
     if (MessageWindow(2, 0, PrintfQStr("Brak składek do umowy z %s.", who.c_str()), 0) == 27) return 0;
   }
-  ZusSet set;
-  set.year = year();
-  set.header.month = month;
-  set.header.number = next_set_number(ctx(), year(), month);
-  set.header.filled = set.header.paid = ctx()->today;
-  set.persons = std::move(built.persons);
-  count_reports(set);
   if (!save_set(ctx(), year(), set, error)) {
     Alarm(kFailed);
     return 0;
   }
+  if (owners) Informacja(kOwnersJoined);
   Informacja(kDone);
   // The new set under the cursor, then its export at once.
   for (long r = d4reccount(sets().data); r >= 1; --r) {
@@ -231,61 +229,71 @@ int print_sets(int) {
   return 0;
 }
 
-// The contributions of one person as the information prints them.
-void person_lines(const ZusPerson& p, std::vector<std::string>& lines) {
-  lines.push_back(p.surname + " " + p.first_name + "  " + p.id_number + "  kod " + p.ktu);
-  lines.push_back(std::string(PrintfQStr("  %-26s %12s %12s", "", "PENSJE", "UMOWY")));
-  auto row = [&](const char* label, double pay, double contract) {
-    lines.push_back(PrintfQStr("  %-26s %12s %12s", label, money(pay).c_str(), money(contract).c_str()));
-  };
-  row("podstawa emer.-rent.", p.perp, p.peru);
-  row("podstawa chorob.-wypadk.", p.pcwp, p.pcwu);
-  row("podstawa zdrowotna", p.pszp, p.pszu);
-  row("emerytalne ubezpieczony", p.keup, p.keuu);
-  row("emerytalne płatnik", p.kepp, p.kepu);
-  row("rentowe ubezpieczony", p.krup, p.kruu);
-  row("rentowe płatnik", p.krpp, p.krpu);
-  row("chorobowe", p.kcup, p.kcuu);
-  row("wypadkowe", p.kwpp, p.kwpu);
-  row("zdrowotne", p.kzup, p.kzuu);
-  row("Fundusz Pracy", p.fppp, p.fppu);
-  row("FGŚP", p.fgpp, p.fgpu);
-  for (const ZusBenefit& b : p.benefits)
-    lines.push_back(PrintfQStr("  świadczenie %s od %s do %s, dni %d, kwota %s", b.code.c_str(),
-                               to_shown(b.from).c_str(), to_shown(b.to).c_str(), b.days, money(b.amount).c_str()));
-  lines.push_back("");
+void append(std::vector<std::string>& to, const std::vector<std::string>& rows) {
+  to.insert(to.end(), rows.begin(), rows.end());
 }
 
+// " Info mies. ": the persons of the set (with their benefit days and
+// amounts), then one person's or everyone's information window (198) or
+// RMUA (169 one, 170 all).
 int month_information(int) {
   ZusSet set;
-  if (!current_set(set)) return 0;
-  std::vector<std::string> lines = {
-      PrintfQStr("Informacja o składkach za %02d/%d (raport %02d)", set.header.month, year(), set.header.number), ""};
-  for (const ZusPerson& p : set.persons) person_lines(p, lines);
-  show_lines("RMA", "ZUS-RMUA", lines);
-  return 0;
+  if (!current_set(set) || set.persons.empty()) return 0;
+  std::vector<std::string> items;
+  for (const ZusPerson& p : set.persons) {
+    int days = 0;
+    double amount = 0;
+    for (const ZusBenefit& b : p.benefits) days += b.days, amount += b.amount;
+    HostDate from = p.benefits.empty() ? HostDate{} : p.benefits.front().from;
+    HostDate to = p.benefits.empty() ? HostDate{} : p.benefits.back().to;
+    items.push_back(PrintfQStr("%-20.20s %-12.12s %-6s %3d %10s %-10s %-10s", p.surname.c_str(),
+                               p.first_name.c_str(), p.ktu.c_str(), days, money(amount).c_str(),
+                               to_shown(from).c_str(), to_shown(to).c_str()));
+  }
+  int person = 0;
+  for (;;) {
+    person = wybierz_z_listy(items, person, " nazwisko             imię         kod     il.      kwota od dnia    do dnia ");
+    if (person < 0) return 0;
+    int what = wybierz_z_listy({" Info jeden ", " Info wszystko ", " RMUA jeden ", " RMUA wszystko "}, 0, " Info ");
+    if (what < 0) continue;
+    ZusPayer payer;
+    std::string error;
+    load_payer(ctx(), payer, error);
+    std::vector<std::string> lines;
+    for (size_t i = 0; i < set.persons.size(); ++i) {
+      bool one = what == 0 || what == 2;
+      if (one && static_cast<int>(i) != person) continue;
+      const ZusPerson& p = set.persons[i];
+      if (what < 2) append(lines, info_rows(p));
+      if (what == 2) append(lines, rmua_rows(set, p, payer));
+      if (what == 3) append(lines, rmua_block_rows(set, p));
+      if (what != 3 && !one) lines.push_back("");
+    }
+    if (what < 2)
+      show_lines("INFO", "ZUS-Informacja", lines);
+    else
+      show_lines("RMA", "ZUS-RMUA", lines);
+  }
 }
 
+// " Info rok ": the yearly information (167) or the yearly RMUA (168) of
+// every person of the year's sets.
 int year_information(int) {
-  // Every set of the year, person by person (name and code), summed.
-  std::map<std::string, ZusPerson> persons;
-  for (const ZusSetHeader& h : list_sets(ctx(), year())) {
-    ZusSet set;
-    std::string error;
-    if (!load_set(ctx(), year(), h.month, h.number, set, error)) continue;
-    for (const ZusPerson& p : set.persons) {
-      ZusPerson& s = persons[p.surname + "\t" + p.first_name + "\t" + p.ktu];
-      if (s.surname.empty()) s.surname = p.surname, s.first_name = p.first_name, s.ktu = p.ktu, s.id_number = p.id_number;
-      for (auto m : {&ZusPerson::perp, &ZusPerson::peru, &ZusPerson::pcwp, &ZusPerson::pcwu, &ZusPerson::pszp,
-                     &ZusPerson::pszu, &ZusPerson::keup, &ZusPerson::keuu, &ZusPerson::kepp, &ZusPerson::kepu,
-                     &ZusPerson::krup, &ZusPerson::kruu, &ZusPerson::krpp, &ZusPerson::krpu, &ZusPerson::kcup,
-                     &ZusPerson::kcuu, &ZusPerson::kwpp, &ZusPerson::kwpu, &ZusPerson::kzup, &ZusPerson::kzuu,
-                     &ZusPerson::fppp, &ZusPerson::fppu, &ZusPerson::fgpp, &ZusPerson::fgpu})
-        s.*m = R(s.*m + p.*m, 2);
-    }
+  int what = wybierz_z_listy({" Info rok ", " RMUA roczny "}, 0, " Info rok ");
+  if (what < 0) return 0;
+  std::vector<YearPerson> persons;
+  std::string error;
+  if (!year_persons(ctx(), year(), persons, error)) {
+    MessageWindow(3, 0, error.c_str(), 0);
+    return 0;
   }
-  std::vector<std::string> lines = {PrintfQStr("Informacja roczna o składkach za %d", year()), ""};
-  for (const auto& [key, p] : persons) person_lines(p, lines);
+  ZusPayer payer;
+  load_payer(ctx(), payer, error);
+  std::vector<std::string> lines;
+  for (const YearPerson& y : persons) {
+    append(lines, what == 0 ? year_info_rows(y) : year_rmua_rows(year(), y, payer, ctx()->today));
+    lines.push_back("");
+  }
   show_lines("RMR", "ZUS-RMUA", lines);
   return 0;
 }

@@ -103,6 +103,26 @@ ZusBuild build_persons(const std::vector<ZusEmployee>& employees, const std::vec
   return out;
 }
 
+ZusPerson owner_person(const ZusOwnerRow& o) {
+  ZusPerson p;
+  p.surname = o.surname, p.first_name = o.first_name;
+  if (o.id_kind == "1" || o.id_kind == "2" || o.id_kind == "D" || o.id_kind == "S") {
+    p.id_kind = o.id_kind == "1" || o.id_kind == "D" ? "1" : "2";
+    p.id_number = o.document;
+  } else {
+    p.id_kind = "P";
+    p.id_number = o.pesel;
+  }
+  p.ktu = o.ktu, p.pma = o.pma, p.rzt = o.rzt;
+  p.perp = o.wer, p.pcwp = R(o.wch + o.wwy, 2), p.pszp = o.wzd;
+  p.keup = o.keu, p.krup = o.kru, p.kcup = R(o.kcu + o.kcp, 2);
+  p.kzup = o.nsp, p.kosp = o.nsp;
+  p.kepp = o.kep, p.krpp = o.krp, p.kwpp = R(o.kwp + o.kwu, 2);
+  p.fppp = R(o.sfp + o.sfu, 2), p.fgpp = o.sfg;
+  p.ilr = o.ilr, p.zar = o.zar, p.ilp = o.ilp, p.zap = o.zap;
+  return p;
+}
+
 ZusReports reports_of(const ZusPerson& p) {
   ZusReports r;
   bool six = positive(p.perp) || positive(p.pcwp) || positive(p.peru) || positive(p.pcwu) || positive(p.zar) ||
@@ -238,5 +258,19 @@ double social_total(const ZusPerson& p) {
 }
 
 double health_total(const ZusPerson& p) { return R(p.kzup + p.kzuu, 2); }
+
+void add_amounts(ZusPerson& into, const ZusPerson& p) {
+  for (double ZusPerson::*m :
+       {&ZusPerson::perp, &ZusPerson::pcwp, &ZusPerson::pszp, &ZusPerson::keup, &ZusPerson::krup, &ZusPerson::kcup,
+        &ZusPerson::kzup, &ZusPerson::kepp, &ZusPerson::krpp, &ZusPerson::kwpp, &ZusPerson::kosp, &ZusPerson::kwsp,
+        &ZusPerson::fppp, &ZusPerson::fgpp, &ZusPerson::peru, &ZusPerson::pcwu, &ZusPerson::pszu, &ZusPerson::keuu,
+        &ZusPerson::kruu, &ZusPerson::kcuu, &ZusPerson::kzuu, &ZusPerson::kepu, &ZusPerson::krpu, &ZusPerson::kwpu,
+        &ZusPerson::kwsu, &ZusPerson::fppu, &ZusPerson::fgpu, &ZusPerson::zar, &ZusPerson::zaw, &ZusPerson::zap,
+        &ZusPerson::kwz, &ZusPerson::perw, &ZusPerson::pszw, &ZusPerson::kepw, &ZusPerson::krpw, &ZusPerson::kszw,
+        &ZusPerson::perm, &ZusPerson::kepm, &ZusPerson::krpm, &ZusPerson::fep})
+    into.*m = R(into.*m + p.*m, 2);
+  into.ilr += p.ilr, into.ilp += p.ilp, into.ldp += p.ldp, into.ldo += p.ldo;
+  into.benefits.insert(into.benefits.end(), p.benefits.begin(), p.benefits.end());
+}
 
 }  // namespace skolvarin::declarations

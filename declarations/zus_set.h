@@ -94,6 +94,16 @@ struct ZusContract {
          fup = 0, fug = 0;
 };
 
+// An owner's (partner's) contribution row of the month (W3ZUWS), joined to
+// the employees' set when the ZUS settings say so.
+struct ZusOwnerRow {
+  std::string surname, first_name, id_kind, pesel, document, ktu, pma, rzt;
+  double wer = 0, wch = 0, wwy = 0, wzd = 0, keu = 0, kru = 0, kcu = 0, kcp = 0, nsp = 0, kep = 0, krp = 0,
+         kwp = 0, kwu = 0, sfp = 0, sfu = 0, sfg = 0, zar = 0, zap = 0;
+  int ilr = 0, ilp = 0;
+};
+ZusPerson owner_person(const ZusOwnerRow& o);
+
 struct ZusBuild {
   std::vector<ZusPerson> persons;
   // Persons whose pay records of the month carry different insurance codes
@@ -169,5 +179,7 @@ ZusTransfers transfer_amounts(const ZusSet& set, double benefit_fee_pct);
 // A person's contribution totals for the information window and RMUA.
 double social_total(const ZusPerson& p);
 double health_total(const ZusPerson& p);
+// Adds every amount of `p` to `into` (the yearly information).
+void add_amounts(ZusPerson& into, const ZusPerson& p);
 
 }  // namespace skolvarin::declarations

@@ -1,6 +1,7 @@
 #include "declarations/zus_tables.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <map>
 #include <utility>
 
@@ -193,6 +194,30 @@ bool load_sources(HostContext* ctx, int year, int month, ZusSources& out, std::s
   return true;
 }
 
+bool load_owner_rows(HostContext* ctx, int year, int month, std::vector<ZusOwnerRow>& out, std::string& error) {
+  Table t(ctx, "W3ZUWS  .DBF", year, false);
+  if (t.failed) {
+    error = "nie można otworzyć tabeli składek właścicieli";
+    return false;
+  }
+  if (!t) return true;
+  for (long r = 1; r <= d4reccount(t); ++r) {
+    if (d4go(t, r) != 0 || d4deleted(t) || whole(t, "MIE") != month) continue;
+    ZusOwnerRow o;
+    o.surname = text(t, "NAZ"), o.first_name = text(t, "IMI"), o.id_kind = text(t, "TID");
+    o.pesel = text(t, "PES"), o.document = text(t, "NUD"), o.ktu = text(t, "KTU"), o.pma = text(t, "PMA");
+    o.rzt = text(t, "RZT");
+    o.wer = num(t, "WER"), o.wch = num(t, "WCH"), o.wwy = num(t, "WWY"), o.wzd = num(t, "WZD");
+    o.keu = num(t, "KEU"), o.kru = num(t, "KRU"), o.kcu = num(t, "KCU"), o.kcp = num(t, "KCP");
+    o.nsp = num(t, "NSP"), o.kep = num(t, "KEP"), o.krp = num(t, "KRP"), o.kwp = num(t, "KWP");
+    o.kwu = num(t, "KWU"), o.sfp = num(t, "SFP"), o.sfu = num(t, "SFU"), o.sfg = num(t, "SFG");
+    o.zar = num(t, "ZAR"), o.zap = num(t, "ZAP");
+    o.ilr = static_cast<int>(whole(t, "ILR")), o.ilp = static_cast<int>(whole(t, "ILP"));
+    out.push_back(std::move(o));
+  }
+  return true;
+}
+
 int next_set_number(HostContext* ctx, int year, int month) {
   Table t(ctx, kSets, year, false);
   int top = 0;
@@ -201,6 +226,30 @@ int next_set_number(HostContext* ctx, int year, int month) {
       if (d4go(t, r) == 0 && !d4deleted(t) && whole(t, "MIE") == month)
         top = std::max(top, static_cast<int>(whole(t, "INR")));
   return top + 1;
+}
+
+Prepared prepare_set(HostContext* ctx, int year, int month, bool join_owners, ZusSet& set, ZusBuild& notes,
+                     bool& owners_joined, std::string& error) {
+  ZusSources sources;
+  owners_joined = false;
+  if (!load_sources(ctx, year, month, sources, error)) return Prepared::Failed;
+  if (sources.employees.empty()) return Prepared::NoEmployees;
+  notes = build_persons(sources.employees, sources.pays, sources.contracts, month);
+  set = ZusSet{};
+  set.year = year;
+  set.header.month = month;
+  set.header.number = next_set_number(ctx, year, month);
+  set.header.filled = set.header.paid = ctx->today;
+  set.persons = std::move(notes.persons);
+  notes.persons.clear();
+  if (join_owners) {
+    std::vector<ZusOwnerRow> owners;
+    if (!load_owner_rows(ctx, year, month, owners, error)) return Prepared::Failed;
+    for (const ZusOwnerRow& o : owners) set.persons.push_back(owner_person(o));
+    owners_joined = !owners.empty();
+  }
+  count_reports(set);
+  return Prepared::Ok;
 }
 
 bool save_set(HostContext* ctx, int year, ZusSet& set, std::string& error) {
@@ -340,6 +389,61 @@ bool delete_set(HostContext* ctx, int year, int month, int number, std::string& 
   delete_where(persons, "REK", rec);
   Table rows(ctx, kBenefits, year, false);
   for (long pr : person_recs) delete_where(rows, "REC", pr);
+  return true;
+}
+
+bool year_persons(HostContext* ctx, int year, std::vector<YearPerson>& out, std::string& error) {
+  std::vector<ZusSet> sets;
+  for (const ZusSetHeader& h : list_sets(ctx, year)) {
+    ZusSet set;
+    if (load_set(ctx, year, h.month, h.number, set, error)) sets.push_back(std::move(set));
+  }
+  EnvFileRemove(ctx, (ctx->firm_dir + "RMUAP.DBF").c_str());
+  Table work(ctx, "RMUAP.DBF", year, true);
+  if (!work) {
+    error = "nie można utworzyć tabeli roboczej RMUAP.DBF";
+    return false;
+  }
+  auto key = [](long employee, const std::string& ktu) {
+    char buf[16];
+    std::snprintf(buf, sizeof buf, "%5ld%-6.6s", employee, ktu.c_str());
+    return std::string(buf);
+  };
+  TAG4* by_code = d4tag(work, 2);
+  for (const ZusSet& set : sets) {
+    for (const ZusPerson& p : set.persons) {
+      d4tag_select(work, by_code);
+      if (d4seek(work, key(p.employee, p.ktu).c_str()) == 0) continue;
+      if (d4append_start(work) != 0) break;
+      f4assign(d4field(work, "NAZ"), p.surname.c_str());
+      f4assign(d4field(work, "IMI"), p.first_name.c_str());
+      f4assign(d4field(work, "KTU"), p.ktu.c_str());
+      f4assign_long(d4field(work, "REK"), p.employee);
+      if (d4append(work) != 0) {
+        error = "nie można zapisać tabeli roboczej RMUAP.DBF";
+        return false;
+      }
+    }
+  }
+  std::map<std::string, size_t> index;
+  d4tag_select(work, d4tag(work, 1));
+  for (int rc = d4top(work); rc == 0 && !d4eof(work); rc = d4skip(work, 1)) {
+    YearPerson y;
+    y.surname = text(work, "NAZ"), y.first_name = text(work, "IMI"), y.ktu = text(work, "KTU");
+    y.employee = whole(work, "REK");
+    index[key(y.employee, y.ktu)] = out.size();
+    out.push_back(std::move(y));
+  }
+  for (const ZusSet& set : sets) {
+    for (const ZusPerson& p : set.persons) {
+      auto it = index.find(key(p.employee, p.ktu));
+      if (it == index.end()) continue;
+      YearPerson& y = out[it->second];
+      if (y.id_number.empty()) y.id_number = p.id_number;
+      add_amounts(y.months[set.header.month], p);
+      add_amounts(y.months[0], p);
+    }
+  }
   return true;
 }
 

@@ -21,8 +21,20 @@ struct ZusSources {
 
 bool load_sources(HostContext* ctx, int year, int month, ZusSources& out, std::string& error);
 
+// The owners' contribution rows of the month (W3ZUWS of the year).
+bool load_owner_rows(HostContext* ctx, int year, int month, std::vector<ZusOwnerRow>& out, std::string& error);
+
 // The next number of a set of `month` (highest INR + 1; 1 when none).
 int next_set_number(HostContext* ctx, int year, int month);
+
+// The next set of `month` made ready to be stored: the sources read, the
+// persons built (and the owners' rows joined when `join_owners`), the
+// number given, the dates set to `today`, the counters counted.  `notes`
+// keeps what the user is told (codes that differ, contracts without
+// contributions).  NoEmployees when the employees register is empty.
+enum class Prepared { Ok, NoEmployees, Failed };
+Prepared prepare_set(HostContext* ctx, int year, int month, bool join_owners, ZusSet& set, ZusBuild& notes,
+                     bool& owners_joined, std::string& error);
 
 // Appends the set (header REC = record count + 1; persons and benefit rows
 // pointing to it).  On a failure whatever was written of the set is removed
@@ -35,6 +47,17 @@ std::vector<ZusSetHeader> list_sets(HostContext* ctx, int year);
 bool load_set(HostContext* ctx, int year, int month, int number, ZusSet& out, std::string& error);
 // Removes the set with its persons and rows.
 bool delete_set(HostContext* ctx, int year, int month, int number, std::string& error);
+
+// A person of the year (name, employee and title code), with the sums of
+// each month's sets (index 1..12) and of the year (index 0).
+struct YearPerson {
+  long employee = 0;
+  std::string surname, first_name, ktu, id_number;
+  ZusPerson months[13];
+};
+// The persons of every set of the year through the work table RMUAP.DBF
+// (made anew each time; one row per employee and title code), in name order.
+bool year_persons(HostContext* ctx, int year, std::vector<YearPerson>& out, std::string& error);
 
 // The payer as the declarations name him (firm data table W3PAWL).
 struct ZusPayer {

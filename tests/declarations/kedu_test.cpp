@@ -8,6 +8,9 @@
 #include <sstream>
 
 #include "declarations/kedu_writer.h"
+#include "declarations/rmua_prints.h"
+#include "resources/module_resources.h"
+#include "host/api/screen_api.h"
 #include "declarations/zus_check.h"
 #include "tests/declarations/zus_fixture.h"
 
@@ -195,6 +198,55 @@ TEST(ZusCheck, MissingPeselAndCodeAreReported) {
   ZusPayer no_nip = zus_test::company();
   no_nip.nip.clear();
   EXPECT_EQ(check_set(clean, no_nip, 0).size(), 2u);
+}
+
+}  // namespace
+
+namespace {
+
+// The row from character column `col` on (rows are UTF-8).
+std::string from_col(const std::string& row, size_t col) {
+  size_t i = 0;
+  for (size_t chars = 0; i < row.size() && chars < col; ++i)
+    if ((static_cast<unsigned char>(row[i]) & 0xC0) != 0x80 && ++chars == col) {
+      ++i;
+      while (i < row.size() && (static_cast<unsigned char>(row[i]) & 0xC0) == 0x80) ++i;
+      break;
+    }
+  return row.substr(i);
+}
+
+std::string joined(const std::vector<std::string>& rows) {
+  std::string s;
+  for (const auto& r : rows) s += r + "\n";
+  return s;
+}
+
+TEST(Rmua, MonthlyReportAndInformationOfThePersonOnSickPay) {
+  HostContext ctx;
+  ASSERT_EQ(EnvAddRcsObj(&ctx, skolvarin::resources::module_rcs, 3), 0);  // the templates
+  ZusSet set = zus_test::october_2013_set();
+  const ZusPerson* nowak = nullptr;
+  for (const ZusPerson& p : set.persons)
+    if (p.surname == "Nowak") nowak = &p;
+  ASSERT_TRUE(nowak);
+  std::vector<std::string> rows = rmua_rows(set, *nowak, zus_test::company());
+  ASSERT_EQ(rows.size(), 36u);
+  std::string all = joined(rows);
+  EXPECT_NE(rows[8].find("Nowak Anna"), std::string::npos) << all;
+  EXPECT_NE(rows[12].find("10/2013"), std::string::npos) << all;
+  // Pension 195.20 + 195.20; social of the insured 274.20, of the payer 363.80.
+  EXPECT_EQ(from_col(rows[18], 32), "          195,20        195,20        390,40") << all;
+  EXPECT_EQ(from_col(rows[22], 32), "          274,20        363,80        638,00") << all;
+  EXPECT_EQ(from_col(rows[24], 32), "          209,32") << all;
+  EXPECT_NE(rows[28].find("313   17-10-2013  31-10-2013   15"), std::string::npos) << all;
+
+  rows = info_rows(*nowak);
+  ASSERT_EQ(rows.size(), 18u);
+  EXPECT_EQ(from_col(rows[7], 20), "        195,20      195,20            0,00        0,00") << joined(rows);
+
+  rows = rmua_block_rows(set, *nowak);
+  EXPECT_EQ(from_col(rows[6], 32), "          274,20        363,80        638,00") << joined(rows);
 }
 
 }  // namespace

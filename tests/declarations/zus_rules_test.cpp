@@ -152,3 +152,26 @@ TEST(ZusSet, KeduVersionByPeriod) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(ZusSet, OwnerJoinedAsAPerson) {
+  ZusOwnerRow o;
+  o.surname = "Właściciel", o.first_name = "Adam", o.pesel = "44051401359", o.ktu = "057000";
+  o.wer = 2859.00, o.wch = 2859.00, o.wzd = 3554.93, o.keu = 558.06, o.kru = 228.72, o.kcu = 70.05;
+  o.nsp = 319.94, o.kwp = 47.75, o.sfp = 70.05;
+  ZusPerson p = owner_person(o);
+  EXPECT_EQ(p.id_kind, "P");
+  EXPECT_EQ(p.id_number, "44051401359");
+  ZusSet set;
+  set.persons = {p};
+  DraSums s = dra_sums(set);
+  // A self-employed person pays sickness and accident himself.
+  EXPECT_TRUE(same_grosz(s.sickness_insured, 70.05));
+  EXPECT_TRUE(same_grosz(s.accident_insured, 47.75));
+  EXPECT_TRUE(same_grosz(s.health, 319.94));
+  EXPECT_TRUE(same_grosz(s.labour_fund, 70.05));
+  EXPECT_TRUE(reports_of(p).rca_main);
+}
+
+}  // namespace
