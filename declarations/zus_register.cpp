@@ -49,6 +49,19 @@ std::string money(double v) {
   return buf;
 }
 
+// `s` cut or padded to `width` characters (UTF-8).
+std::string fit(const std::string& s, size_t width) {
+  std::string out;
+  size_t chars = 0;
+  for (size_t i = 0; i < s.size(); ++i) {
+    bool lead = (static_cast<unsigned char>(s[i]) & 0xC0) != 0x80;
+    if (lead && chars == width) break;
+    chars += lead;
+    out += s[i];
+  }
+  return out + std::string(width - chars, ' ');
+}
+
 // The set under the cursor; false on an empty list.
 bool current_set(ZusSet& set) {
   BROWSE* b = current_browse();
@@ -246,8 +259,8 @@ int month_information(int) {
     for (const ZusBenefit& b : p.benefits) days += b.days, amount += b.amount;
     HostDate from = p.benefits.empty() ? HostDate{} : p.benefits.front().from;
     HostDate to = p.benefits.empty() ? HostDate{} : p.benefits.back().to;
-    items.push_back(PrintfQStr("%-20.20s %-12.12s %-6s %3d %10s %-10s %-10s", p.surname.c_str(),
-                               p.first_name.c_str(), p.ktu.c_str(), days, money(amount).c_str(),
+    items.push_back(fit(p.surname, 20) + " " + fit(p.first_name, 12) + " " +
+                    PrintfQStr("%-6s %3d %10s %-10s %-10s", p.ktu.c_str(), days, money(amount).c_str(),
                                to_shown(from).c_str(), to_shown(to).c_str()));
   }
   int person = 0;

@@ -398,7 +398,8 @@ bool year_persons(HostContext* ctx, int year, std::vector<YearPerson>& out, std:
     ZusSet set;
     if (load_set(ctx, year, h.month, h.number, set, error)) sets.push_back(std::move(set));
   }
-  EnvFileRemove(ctx, (ctx->firm_dir + "RMUAP.DBF").c_str());
+  const std::string work_path = ctx->firm_dir + "RMUAP.DBF";
+  if (EnvFileExists(ctx, work_path.c_str())) EnvFileRemove(ctx, work_path.c_str());
   Table work(ctx, "RMUAP.DBF", year, true);
   if (!work) {
     error = "nie można utworzyć tabeli roboczej RMUAP.DBF";

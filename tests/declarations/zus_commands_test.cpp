@@ -88,11 +88,13 @@ TEST(ZusCommands, CheckFindsAMissingPesel) {
 namespace {
 
 // The register: " Generuj " for October through the keys, the check shown,
-// the export into the firm's directory (no export directory is set).
+// the export into the firm's directory (no export directory is set), the
+// yearly RMUA.
 TEST(ZusRegister, GenerateAndExportThroughTheMenu) {
   Month m("zus_register");
   std::string script = m.dir.root().string() + "/keys.txt", screen = m.dir.root().string() + "/screen.txt";
-  std::ofstream(script) << "pzg10<F2><dump>t<Enter><Enter><dump><Esc>t<dump><Enter><dump><Esc><Esc><Esc><Esc>";
+  std::ofstream(script)
+      << "pzg10<F2><dump>t<Enter><Enter><dump><Esc>t<dump><Enter><dump>o<Down><Enter><dump><Esc><Esc><Esc><Esc>";
   int rc = -1;
   run_capture(bin_dir() + "/skolvarin --data " + m.dir.data().string() + " --rok 2013 --dzis 2013-11-05 --keys " +
                   script + " --screen " + screen + " 2>&1",
@@ -106,11 +108,16 @@ TEST(ZusRegister, GenerateAndExportThroughTheMenu) {
     else
       screens.back() += line + "\n";
   }
-  ASSERT_GE(screens.size(), 4u);
+  ASSERT_GE(screens.size(), 5u);
   EXPECT_NE(screens[0].find("Czy generować raport ZUS ?"), std::string::npos) << screens[0];
   EXPECT_NE(screens[1].find("płatnik: brak NIP płatnika"), std::string::npos) << screens[1];
   EXPECT_NE(screens[2].find("Zakończono !"), std::string::npos) << screens[2];
   EXPECT_NE(screens[3].find(" 10  1   05-11-2013 1   1   0   05-11-2013"), std::string::npos) << screens[3];
+  // " Info rok " → " RMUA roczny ": the year of the first employee.
+  EXPECT_NE(screens[4].find("ROCZNY RAPORT DLA OSOBY UBEZPIECZONEJ"), std::string::npos) << screens[4];
+  EXPECT_NE(screens[4].find("emerytalne......................          292,80        292,80        585,60"),
+            std::string::npos)
+      << screens[4];
   fs::path firm = m.dir.data() / "firmy" / "DEMO";
   EXPECT_TRUE(fs::exists(firm / "platnik.rep"));
   EXPECT_TRUE(fs::exists(firm / "ZUS 2013-10_01 pracownicy.xml"));
