@@ -3,8 +3,6 @@
 // --json`, `zus kedu` and `zus sprawdz` run by the real program.
 #include <gtest/gtest.h>
 
-#include <fstream>
-
 #include "data/data_directory.h"
 #include "tests/declarations/zus_fixture.h"
 #include "tests/dictionaries/e2e_support.h"
@@ -15,7 +13,8 @@ using namespace dict_e2e;
 
 struct Month {
   DataDir dir;
-  explicit Month(const std::string& name, bool with_pesel = true) : dir(name) {
+  int year;
+  explicit Month(const std::string& name, bool with_pesel = true, int year_ = 2013) : dir(name), year(year_) {
     HostContext ctx;
     std::string error;
     EXPECT_TRUE(dir.ok()) << dir.init_output();
@@ -24,12 +23,13 @@ struct Month {
     skolvarin::data::state().ctx = &ctx;
     auto sources = zus_test::october_2013();
     if (!with_pesel) sources.employees[0].pesel.clear();
-    EXPECT_TRUE(zus_test::write_sources(&ctx, 2013, sources));
+    EXPECT_TRUE(zus_test::write_sources(&ctx, year, sources));
     d4close_all(&ctx);
     skolvarin::data::reset_state();
   }
   std::string zus(const std::string& args, int* rc) const {
-    return run_capture(bin_dir() + "/skolvarin zus " + args + " --rok 2013 --dzis 2013-11-05 --data " +
+    return run_capture(bin_dir() + "/skolvarin zus " + args + " --rok " + std::to_string(year) +
+                           " --dzis 2013-11-05 --data " +
                            dir.data().string() + " 2>&1",
                        rc);
   }
@@ -88,39 +88,32 @@ TEST(ZusCommands, CheckFindsAMissingPesel) {
 namespace {
 
 // The register: " Generuj " for October through the keys, the check shown,
-// the export into the firm's directory (no export directory is set), the
-// yearly RMUA.
+// the export into the firm's directory (no export directory is set; the
+// current KEDU form of the working year 2026), the yearly RMUA.
 TEST(ZusRegister, GenerateAndExportThroughTheMenu) {
-  Month m("zus_register");
-  std::string script = m.dir.root().string() + "/keys.txt", screen = m.dir.root().string() + "/screen.txt";
-  std::ofstream(script)
-      << "pzg10<F2><dump>t<Enter><Enter><dump><Esc>t<dump><Enter><dump>o<Down><Enter><dump><Esc><Esc><Esc><Esc>";
-  int rc = -1;
-  run_capture(bin_dir() + "/skolvarin --data " + m.dir.data().string() + " --rok 2013 --dzis 2013-11-05 --keys " +
-                  script + " --screen " + screen + " 2>&1",
-              &rc);
-  ASSERT_EQ(rc, 0);
-  std::ifstream in(screen);
-  std::vector<std::string> screens(1);
-  for (std::string line; std::getline(in, line);) {
-    if (line.rfind("=====", 0) == 0)
-      screens.emplace_back();
-    else
-      screens.back() += line + "\n";
-  }
-  ASSERT_GE(screens.size(), 5u);
-  EXPECT_NE(screens[0].find("Czy generować raport ZUS ?"), std::string::npos) << screens[0];
-  EXPECT_NE(screens[1].find("płatnik: brak NIP płatnika"), std::string::npos) << screens[1];
-  EXPECT_NE(screens[2].find("Zakończono !"), std::string::npos) << screens[2];
-  EXPECT_NE(screens[3].find(" 10  1   05-11-2013 1   1   0   05-11-2013"), std::string::npos) << screens[3];
+  Month m("zus_register", true, 2026);
+  KeyRun r = m.dir.keys("pzg10<F2><dump>t<Enter><Enter><dump><Esc>t<dump><Enter><dump>o<Down><Enter><dump>"
+                        "<Esc><Esc><Esc><Esc>",
+                        "2026-11-05");
+  ASSERT_EQ(r.exit_code, 0);
+  ASSERT_EQ(r.screens.size(), 5u) << r.all();
+  EXPECT_TRUE(has_row(r.screens[0], "Czy generować raport ZUS ?")) << dump(r.screens[0]);
+  EXPECT_TRUE(has_row(r.screens[1], "płatnik: brak NIP płatnika")) << dump(r.screens[1]);
+  EXPECT_TRUE(has_row(r.screens[2], "Zakończono !")) << dump(r.screens[2]);
+  EXPECT_TRUE(has_row(r.screens[3], " 10  1   05-11-2026 1   1   0   05-11-2026")) << dump(r.screens[3]);
   // " Info rok " → " RMUA roczny ": the year of the first employee.
-  EXPECT_NE(screens[4].find("ROCZNY RAPORT DLA OSOBY UBEZPIECZONEJ"), std::string::npos) << screens[4];
-  EXPECT_NE(screens[4].find("emerytalne......................          292,80        292,80        585,60"),
-            std::string::npos)
-      << screens[4];
+  EXPECT_TRUE(has_row(r.screens[4], "ROCZNY RAPORT DLA OSOBY UBEZPIECZONEJ")) << dump(r.screens[4]);
+  EXPECT_TRUE(has_row(r.screens[4], "emerytalne......................          292,80        292,80        585,60"))
+      << dump(r.screens[4]);
   fs::path firm = m.dir.data() / "firmy" / "DEMO";
   EXPECT_TRUE(fs::exists(firm / "platnik.rep"));
-  EXPECT_TRUE(fs::exists(firm / "ZUS 2013-10_01 pracownicy.xml"));
+  // The file of the working year 2026 is the current form and passes ZUS's schema.
+  const std::string ref = std::string(SKOLVARIN_SOURCE_DIR) + "/data/reference/zus/";
+  int rc = -1;
+  std::string out = run_capture("XML_CATALOG_FILES='" + ref + "catalog.xml' xmllint --nonet --noout --schema '" + ref +
+                                    "kedu_5_6.xsd' '" + (firm / "ZUS 2026-10_01 pracownicy.xml").string() + "' 2>&1",
+                                &rc);
+  EXPECT_EQ(rc, 0) << out;
 }
 
 }  // namespace
