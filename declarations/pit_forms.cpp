@@ -224,9 +224,19 @@ std::optional<PitRecord> compute_pit40(long person, int year, std::span<const Pa
   return r;
 }
 
-std::vector<PitRecord> compute_pit4r(std::span<const PayValues> pay, std::span<const ContractValues> contracts,
-                                     const std::map<int, double>& fees) {
+// The month records with the typed amounts of `typed` (numbers only).
+std::vector<PitRecord> typed_months(const std::map<int, PitRecord>& typed) {
   std::vector<PitRecord> months(12);
+  for (const auto& [m, r] : typed)
+    if (m >= 1 && m <= 12) months[m - 1].numbers = r.numbers;
+  return months;
+}
+
+std::vector<PitRecord> compute_pit4r(std::span<const PayValues> pay, std::span<const ContractValues> contracts,
+                                     const std::map<int, PitRecord>& typed) {
+  std::vector<PitRecord> months = typed_months(typed);
+  for (auto& m : months)
+    for (const char* f : {"P01", "Z01", "P0R", "Z0R"}) m.numbers[f] = 0;
   std::vector<std::set<long>> employees(12), contractors(12);
   for (const PayValues& p : pay) {
     if (p.month < 1 || p.month > 12) continue;
@@ -246,15 +256,16 @@ std::vector<PitRecord> compute_pit4r(std::span<const PayValues> pay, std::span<c
     n["Z01"] = R(n["Z01"], 0);
     n["Z0R"] = R(n["Z0R"], 0);
     n["ZAP"] = n["Z01"] + n["Z0R"];
-    auto fee = fees.find(m);
-    n["WYN"] = fee == fees.end() ? 0 : R(fee->second, 0);
+    n["WYN"] = R(n["WYN"], 0);
     n["KZA"] = n["ZAP"] - n["WYN"];
   }
   return months;
 }
 
-std::vector<PitRecord> compute_pit8ar(std::span<const ContractValues> contracts, const std::map<int, double>& fees) {
-  std::vector<PitRecord> months(12);
+std::vector<PitRecord> compute_pit8ar(std::span<const ContractValues> contracts,
+                                      const std::map<int, PitRecord>& typed) {
+  std::vector<PitRecord> months = typed_months(typed);
+  for (auto& m : months) m.numbers["C05"] = 0;
   for (const ContractValues& c : contracts) {
     if (c.month < 1 || c.month > 12 || !c.flat_rate()) continue;
     months[c.month - 1].numbers["C05"] += c.advance_due;
@@ -266,8 +277,7 @@ std::vector<PitRecord> compute_pit8ar(std::span<const ContractValues> contracts,
     double total = 0;
     for (int c = 1; c <= 14; ++c) total += n[month_field("C", c)];
     n["C15"] = total;
-    auto fee = fees.find(m);
-    n["C16"] = fee == fees.end() ? 0 : R(fee->second, 0);
+    n["C16"] = R(n["C16"], 0);
   }
   return months;
 }

@@ -114,14 +114,16 @@ double yearly_reducing_amount(int year, double base);
 std::optional<PitRecord> compute_pit40(long person, int year, std::span<const PayValues> pay,
                                        std::span<const payroll::TaxScaleRow> scale);
 
-// Months 1..12 of PIT-4R.  `fees` are the payer's fees typed earlier (by
-// month, 0 when none).
+// Months 1..12 of PIT-4R.  `typed` are the month records as they stand
+// (by month): every amount the computation does not fill (the fee WYN and
+// the other rows) is taken from them.
 std::vector<PitRecord> compute_pit4r(std::span<const PayValues> pay, std::span<const ContractValues> contracts,
-                                     const std::map<int, double>& fees = {});
+                                     const std::map<int, PitRecord>& typed = {});
 
-// Months 1..12 of PIT-8AR (flat-rate contracts only).  `fees` as above (C16).
+// Months 1..12 of PIT-8AR (flat-rate contracts only): C05 computed, C15 the
+// total of C01..C14; the other columns and the fee C16 from `typed`.
 std::vector<PitRecord> compute_pit8ar(std::span<const ContractValues> contracts,
-                                      const std::map<int, double>& fees = {});
+                                      const std::map<int, PitRecord>& typed = {});
 
 // One numbered position of a form: element "P_<number>" with its text.
 struct PitPosition {

@@ -279,13 +279,12 @@ int compute_pit_table(HostContext* ctx, int year, PitForm form, int& records, st
 
   // The records there now, by key, with what the user typed.
   std::map<long, long> record_of_key;
-  std::map<int, double> fees;
+  std::map<int, PitRecord> typed;
   const char* key = key_field(form);
   t.each_live([&] {
     const long k = static_cast<long>(t.number(key));
     record_of_key.emplace(k, d4recno(t.data()));
-    if (form == PitForm::Pit4R) fees[static_cast<int>(k)] = t.number("WYN");
-    if (form == PitForm::Pit8AR) fees[static_cast<int>(k)] = t.number("C16");
+    if (form == PitForm::Pit4R || form == PitForm::Pit8AR) typed[static_cast<int>(k)] = record_of(t);
   });
 
   std::vector<PitRecord> computed;
@@ -306,8 +305,8 @@ int compute_pit_table(HostContext* ctx, int year, PitForm form, int& records, st
         if (auto r = compute_pit40(person, year, src.pay, scale)) computed.push_back(*r);
       break;
     }
-    case PitForm::Pit4R: computed = compute_pit4r(src.pay, src.contracts, fees); break;
-    case PitForm::Pit8AR: computed = compute_pit8ar(src.contracts, fees); break;
+    case PitForm::Pit4R: computed = compute_pit4r(src.pay, src.contracts, typed); break;
+    case PitForm::Pit8AR: computed = compute_pit8ar(src.contracts, typed); break;
   }
 
   if (set_lock(t.data(), -1) != 0) return error = "Tabela " + std::string(pit_form_table(form)) + " jest zajęta.", -1;

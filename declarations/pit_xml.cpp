@@ -199,7 +199,8 @@ std::string pit_file_name(PitForm form, int year, int number, const std::string&
                        : form == PitForm::Pit4R ? "PIT-4R %04i(%i) %s.xml"
                                                 : "PIT-8AR %04i(%i) %s.xml";
   std::string safe;
-  for (char c : trim(name)) safe += (c == '/' || c == '\\') ? '-' : c;
+  // Characters no file system of the offices' machines takes.
+  for (char c : trim(name)) safe += std::string_view("<>:\"/\\|?*").find(c) == std::string_view::npos ? c : '_';
   return PrintfQStr(format, year, number, safe.c_str());
 }
 
