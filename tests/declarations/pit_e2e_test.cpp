@@ -71,6 +71,17 @@ class PitFirm {
     if (out) *out = r.out;
     return r.status;
   }
+  // Types `keys` into the full-screen program (working year set to the
+  // firm's); returns every <dump>ed screen, one after the other.
+  std::string keys(const std::string& keys) const {
+    run_command("/usr/bin/python3 " + kTests + "dictionaries/set_main_option.py " + dir_ + "/d 3 " +
+                std::to_string(year_));
+    std::ofstream(dir_ + "/keys.txt") << keys;
+    fs::remove(dir_ + "/screen.txt");
+    run_command(program() + " --data " + dir_ + "/d --dzis 2016-01-20 --keys " + dir_ + "/keys.txt --screen " + dir_ +
+                "/screen.txt >/dev/null 2>&1");
+    return read_file(dir_ + "/screen.txt");
+  }
   bool append(const std::string& stem, const std::string& values) {
     return run_command("/usr/bin/python3 " + kTests + "payroll_registers/append_record.py " + firm_table(stem) + " " +
                        values).status == 0;
@@ -213,4 +224,22 @@ TEST(PitEndToEnd, Pit8AROldVariantRowsTakeHundredthsOfTheStoredValue) {
   EXPECT_TRUE(has(x, "<P_69>12.34</P_69>"));
   EXPECT_TRUE(has(x, "kodSystemowy=\"PT-8AR (4)\" kodPodatku=\"PPR\" rodzajZobowiazania=\"P\""));
   EXPECT_TRUE(has(x, "<Pouczenie2>Za uchybienie obowiązkom płatnika"));
+}
+
+TEST(PitEndToEnd, EmployeesRegisterComputesExportsAndRefusesAFormNotComputed) {
+  PitFirm firm(2015);
+  ASSERT_TRUE(firm.ok());
+  // Employees, " Deklaracje ", " PIT-40 ", " Drukuj " before computing; then
+  // " PIT-11 ", " Oblicz " and " Eksportuj " on the first person listed (Lis).
+  const std::string screens = firm.keys(
+      "ppe<Down><Enter>d<dump><Enter>"
+      "e<Up><Enter>o<dump><Enter>"
+      "e<Enter>e<dump><Enter><Esc><Esc><Esc><Esc>");
+  EXPECT_TRUE(has(screens, "PIT-40 niewypełniony! Uruchom OBLICZ.")) << screens;
+  EXPECT_TRUE(has(screens, "PIT-11 2015: zapisano 2 rekordów.")) << screens;
+  EXPECT_TRUE(has(screens, "Zapisano deklarację PIT-11 w pliku")) << screens;
+  const std::string file = firm.dir() + "/d/firmy/DEMO/e-deklaracje/PIT-11 2015(2) Lis Ewa.xml";
+  ASSERT_TRUE(fs::exists(file)) << screens;
+  EXPECT_FALSE(fs::exists(firm.dir() + "/d/firmy/DEMO/e-deklaracje/PIT-11 2015(1) Nowak Jan.xml"));
+  EXPECT_TRUE(has(read_file(file), "<P_49>2000.00</P_49>"));
 }
