@@ -73,12 +73,12 @@ class PitFirm {
   }
   // Types `keys` into the full-screen program (working year set to the
   // firm's); returns every <dump>ed screen, one after the other.
-  std::string keys(const std::string& keys) const {
+  std::string keys(const std::string& keys, const std::string& environment = "") const {
     run_command("/usr/bin/python3 " + kTests + "dictionaries/set_main_option.py " + dir_ + "/d 3 " +
                 std::to_string(year_));
     std::ofstream(dir_ + "/keys.txt") << keys;
     fs::remove(dir_ + "/screen.txt");
-    run_command(program() + " --data " + dir_ + "/d --dzis 2016-01-20 --keys " + dir_ + "/keys.txt --screen " + dir_ +
+    run_command(environment + " " + program() + " --data " + dir_ + "/d --dzis 2016-01-20 --keys " + dir_ + "/keys.txt --screen " + dir_ +
                 "/screen.txt >/dev/null 2>&1");
     return read_file(dir_ + "/screen.txt");
   }
@@ -242,4 +242,23 @@ TEST(PitEndToEnd, EmployeesRegisterComputesExportsAndRefusesAFormNotComputed) {
   ASSERT_TRUE(fs::exists(file)) << screens;
   EXPECT_FALSE(fs::exists(firm.dir() + "/d/firmy/DEMO/e-deklaracje/PIT-11 2015(1) Nowak Jan.xml"));
   EXPECT_TRUE(has(read_file(file), "<P_49>2000.00</P_49>"));
+}
+
+TEST(PitEndToEnd, Pit4RRegisterKeepsTheTypedFeeAndPit8ARRefuses2012) {
+  PitFirm firm(2015);
+  ASSERT_TRUE(firm.ok());
+  const std::string pit4r = std::string("SKOLVARIN_MODULE=") + PIT_PROBE_MODULE + " SKOLVARIN_PIT_REGISTER=PIT-4R";
+  // " Oblicz ", then the January fee of 2 złoty, then " Oblicz " again.
+  const std::string screens = firm.keys("o<Enter>m<C-Y>2<F2><dump>o<Enter><dump><Esc>", pit4r);
+  const auto second = screens.find("================");
+  ASSERT_NE(second, std::string::npos) << screens;
+  for (const std::string& screen : {screens.substr(0, second), screens.substr(second)}) {
+    EXPECT_TRUE(has(screen, "║ 1   184      0            184     182")) << screen;
+    EXPECT_TRUE(has(screen, "║ 2   184      258          442     442")) << screen;
+  }
+  PitFirm old(2012);
+  ASSERT_TRUE(old.ok());
+  const std::string refused =
+      old.keys("<dump><Enter>", std::string("SKOLVARIN_MODULE=") + PIT_PROBE_MODULE + " SKOLVARIN_PIT_REGISTER=PIT-8AR");
+  EXPECT_TRUE(has(refused, "Ta wersja programu obsługuje deklaracje od roku 2013.")) << refused;
 }
