@@ -226,22 +226,34 @@ TEST(PitEndToEnd, Pit8AROldVariantRowsTakeHundredthsOfTheStoredValue) {
   EXPECT_TRUE(has(x, "<Pouczenie2>Za uchybienie obowiązkom płatnika"));
 }
 
-TEST(PitEndToEnd, EmployeesRegisterComputesExportsAndRefusesAFormNotComputed) {
+TEST(PitEndToEnd, EmployeesRegisterComputesExportsAndTakesACorrectionInTheForm) {
   PitFirm firm(2015);
   ASSERT_TRUE(firm.ok());
   // Employees, " Deklaracje ", " PIT-40 ", " Drukuj " before computing; then
-  // " PIT-11 ", " Oblicz " and " Eksportuj " on the first person listed (Lis).
-  const std::string screens = firm.keys(
+  // " PIT-11 ", " Oblicz ", and " Eksportuj " of the first person listed
+  // (Lis): her form accepted as computed.
+  std::string screens = firm.keys(
       "ppe<Down><Enter>d<dump><Enter>"
       "e<Up><Enter>o<dump><Enter>"
-      "e<Enter>e<dump><Enter><Esc><Esc><Esc><Esc>");
+      "e<Enter>e<dump><F2><dump><Enter><Esc><Esc><Esc><Esc>");
   EXPECT_TRUE(has(screens, "PIT-40 niewypełniony! Uruchom OBLICZ.")) << screens;
   EXPECT_TRUE(has(screens, "PIT-11 2015: zapisano 2 rekordów.")) << screens;
+  EXPECT_TRUE(has(screens, "║PIT-11 dla: Lis Ewa")) << screens;
+  EXPECT_TRUE(has(screens, "║7.Dział. osobista....    2000.00       400.00      1600.00       258")) << screens;
   EXPECT_TRUE(has(screens, "Zapisano deklarację PIT-11 w pliku")) << screens;
   const std::string file = firm.dir() + "/d/firmy/DEMO/e-deklaracje/PIT-11 2015(2) Lis Ewa.xml";
   ASSERT_TRUE(fs::exists(file)) << screens;
   EXPECT_FALSE(fs::exists(firm.dir() + "/d/firmy/DEMO/e-deklaracje/PIT-11 2015(1) Nowak Jan.xml"));
-  EXPECT_TRUE(has(read_file(file), "<P_49>2000.00</P_49>"));
+  EXPECT_TRUE(has(read_file(file), "<CelZlozenia poz=\"P_6\">1</CelZlozenia>"));
+
+  // A correction typed in the form: past the period and the residence, "T",
+  // past PIT-R, then two reason lines on the second page.
+  screens = firm.keys("ppe<Enter>e<Enter><Enter><Enter>T<Enter><Enter>Zla kwota<Enter>drugi & wiersz<F2><Enter>"
+                      "<Esc><Esc><Esc><Esc>");
+  const std::string x = read_file(file);
+  EXPECT_TRUE(has(x, "<CelZlozenia poz=\"P_6\">2</CelZlozenia>")) << x;
+  EXPECT_TRUE(has(x, "<zzu:P_13>Zla kwota drugi &amp; wiersz</zzu:P_13>")) << x;
+  EXPECT_TRUE(has(x, "<P_49>2000.00</P_49>"));
 }
 
 TEST(PitEndToEnd, Pit4RRegisterKeepsTheTypedFeeAndPit8ARRefuses2012) {
