@@ -165,12 +165,7 @@ int cmd_pokaz(const CommandLine& cl, Session& s) {
                                                     : declarations::pit40_positions(r)});
     }
   }
-  if (blocks.empty()) {
-    const char* not_done = form == PitForm::Pit11   ? declarations::kNotComputed11
-                           : form == PitForm::Pit40 ? declarations::kNotComputed40
-                                                    : "Formularz niewypełniony!";
-    return fail(std::string(not_done) + " " + declarations::kRunCompute);
-  }
+  if (blocks.empty()) return fail(declarations::not_computed_message(form));
   if (json) std::printf("[");
   bool first_block = true;
   for (const auto& [who, positions] : blocks) {

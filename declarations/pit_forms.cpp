@@ -110,6 +110,13 @@ const char* pit_form_table(PitForm form) {
   return "";
 }
 
+std::string not_computed_message(PitForm form) {
+  return std::string(form == PitForm::Pit11   ? kNotComputed11
+                     : form == PitForm::Pit40 ? kNotComputed40
+                                              : std::string(pit_form_name(form)) + " niewypełniony!") +
+         " " + kRunCompute;
+}
+
 int pit_year_refusal(PitForm form, int year) {
   if ((form == PitForm::Pit4R || form == PitForm::Pit8AR) && year < 2013) return kMsgFormsFrom2013;
   return 0;

@@ -61,6 +61,10 @@ inline constexpr const char* kNotComputed11 = "PIT-11 niewypełniony!";
 inline constexpr const char* kNotComputed40 = "PIT-40 niewypełniony!";
 inline constexpr const char* kRunCompute = "Uruchom OBLICZ.";
 
+// "PIT-11 niewypełniony! Uruchom OBLICZ." and the like: a form with no
+// computed record.
+std::string not_computed_message(PitForm form);
+
 // PIT-4R and PIT-8AR exist from 2013 on: message 186 before that, else 0.
 int pit_year_refusal(PitForm form, int year);
 

@@ -53,7 +53,7 @@ int edit_pit_person(PitForm form, long person) {
   for (int rc = d4top(t.data); rc == 0 && rec == 0; rc = d4skip(t.data, 1))
     if (!d4deleted(t.data) && f4long(key_field) == person) rec = d4recno(t.data);
   if (rec == 0) {
-    warn(std::string(pit11 ? kNotComputed11 : kNotComputed40) + " " + kRunCompute);
+    warn(not_computed_message(form));
     return done(27);
   }
   PitTaxpayer who;

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <functional>
 #include <map>
+#include <memory>
 
 #include "data/catalogue.h"
 #include "data/module_state.h"
@@ -150,10 +151,21 @@ void income_row(Page& p, int row, double income, double costs, double net, doubl
   p.amount(row, 69, advance, 10, 0);
 }
 
-int begin(const PitPrintRequest& rq, std::string& error) {
+// Starts the printout of the request and its page; nullptr with `error`
+// when either cannot be had (nothing is left open then).
+std::unique_ptr<Page> begin(const PitPrintRequest& rq, std::string& error) {
   const PrintInfo info = info_of(rq.what);
-  if (init_prn(data::state().ctx, info.code, info.title) != 0) return error = "Nie można rozpocząć wydruku.", -1;
-  return 0;
+  if (init_prn(data::state().ctx, info.code, info.title) != 0) {
+    error = "Nie można rozpocząć wydruku.";
+    return nullptr;
+  }
+  auto page = std::make_unique<Page>(info.template_id);
+  if (!page->ok()) {
+    deinit_prn(-1);
+    error = "Brak wzoru wydruku.";
+    return nullptr;
+  }
+  return page;
 }
 
 int finish(const PitPrintRequest& rq, std::string& pdf, std::string& error) {
@@ -164,11 +176,7 @@ int finish(const PitPrintRequest& rq, std::string& pdf, std::string& error) {
 }
 
 int not_computed(PitForm form, std::string& error) {
-  error = std::string(form == PitForm::Pit11   ? kNotComputed11
-                      : form == PitForm::Pit40 ? kNotComputed40
-                      : form == PitForm::Pit4R ? "PIT-4R niewypełniony!"
-                                               : "PIT-8AR niewypełniony!") +
-          " " + kRunCompute;
+  error = not_computed_message(form);
   return -1;
 }
 
@@ -183,12 +191,9 @@ int print_person_forms(HostContext* ctx, const PitPrintRequest& rq, std::string&
   if (chosen.empty()) return not_computed(form, error);
   int office = 0;
   const PitPayer payer = read_payer(ctx, office);
-  if (begin(rq, error) != 0) return -1;
-  Page p(info_of(rq.what).template_id);
-  if (!p.ok()) {
-    deinit_prn(-1);
-    return error = "Brak wzoru wydruku.", -1;
-  }
+  auto page = begin(rq, error);
+  if (!page) return -1;
+  Page& p = *page;
   bool first = true;
   for (const PitRecord* r : chosen) {
     PitTaxpayer t;
@@ -197,7 +202,7 @@ int print_person_forms(HostContext* ctx, const PitPrintRequest& rq, std::string&
     if (!first) drukuj_form_feed();
     first = false;
     p.restore();
-    char office_text[8];
+    char office_text[16];
     std::snprintf(office_text, sizeof office_text, "%04d", person_office);
     payer_block(p, payer, rq.year, r->text("KOR") == "T", person_office ? office_text : "", 4, 6);
     taxpayer_block(p, t, 10);
@@ -233,16 +238,13 @@ int print_monthly_form(HostContext* ctx, const PitPrintRequest& rq, std::string&
   if (months.empty()) return not_computed(form, error);
   int office = 0;
   const PitPayer payer = read_payer(ctx, office);
-  if (begin(rq, error) != 0) return -1;
-  Page p(info_of(rq.what).template_id);
-  if (!p.ok()) {
-    deinit_prn(-1);
-    return error = "Brak wzoru wydruku.", -1;
-  }
+  auto page = begin(rq, error);
+  if (!page) return -1;
+  Page& p = *page;
   PitRecord head;
   for (const auto& m : months)
     if (static_cast<int>(m.number("MIE")) == 1) head = m;
-  char office_text[8];
+  char office_text[16];
   std::snprintf(office_text, sizeof office_text, "%04d", office);
   const bool pit4r = form == PitForm::Pit4R;
   payer_block(p, payer, rq.year, head.text("KOR") == "T", office ? office_text : "", 3, 5);
@@ -283,12 +285,9 @@ int print_statement(HostContext* ctx, const PitPrintRequest& rq, std::string& pd
   if (!read_person(ctx, rq.person, t, office)) return error = "Brak osoby nr " + std::to_string(rq.person) + ".", -1;
   int payer_office = 0;
   const PitPayer payer = read_payer(ctx, payer_office);
-  if (begin(rq, error) != 0) return -1;
-  Page p(info_of(rq.what).template_id);
-  if (!p.ok()) {
-    deinit_prn(-1);
-    return error = "Brak wzoru wydruku.", -1;
-  }
+  auto page = begin(rq, error);
+  if (!page) return -1;
+  Page& p = *page;
   p.text(1, 3, t.nip.empty() ? t.pesel : t.nip, 14);
   p.text(3, p.after(3, rq.what == PitPrint::Pit2 ? "rok:" : "za rok:"), std::to_string(rq.year), 5);
   p.text_after(6, "nazwisko:", t.surname);
@@ -315,13 +314,9 @@ int print_nip3(HostContext* ctx, const PitPrintRequest& rq, std::string& pdf, st
     close();
     return error = "Brak zgłoszenia NIP-3 nr " + std::to_string(rec) + ".", -1;
   }
-  if (begin(rq, error) != 0) return close(), -1;
-  Page p(info_of(rq.what).template_id);
-  if (!p.ok()) {
-    deinit_prn(-1);
-    close();
-    return error = "Brak wzoru wydruku.", -1;
-  }
+  auto page = begin(rq, error);
+  if (!page) return close(), -1;
+  Page& p = *page;
   p.text(1, 3, h.field("N01") ? f4trim(h.field("N01")) : "", 14);
   FIELD4* filed = h.field("N65");
   p.text_after(3, "data złożenia:", filed ? f4trim(filed) : "", 10);
@@ -366,12 +361,9 @@ int print_ordzu(HostContext* ctx, const PitPrintRequest& rq, std::string& pdf, s
   PitTaxpayer t;
   int person_office = 0;
   const bool has_person = rq.person > 0 && read_person(ctx, rq.person, t, person_office);
-  if (begin(rq, error) != 0) return -1;
-  Page p(info_of(rq.what).template_id);
-  if (!p.ok()) {
-    deinit_prn(-1);
-    return error = "Brak wzoru wydruku.", -1;
-  }
+  auto page = begin(rq, error);
+  if (!page) return -1;
+  Page& p = *page;
   p.text(1, 3, payer.nip, 14);
   p.text_after(4, "korygowany formularz:", pit_form_name(rq.corrected), 10);
   p.text_after(4, "za rok:", std::to_string(rq.year), 5);

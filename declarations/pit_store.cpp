@@ -369,7 +369,7 @@ bool read_person(HostContext* ctx, long person, PitTaxpayer& out, int& office) {
 
 std::string office_xml_code(HostContext* ctx, int office) {
   if (office <= 0) return {};
-  char code[8];
+  char code[16];
   std::snprintf(code, sizeof code, "%04d", office);
   Table t(ctx, "W3LXML.DBF");
   bool found = false;
@@ -387,12 +387,7 @@ int export_pit_xml(HostContext* ctx, int year, PitForm form, const std::string& 
   std::vector<PitRecord> records;
   if (load_pit_records(ctx, year, form, records, error) != 0) return -1;
   const bool per_person = form == PitForm::Pit11 || form == PitForm::Pit40;
-  if (records.empty()) {
-    error = std::string(per_person ? (form == PitForm::Pit11 ? kNotComputed11 : kNotComputed40)
-                                   : (form == PitForm::Pit4R ? "PIT-4R niewypełniony!" : "PIT-8AR niewypełniony!")) +
-            " " + kRunCompute;
-    return -1;
-  }
+  if (records.empty()) return error = not_computed_message(form), -1;
   int payer_office = 0;
   const PitPayer payer = read_payer(ctx, payer_office);
   if (payer.nip.empty()) return error = "Brak NIP płatnika w danych firmy.", -1;

@@ -136,60 +136,37 @@ void write_ordzu(Out& o, const PitVariant& v, const std::string& reasons) {
 }  // namespace
 
 PitVariant pit_variant(PitForm form, int year) {
+  // Variants by form and first working year; "" where the namespace of the
+  // published schema is not held.
+  struct Row {
+    PitForm form;
+    int from;
+    const char *system, *tax, *liability, *schema;
+    int variant;
+    const char *code, *ns;
+  };
+  static const Row kRows[] = {
+      {PitForm::Pit11, 2015, "PIT-11 (23)", "PIT", "Z", "1-0E", 23, "PIT-11", "http://crd.gov.pl/wzor/2016/01/11/3066/"},
+      {PitForm::Pit11, 2014, "PIT-11 (21)", "PIT", "Z", "1-0E", 21, "PIT-11", "http://crd.gov.pl/wzor/2014/12/08/1887/"},
+      {PitForm::Pit11, 0, "PIT-11 (20)", "PIT", "Z", "1-0E", 20, "PIT-11", ""},
+      {PitForm::Pit40, 2015, "PIT-40 (22)", "PIT", "Z", "1-0E", 22, "PIT-40", ""},
+      {PitForm::Pit40, 2014, "PIT-40 (20)", "PIT", "Z", "1-0E", 20, "PIT-40", ""},
+      {PitForm::Pit40, 0, "PIT-40 (19)", "PIT", "Z", "1-0E", 19, "PIT-40", ""},
+      {PitForm::Pit4R, 2015, "PIT-4R (6)", "PIT", "P", "1-0E", 6, "PIT-4R", "http://crd.gov.pl/wzor/2015/12/22/3031/"},
+      {PitForm::Pit4R, 2014, "PIT-4R (5)", "PIT", "P", "1-0E", 5, "PIT-4R", "http://crd.gov.pl/wzor/2014/12/08/1883/"},
+      {PitForm::Pit4R, 0, "PIT-4R (4)", "PIT", "P", "1-1E", 4, "PIT-4R", ""},
+      {PitForm::Pit8AR, 2015, "PT-8AR (6)", "PPR", "P", "1-0E", 6, "PIT-8AR", "http://crd.gov.pl/wzor/2015/12/21/3014/"},
+      {PitForm::Pit8AR, 2014, "PT-8AR (4)", "PPR", "P", "1-0E", 4, "PIT-8AR", "http://crd.gov.pl/wzor/2014/12/08/1882/"},
+      {PitForm::Pit8AR, 0, "PT-8AR (3)", "PPR", "P", "1-0E", 3, "PIT-8AR", ""},
+  };
   PitVariant v;
-  v.etd = kEtd2011;
+  for (const Row& r : kRows) {
+    if (r.form != form || year < r.from) continue;
+    v = {r.system, r.tax, r.liability, r.schema, r.variant, r.code, r.ns, kEtd2011, 0, ""};
+    break;
+  }
   v.ordzu_variant = year >= 2015 ? 3 : 2;
   v.ordzu_ns = year >= 2015 ? kOrdZu3 : kOrdZu2;
-  v.schema_version = "1-0E";
-  switch (form) {
-    case PitForm::Pit11:
-      v.tax_code = "PIT";
-      v.liability = "Z";
-      v.form_code = "PIT-11";
-      if (year >= 2015) {
-        v.system_code = "PIT-11 (23)", v.variant = 23, v.ns = "http://crd.gov.pl/wzor/2016/01/11/3066/";
-      } else if (year == 2014) {
-        v.system_code = "PIT-11 (21)", v.variant = 21, v.ns = "http://crd.gov.pl/wzor/2014/12/08/1887/";
-      } else {
-        v.system_code = "PIT-11 (20)", v.variant = 20;
-      }
-      break;
-    case PitForm::Pit40:
-      v.tax_code = "PIT";
-      v.liability = "Z";
-      v.form_code = "PIT-40";
-      if (year >= 2015)
-        v.system_code = "PIT-40 (22)", v.variant = 22;
-      else if (year == 2014)
-        v.system_code = "PIT-40 (20)", v.variant = 20;
-      else
-        v.system_code = "PIT-40 (19)", v.variant = 19;
-      break;
-    case PitForm::Pit4R:
-      v.tax_code = "PIT";
-      v.liability = "P";
-      v.form_code = "PIT-4R";
-      if (year >= 2015) {
-        v.system_code = "PIT-4R (6)", v.variant = 6, v.ns = "http://crd.gov.pl/wzor/2015/12/22/3031/";
-      } else if (year == 2014) {
-        v.system_code = "PIT-4R (5)", v.variant = 5, v.ns = "http://crd.gov.pl/wzor/2014/12/08/1883/";
-      } else {
-        v.system_code = "PIT-4R (4)", v.variant = 4, v.schema_version = "1-1E";
-      }
-      break;
-    case PitForm::Pit8AR:
-      v.tax_code = "PPR";
-      v.liability = "P";
-      v.form_code = "PIT-8AR";
-      if (year >= 2015) {
-        v.system_code = "PT-8AR (6)", v.variant = 6, v.ns = "http://crd.gov.pl/wzor/2015/12/21/3014/";
-      } else if (year == 2014) {
-        v.system_code = "PT-8AR (4)", v.variant = 4, v.ns = "http://crd.gov.pl/wzor/2014/12/08/1882/";
-      } else {
-        v.system_code = "PT-8AR (3)", v.variant = 3;
-      }
-      break;
-  }
   return v;
 }
 
