@@ -86,8 +86,11 @@ class PitFirm {
     return run_command("/usr/bin/python3 " + kTests + "payroll_registers/append_record.py " + firm_table(stem) + " " +
                        values).status == 0;
   }
+  // Sets fields of a record of the year's table `stem` (or of a table given
+  // by its path).
   bool set(const std::string& stem, int record, const std::string& values) {
-    return run_command("/usr/bin/python3 " + kTests + "declarations/pit_set_field.py " + firm_table(stem) + " " +
+    const std::string path = stem.find('/') == std::string::npos ? firm_table(stem) : dir_ + "/d/" + stem;
+    return run_command("/usr/bin/python3 " + kTests + "declarations/pit_set_field.py " + path + " " +
                        std::to_string(record) + " " + values).status == 0;
   }
 
@@ -140,6 +143,8 @@ TEST(PitEndToEnd, Pit11OfAnEmployeeAndAContractorIsComputedPrintedAndExported) {
                         "Kowalski & Syn <Spółka>", "01-01-2015", "31-03-2015"})
     EXPECT_TRUE(has(text.out, s)) << s << "\n" << text.out;
 
+  // The contractor lives abroad: her address is written as a foreign one.
+  ASSERT_TRUE(firm.set("firmy/DEMO/W3PRAC.DBF", 2, "ZKR=Niemcy ZMI=Berlin ZUL=Hauptstrasse ZND=5 ZKO=10115"));
   const std::string xml_dir = firm.dir() + "/xml";
   ASSERT_EQ(firm.sk("pit xml --formularz PIT-11 --katalog " + xml_dir, &out), 0) << out;
   const std::string nowak = xml_dir + "/PIT-11 2015(1) Nowak Jan.xml", lis = xml_dir + "/PIT-11 2015(2) Lis Ewa.xml";
@@ -152,6 +157,11 @@ TEST(PitEndToEnd, Pit11OfAnEmployeeAndAContractorIsComputedPrintedAndExported) {
   EXPECT_TRUE(has(x, "<Podmiot1 rola=\"Płatnik\">"));
   EXPECT_TRUE(has(x, "<KodUrzedu>1471</KodUrzedu>"));
   EXPECT_TRUE(has(read_file(lis), "<KodUrzedu>1206</KodUrzedu>"));
+  EXPECT_TRUE(has(read_file(lis), "<etd:AdresZagr>\n        <etd:KodKraju>DE</etd:KodKraju>\n        "
+                                  "<etd:KodPocztowy>10115</etd:KodPocztowy>\n        "
+                                  "<etd:Miejscowosc>Berlin</etd:Miejscowosc>"))
+      << read_file(lis);
+  EXPECT_TRUE(has(x, "<etd:AdresPol>"));
   EXPECT_TRUE(has(x, "<P_25>9000.00</P_25>"));
   EXPECT_FALSE(has(x, "Zalaczniki"));
   auto filed = run_command(program() + " tabela " + firm.dir() + "/d/dzielone/W3DEKL.DBF --csv");
