@@ -3,6 +3,7 @@
 //   pit oblicz --rok R [--formularz PIT-11|PIT-40|PIT-4R|PIT-8AR]   (all four without it)
 //   pit xml --rok R --formularz F --katalog DIR [--osoba KOD]       one file per person (PIT-11, PIT-40)
 //   pit pokaz --rok R --formularz F [--osoba KOD] [--json]          the positions by their numbers
+//   pit deklaracje [--rok R] [--json]                                the register of filed declarations
 //   pit drukuj --rok R --formularz F [--osoba KOD]                  the printed form (PDF and text file);
 //        F also PIT-2, PIT-12 (--osoba), NIP-3 [--rekord N], ORD-ZU --dla FORM [--osoba KOD]
 //
@@ -35,7 +36,7 @@ constexpr const char* kName = "skolvarin pit";
 
 int usage() {
   std::fprintf(stderr,
-               "użycie: skolvarin pit oblicz|xml|pokaz|drukuj --rok R [--formularz PIT-11|PIT-40|PIT-4R|PIT-8AR] "
+               "użycie: skolvarin pit oblicz|xml|pokaz|drukuj|deklaracje --rok R [--formularz PIT-11|PIT-40|PIT-4R|PIT-8AR] "
                "[--katalog KATALOG] [--osoba KOD] [--json]\n");
   return 2;
 }
@@ -221,20 +222,47 @@ int cmd_drukuj(const CommandLine& cl, Session& s) {
   return 0;
 }
 
+int cmd_deklaracje(const CommandLine& cl, Session& s) {
+  std::vector<declarations::FiledDeclaration> filed;
+  std::string error;
+  if (declarations::read_filed_declarations(s.ctx(), cl.year > 0 ? s.year() : 0, filed, error) != 0) return fail(error);
+  const bool json = cl.has_flag("--json");
+  if (json) std::printf("[");
+  bool first = true;
+  for (const auto& d : filed) {
+    if (json) {
+      std::printf("%s\n  {\"formularz\": %s, \"rok\": %d, \"cel\": %d, \"korekta\": %d, \"podatnik\": %s, "
+                  "\"identyfikator\": %s, \"plik\": %s, \"data\": %s, \"status\": %s}",
+                  first ? "" : ",", json_string(d.form).c_str(), d.year, d.purpose, d.correction,
+                  json_string(d.who).c_str(), json_string(d.nip).c_str(), json_string(d.file).c_str(),
+                  json_string(d.date).c_str(), json_string(d.status).c_str());
+    } else {
+      std::printf("%-8s %d %s %-30s %-11s %s %s\n", d.form.c_str(), d.year,
+                  d.purpose == 2 ? ("korekta " + std::to_string(d.correction)).c_str() : "złożenie  ", d.who.c_str(),
+                  d.nip.c_str(), d.date.c_str(), d.file.c_str());
+    }
+    first = false;
+  }
+  if (json) std::printf("%s]\n", first ? "" : "\n");
+  return 0;
+}
+
 int cmd_pit(const CommandLine& cl) {
   if (cl.words.size() != 1) return usage();
   const std::string& what = cl.words[0];
-  if (what != "oblicz" && what != "xml" && what != "pokaz" && what != "drukuj") return usage();
+  if (what != "oblicz" && what != "xml" && what != "pokaz" && what != "drukuj" && what != "deklaracje")
+    return usage();
   Session s(cl);
   if (!s.ok()) return fail(s.error());
   if (what == "oblicz") return cmd_oblicz(cl, s);
   if (what == "xml") return cmd_xml(cl, s);
   if (what == "pokaz") return cmd_pokaz(cl, s);
+  if (what == "deklaracje") return cmd_deklaracje(cl, s);
   return cmd_drukuj(cl, s);
 }
 
 const CommandRegistrar registrar("pit",
-                                 "formularze PIT płatnika: oblicz, xml (e-deklaracje), pokaz (--json), drukuj",
+                                 "formularze PIT płatnika: oblicz, xml (e-deklaracje), pokaz (--json), drukuj, deklaracje",
                                  cmd_pit, "--formularz= --katalog= --osoba= --dla= --rekord= --json");
 
 }  // namespace

@@ -338,6 +338,28 @@ int load_pit_records(HostContext* ctx, int year, PitForm form, std::vector<PitRe
   return 0;
 }
 
+int read_filed_declarations(HostContext* ctx, int year, std::vector<FiledDeclaration>& out, std::string& error) {
+  out.clear();
+  Table t(ctx, "W3DEKL.DBF");
+  if (!t.ok()) return error = cannot_open("W3DEKL"), -1;
+  t.each_live([&] {
+    FiledDeclaration d;
+    d.year = static_cast<int>(t.number("ROK"));
+    if (year != 0 && d.year != year) return;
+    d.form = t.text("NDE");
+    d.purpose = static_cast<int>(t.number("CEL"));
+    d.correction = static_cast<int>(t.number("NRK"));
+    d.who = t.text("NAZ");
+    d.nip = t.text("NIP");
+    d.file = t.text("XKA") + "/" + t.text("XNA");
+    FIELD4* xda = t.field("XDA");
+    d.date = xda ? iso_date(f4date(xda)) : std::string();
+    d.status = t.text("STA");
+    out.push_back(d);
+  });
+  return 0;
+}
+
 PitPayer read_payer(HostContext* ctx, int& office) {
   PitPayer p;
   office = 0;

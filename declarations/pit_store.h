@@ -52,6 +52,18 @@ struct PitExported {
 int export_pit_xml(HostContext* ctx, int year, PitForm form, const std::string& directory, long person,
                    std::vector<PitExported>& files, std::string& error);
 
+// One file noted in the register of filed declarations (W3DEKL).
+struct FiledDeclaration {
+  std::string form;       // NDE
+  int year = 0, purpose = 0, correction = 0;  // ROK, CEL (1 filing, 2 correction), NRK
+  std::string who, nip;   // NAZ, NIP
+  std::string file;       // XKA / XNA
+  std::string date;       // XDA, YYYY-MM-DD
+  std::string status;     // STA
+};
+// The declarations filed for `year` (0: every year), in the order filed.
+int read_filed_declarations(HostContext* ctx, int year, std::vector<FiledDeclaration>& out, std::string& error);
+
 // The payer from the firm data table (W3PAWL), and the code of the firm's
 // tax office for the e-declaration.
 PitPayer read_payer(HostContext* ctx, int& office);

@@ -164,8 +164,11 @@ TEST(PitEndToEnd, Pit11OfAnEmployeeAndAContractorIsComputedPrintedAndExported) {
   EXPECT_TRUE(has(x, "<etd:AdresPol>"));
   EXPECT_TRUE(has(x, "<P_25>9000.00</P_25>"));
   EXPECT_FALSE(has(x, "Zalaczniki"));
-  auto filed = run_command(program() + " tabela " + firm.dir() + "/d/dzielone/W3DEKL.DBF --csv");
-  EXPECT_TRUE(has(filed.out, "11;PIT-11;2015;0;1;0;Nowak Jan;85031201233")) << filed.out;
+  ASSERT_EQ(firm.sk("pit deklaracje --json", &out), 0) << out;
+  EXPECT_TRUE(has(out, "{\"formularz\": \"PIT-11\", \"rok\": 2015, \"cel\": 1, \"korekta\": 0, \"podatnik\": "
+                       "\"Nowak Jan\", \"identyfikator\": \"85031201233\", \"plik\": \"" + nowak +
+                       "\", \"data\": \"2016-01-20\", \"status\": \"XML\"}"))
+      << out;
 }
 
 TEST(PitEndToEnd, CorrectionWithTwoReasonLinesCarriesOrdZu) {
@@ -192,8 +195,8 @@ TEST(PitEndToEnd, CorrectionWithTwoReasonLinesCarriesOrdZu) {
   auto text = run_command("pdftotext -layout '" + out.substr(0, out.find('\n')) + "' -");
   EXPECT_TRUE(has(text.out, "Zla kwota przychodu & kosztow")) << text.out;
   EXPECT_TRUE(has(text.out, "w <styczniu>")) << text.out;
-  auto filed = run_command(program() + " tabela " + firm.dir() + "/d/dzielone/W3DEKL.DBF --csv");
-  EXPECT_TRUE(has(filed.out, "11;PIT-11;2015;0;2;1;Nowak Jan")) << filed.out;
+  ASSERT_EQ(firm.sk("pit deklaracje", &out), 0) << out;
+  EXPECT_TRUE(has(out, "PIT-11   2015 korekta 1 Nowak Jan")) << out;
 }
 
 TEST(PitEndToEnd, Pit4RAndPit8ARFor2012AreRefusedWithMessage186) {
