@@ -319,10 +319,11 @@ int print_nip3(HostContext* ctx, const PitPrintRequest& rq, std::string& pdf, st
   Page& p = *page;
   p.text(1, 3, h.field("N01") ? f4trim(h.field("N01")) : "", 14);
   FIELD4* filed = h.field("N65");
-  p.text_after(3, "data złożenia:", filed ? f4trim(filed) : "", 10);
+  p.text_after(3, "data złożenia:", filed ? shown_date(f4trim(filed)) : "", 10);
   p.print();
-  // Every filled position, by its number: N05 is position 5, Z08 the
-  // check box of position 8.
+  // Every filled position in the order of its number: N05 is position 5,
+  // Z08 the check box of position 8.
+  std::map<int, std::string> positions;
   for (int j = 1;; ++j) {
     FIELD4* f = d4field_j(h.data, j);
     if (!f) break;
@@ -333,8 +334,11 @@ int print_nip3(HostContext* ctx, const PitPrintRequest& rq, std::string& pdf, st
     if (v.empty()) continue;
     if (f4type(f) == 'D' && v.size() == 8) v = shown_date(v);
     if (name[0] == 'Z') v = "[" + v + "]";
+    positions[std::stoi(name.substr(1))] = v;
+  }
+  for (const auto& [number, value] : positions) {
     char line[160];
-    std::snprintf(line, sizeof line, "   %4d. %s", std::stoi(name.substr(1)), v.c_str());
+    std::snprintf(line, sizeof line, "   %4d. %s", number, value.c_str());
     print_line(line);
   }
   close();
