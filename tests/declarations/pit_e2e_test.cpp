@@ -281,6 +281,18 @@ TEST(PitEndToEnd, Pit4RRegisterKeepsTheTypedFeeAndPit8ARRefuses2012) {
     EXPECT_TRUE(has(screen, "║ 1   184      0            184     182")) << screen;
     EXPECT_TRUE(has(screen, "║ 2   184      258          442     442")) << screen;
   }
+  // The year's file: January's advances (row 2) and what is left to pay
+  // after the fee (row 13).
+  std::string out;
+  ASSERT_EQ(firm.sk("pit xml --formularz PIT-4R --katalog " + firm.dir() + "/x", &out), 0) << out;
+  const std::string path = firm.dir() + "/x/PIT-4R 2015(0) Kowalski & Syn _Spółka_ _Ala_.xml";
+  expect_sound_xml(path, firm.dir());
+  const std::string x = read_file(path);
+  EXPECT_TRUE(has(x, "<P_21>184</P_21>"));
+  EXPECT_TRUE(has(x, "<P_153>182</P_153>"));
+  EXPECT_TRUE(has(x, "<P_154>442</P_154>"));
+  EXPECT_TRUE(has(x, "<Objasnienie>Kwoty podatku i wynagrodzenia"));
+
   PitFirm old(2012);
   ASSERT_TRUE(old.ok());
   const std::string refused =
