@@ -266,6 +266,18 @@ class Importer {
         });
   }
 
+  // The offices' codes for the e-declarations (W3LXML, kind "U"): the code
+  // as the forms write it, with the office's full and short name.
+  bool office_xml_codes(const std::vector<reference::TaxOffice>& rows) {
+    return merge(
+        "W3LXML.DBF", 0, rows, [](SharedTable& t) { return trimmed(t.field("IDE")) + trimmed(t.field("KOD")); },
+        [](const reference::TaxOffice& o) { return "U" + o.code_text; },
+        [](SharedTable& t, const reference::TaxOffice& o) {
+          return Assign{}.text(t.field("IDE"), "U").text(t.field("KOD"), o.code_text).text(t.field("NA1"), o.name)
+              .text(t.field("NA2"), o.short_name).rc;
+        });
+  }
+
   bool zus_codes(const std::vector<reference::ZusCode>& rows) {
     return merge(
         "W3KZUS.DBF", 0, rows,
@@ -332,6 +344,7 @@ int import_reference_tables(HostContext& ctx, const std::string& reference_dir, 
   ok = ok && im.rates("W3ZAPO.DBF", set.tax_arrears);
   ok = ok && im.countries(set.countries);
   ok = ok && im.offices(set.offices);
+  ok = ok && im.office_xml_codes(set.offices);
   ok = ok && im.zus_codes(set.zus_codes);
   for (int year = kFirstLawYear; ok && year <= kLastLawYear; ++year) ok = im.payroll_parameters(year);
   data::state().ctx = previous;

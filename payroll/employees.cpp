@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "data/opener.h"
+#include "declarations/pit_menu.h"
 #include "dictionaries/register_frame.h"
 #include "frame/register_hooks.h"
 #include "host/api/print_api.h"
@@ -392,6 +393,37 @@ int not_yet_item(int) {
   return 0;
 }
 
+// PIT forms of the working year (" Deklaracje "): code = form * 10 +
+// action (0 compute for everybody, 1 print, 2 export the current person's).
+int pit_item(int code) {
+  const auto form = code / 10 == 11 ? declarations::PitForm::Pit11 : declarations::PitForm::Pit40;
+  const int action = code % 10;
+  if (action == 0) return declarations::pit_compute_item(form);
+  BROWSE* b = current_browse();
+  if (!b || !g_run) return -1;
+  if (!dictionaries::list_has_current(b)) {
+    Uwaga(kNotFound);
+    return 0;
+  }
+  const long person = d4recno(b->data);
+  if (action == 1)
+    return declarations::pit_print_item(
+        form == declarations::PitForm::Pit11 ? declarations::PitPrint::Pit11 : declarations::PitPrint::Pit40, person);
+  return declarations::pit_export_item(form, person);
+}
+
+// The person's statements PIT-2 (code 2) and PIT-12 (code 12).
+int statement_item(int code) {
+  BROWSE* b = current_browse();
+  if (!b || !g_run) return -1;
+  if (!dictionaries::list_has_current(b)) {
+    Uwaga(kNotFound);
+    return 0;
+  }
+  return declarations::pit_print_item(code == 2 ? declarations::PitPrint::Pit2 : declarations::PitPrint::Pit12,
+                                      d4recno(b->data));
+}
+
 int employees_main() {
   data::TableHandles& t = dictionaries::table("W3PRAC.DBF");
   if (!t.open()) return 0;
@@ -401,7 +433,7 @@ int employees_main() {
   g_run = &run;
   FIELD4* f_inf = t.field("INF");
   RegisterFrame frame;
-  int print_menu = -1, forms_menu = -1, archive_menu = -1, declarations_menu = -1;
+  int print_menu = -1, forms_menu = -1, archive_menu = -1, declarations_menu = -1, pit11_menu = -1, pit40_menu = -1;
   auto build = [&](RegisterFrame& f) {
     MenuDefineItem(" Dopisz ", 5331, dictionaries::kKeyAdd, -1, browse_dopisz, nullptr);
     MenuDefineItem(" Modyfikuj ", 5332, dictionaries::kKeyModify, -1, browse_modyfikuj, nullptr);
@@ -415,8 +447,8 @@ int employees_main() {
     if (print_menu >= 0) {
       MenuDefineItem(" Tabulogram ", 5335, 't', -1, tabulogram_item, nullptr);
       MenuDefineItem(" Ewidencja ", 5306, 'e', -1, history_item, nullptr);
-      MenuDefineItem(" PIT-2 ", 5305, '2', -1, not_yet_item, nullptr);
-      MenuDefineItem(" PIT-12 ", 5309, '1', -1, not_yet_item, nullptr);
+      MenuDefineItem(" PIT-2 ", 5305, '2', 2, statement_item, nullptr);
+      MenuDefineItem(" PIT-12 ", 5309, '1', 12, statement_item, nullptr);
       MenuDefineItem(" Formularze ", 5337, 'f', -1, nullptr, &forms_menu);
       MenuDefineItem(" Archiwum ", 5342, 'a', -1, nullptr, &archive_menu);
       MenuDefineItem(" Dane ", 5384, 'd', -1, data_print_item, nullptr);
@@ -443,8 +475,20 @@ int employees_main() {
     }
     declarations_menu = DefineMenuWindow(-1, -1);
     if (declarations_menu >= 0) {
-      MenuDefineItem(" PIT-11 ", 5336, '1', -1, not_yet_item, nullptr);
-      MenuDefineItem(" PIT-40 ", 5308, '4', -1, not_yet_item, nullptr);
+      MenuDefineItem(" PIT-11 ", 5336, '1', -1, nullptr, &pit11_menu);
+      MenuDefineItem(" PIT-40 ", 5308, '4', -1, nullptr, &pit40_menu);
+    }
+    pit11_menu = DefineMenuWindow(-1, -1);
+    if (pit11_menu >= 0) {
+      MenuDefineItem(" Oblicz ", 5385, 'o', 110, pit_item, nullptr);
+      MenuDefineItem(" Drukuj ", 5386, 'd', 111, pit_item, nullptr);
+      MenuDefineItem(" Eksportuj ", 5387, 'e', 112, pit_item, nullptr);
+    }
+    pit40_menu = DefineMenuWindow(-1, -1);
+    if (pit40_menu >= 0) {
+      MenuDefineItem(" Oblicz ", 5388, 'o', 400, pit_item, nullptr);
+      MenuDefineItem(" Drukuj ", 5389, 'd', 401, pit_item, nullptr);
+      MenuDefineItem(" Eksportuj ", 5390, 'e', 402, pit_item, nullptr);
     }
     DefineScrollColumn(&f.scroll, t.field("STA"), 0, "S");
     DefineScrollColumn(&f.scroll, t.field("KTU"), 0, "kod ZUS");

@@ -25,6 +25,9 @@ int XmlOpen(const char* path);
 int XmlElement(int handle, int level, int open, const char* tag);
 // <name>text</name> at nesting `level`.  Returns 0 or -1.
 int XmlString(int handle, int level, const char* name, const char* text);
+// Text inside the element open at nesting `level` - 1 (an element with
+// attributes and a value: <CelZlozenia poz="P_6">1</CelZlozenia>).  0 or -1.
+int XmlText(int handle, int level, const char* text);
 // The opening-tag text of element `name` with `attributes` (already in
 // name="value" form); the text stays valid until 16 further calls.
 const char* XmlAttrTag(const char* name, const char* attributes);

@@ -69,6 +69,13 @@ int XmlString(int handle, int level, const char* name, const char* text) {
   return f->writer->text_element(name, text ? text : "") ? 0 : -1;
 }
 
+int XmlText(int handle, int level, const char* text) {
+  OpenFile* f = find(handle);
+  if (!f) return -1;
+  if (level != f->writer->depth()) return level_mismatch(*f, f->writer->depth(), level, "(tekst)");
+  return f->writer->text(text ? text : "") ? 0 : -1;
+}
+
 const char* XmlAttrTag(const char* name, const char* attributes) {
   static std::string ring[16];
   static int at = 0;

@@ -104,6 +104,14 @@ bool XmlWriter::end(std::string_view name) {
   return true;
 }
 
+bool XmlWriter::text(std::string_view text) {
+  if (!ok()) return false;
+  if (open_.empty()) return fail("Tekst poza elementem głównym pliku XML " + path_);
+  std::string t(text);
+  if (xmlTextWriterWriteString(impl_->w, X(t)) < 0) return fail("Błąd zapisu pliku XML " + path_);
+  return true;
+}
+
 bool XmlWriter::text_element(std::string_view name, std::string_view text) {
   if (!ok()) return false;
   if (open_.empty()) return fail("Element " + std::string(name) + " poza elementem głównym pliku XML");

@@ -39,6 +39,8 @@ class XmlWriter {
 
   bool start(std::string_view name, const Attributes& attributes = {});
   bool end(std::string_view name);
+  // Text inside the element open last.
+  bool text(std::string_view text);
   // <name>text</name>
   bool text_element(std::string_view name, std::string_view text);
   // Finishes the document; false when anything failed before or now.  A

@@ -75,13 +75,15 @@ TEST_F(ReferenceImport, FreshDirectoryGetsEveryTableAndReadsBackThroughTheEngine
   ASSERT_NE(find(r, "W3TABE26.DBF"), nullptr);
   EXPECT_EQ(find(r, "W3TABE26.DBF")->added, 2);
   EXPECT_EQ(find(r, "W3USKA.DBF")->added, 400);
+  EXPECT_EQ(find(r, "W3LXML.DBF")->added, 400);  // the offices' e-declaration codes
   EXPECT_EQ(find(r, "W3KRAJ.DBF")->added, 248);
   // Payroll parameters 2009-2026: 57 keys a year before the parental-leave
   // bases (2009-2011), 62 from 2012.
   EXPECT_EQ(find(r, "W3PAPL19.DBF")->added, 62);
   EXPECT_EQ(r.total_added(), 36 + 3 * 57 + 15 * 62 +
                                  static_cast<int>(set.days_off.size() + set.statutory.size() +
-                                                  set.tax_arrears.size() + 248 + 400 + set.zus_codes.size()));
+                                                  set.tax_arrears.size() + 248 + 400 + set.zus_codes.size()) +
+                                 400);
 
   // The statutory figures of 2019 (December: 17 %, costs 250.00) read back.
   auto& papl = open("W3PAPL  .DBF", 2019);
