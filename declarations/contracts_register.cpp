@@ -13,6 +13,7 @@
 #include "cash/ledger_posting.h"
 #include "declarations/contract_prints.h"
 #include "declarations/contract_subjects.h"
+#include "declarations/pit_registers.h"
 #include "data/catalogue.h"
 #include "data/openers.h"
 #include "dictionaries/register_frame.h"
@@ -384,10 +385,7 @@ int offices_item(int) {
   return 0;
 }
 
-int pit_item(int) {
-  MessageWindow(1, 0, "Rejestr PIT-8AR nie jest jeszcze dostępny.", 0);
-  return 0;
-}
+int pit_item(int) { return pit8ar_register(); }
 
 int search_item(int code) {
   if (code == 1) return browse_szukaj("Szukaj daty rachunku (RRRRMMDD) -", 8, g_run->t->tag(3));

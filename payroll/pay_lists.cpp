@@ -11,6 +11,7 @@
 #include "payroll/component_catalogue.h"
 #include "payroll/component_entry.h"
 #include "payroll/component_rules.h"
+#include "payroll/employee_switches_table.h"
 #include "payroll/messages.h"
 #include "payroll/payroll_settings.h"
 
@@ -373,6 +374,10 @@ bool bind_list_env(HostContext* ctx, int year, ListEnv& env, std::string& error)
 
 // ---------------------------------------------------------------- persons
 
+EmployeeLaw ListPerson::law(int year, int month) const {
+  return employee_law(switches, law_person, last_day_of_month(year, month));
+}
+
 EmployeeForPay ListPerson::for_pay() const {
   EmployeeForPay e;
   e.KTU = ktu;
@@ -431,6 +436,12 @@ bool read_person(const ListEnv& env, long kod, ListPerson& out) {
   out.ULG = ch(d, "ULG", 'T');
   out.TBL = ch(d, "TBL", 'T');
   out.CKU = ch(d, "CKU", 'N');
+  out.switches = law_switches_of(lng(d, "REK"));
+  out.law_person.pesel = text(d, "PES");
+  out.law_person.birth = date(d, "DAU");
+  out.law_person.sex = ch(d, "PLE", ' ');
+  out.law_person.pit2 = out.ULG;
+  out.law_person.raised_costs = out.CKU;
   out.PMA = ch(d, "PMA");
   out.CFP = ch(d, "CFP", 'T');
   out.CFG = ch(d, "CFG", 'T');
@@ -529,7 +540,9 @@ NewPayRecord new_pay_record(ListEnv& env, long kod, int month, int list, const V
   r.WY2 = person.basis.WY2;
   r.MIE = month;
   r.NRL = list;
-  const NewRecordTax tax = new_record_tax(person.for_new_record(), env.p, env.year, month, scan.ytd, env.scale);
+  EmployeeForNewRecord for_record = person.for_new_record();
+  person.law(env.year, month).apply(for_record);
+  const NewRecordTax tax = new_record_tax(for_record, env.p, env.year, month, scan.ytd, env.scale);
   r.a.POS = tax.POS;
   r.a.ODL = tax.ODL;
   out.warnings = tax.messages;
@@ -557,7 +570,8 @@ NewPayRecord new_pay_record(ListEnv& env, long kod, int month, int list, const V
 
 // ---------------------------------------------------------------- components
 
-ComponentEntry enter_component(const ListEnv& env, const PayRecord& rec, const std::string& typed) {
+ComponentEntry enter_component(const ListEnv& env, const PayRecord& rec, const std::string& typed,
+                               const std::function<void(PayComponent&)>& adjust) {
   ComponentEntry out;
   std::string code = typed;
   while (!code.empty() && code.back() == ' ') code.pop_back();
@@ -612,6 +626,7 @@ ComponentEntry enter_component(const ListEnv& env, const PayRecord& rec, const s
   c.ILS = period.ILS;
   fill_person_amounts(c, env, person, rec.MIE, &out.warnings);
   c.KTU = component_ktu(code, rec.KTU);
+  if (adjust) adjust(c);
   out.recno = append_component(env, c);
   if (out.recno == 0) out.refused = -1;
   return out;
@@ -686,7 +701,9 @@ int recompute_in_memory(const ListEnv& env, PayRecord& r, ChainStep from, bool r
     if (keep > 0) d4go(env.pens, keep);
   }
   const ListMonth month{env.year, r.MIE, fep_switch(env.year, fep_code(env, person.kps))};
-  run_pay_chain(r.sums, person.for_pay(), env.p, env.z, sums, month, r.a, from);
+  EmployeeForPay for_pay = person.for_pay();
+  person.law(env.year, r.MIE).apply(for_pay);
+  run_pay_chain(r.sums, for_pay, env.p, env.z, sums, month, r.a, from);
   return 0;
 }
 
@@ -890,8 +907,9 @@ int copy_lists(ListEnv& env, const CopyRequest& r, std::string& error) {
     n.WY1 = src.WY1, n.WY2 = src.WY2;
     n.MIE = r.to_month, n.NRL = list;
     n.DWY = scan.payment.empty() ? last_day_of_month(r.to_year, r.to_month) : scan.payment;
-    const NewRecordTax tax =
-        new_record_tax(person.for_new_record(), params, r.to_year, r.to_month, scan.ytd, env.scale);
+    EmployeeForNewRecord for_record = person.for_new_record();
+    person.law(r.to_year, r.to_month).apply(for_record);
+    const NewRecordTax tax = new_record_tax(for_record, params, r.to_year, r.to_month, scan.ytd, env.scale);
     n.a.POS = tax.POS;
     n.a.ODL = tax.ODL;
     for (PayComponent c : copied) {
@@ -903,7 +921,9 @@ int copy_lists(ListEnv& env, const CopyRequest& r, std::string& error) {
       classify_component({c.KGS, c.POD, c.ZUS, c.KWO}, n.sums);
     }
     const ListMonth month{r.to_year, r.to_month, fep_switch(r.to_year, fep_code(env, person.kps))};
-    run_pay_chain(n.sums, person.for_pay(), params, env.z, scan.ytd, month, n.a);
+    EmployeeForPay for_pay = person.for_pay();
+    person.law(r.to_year, r.to_month).apply(for_pay);
+    run_pay_chain(n.sums, for_pay, params, env.z, scan.ytd, month, n.a);
     DATA4* d = target.pens;
     if (d4append_start(d) != 0) continue;
     EmptyRecord(d);

@@ -23,6 +23,7 @@
 #include "host/api/db_api.h"
 #include "payroll/absences.h"
 #include "payroll/component_sums.h"
+#include "payroll/employee_switches.h"
 #include "payroll/list_rules.h"
 #include "payroll/pay_chain.h"
 #include "payroll/parameters.h"
@@ -75,7 +76,11 @@ struct ListPerson {
   double KUZ = 0, ZPZ = 0, KZR = 0, KZP = 0, KZW = 0;
   int OZR = 0, OZP = 0;
   Date DPM, DFP, DFG, PSP, PSK;
+  LawSwitches switches;     // W3PRAX: PPK, exemptions, PIT-2 payers
+  PersonForLaw law_person;  // PESEL, birth date, sex of W3PRAC
 
+  // The person's switches under the law of the month (age on its last day).
+  EmployeeLaw law(int year, int month) const;
   EmployeeForPay for_pay() const;
   EmployeeForNewRecord for_new_record() const;
   // Employed (not only a contractor) on some day of the month.
@@ -133,7 +138,10 @@ struct ComponentEntry {
   int refused = 0;
   std::vector<int> warnings;
 };
-ComponentEntry enter_component(const ListEnv& env, const PayRecord& rec, const std::string& code);
+// `adjust`, when given, changes the new component before it is appended (the
+// absences hand in their own periods, days and amounts).
+ComponentEntry enter_component(const ListEnv& env, const PayRecord& rec, const std::string& code,
+                               const std::function<void(PayComponent&)>& adjust = {});
 
 // Copies the fixed components of the previous month on the same list:
 // 0, 30 (January), 38 (none), -1 (a write failed).  *copied counts them.

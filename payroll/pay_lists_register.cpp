@@ -19,6 +19,7 @@
 #include "host/api/screen_api.h"
 #include "payroll/absence_hooks.h"
 #include "payroll/employees.h"
+#include "declarations/pit_registers.h"
 #include "payroll/pay_lists.h"
 #include "payroll/payroll_settings.h"
 #include "transfers/transfers_register.h"
@@ -590,10 +591,7 @@ int payslips_item(int code) {
   return 0;
 }
 
-int pit_item(int) {
-  MessageWindow(1, 0, "Rejestr zaliczek PIT otwiera się z menu deklaracji PIT.", 0);
-  return 0;
-}
+int pit_item(int) { return declarations::pit4r_register(); }
 
 // Month and list asked in a window (the filters' values proposed).
 bool ask_month_list(const char* title, int& month, int& list) {
