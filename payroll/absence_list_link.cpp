@@ -3,6 +3,11 @@
 // the lists (absence_hooks.h), which this file fills when the module loads.
 #include <cstdio>
 #include <string>
+#include <vector>
+
+#include "data/catalogue.h"
+#include "data/module_state.h"
+#include "data/opener.h"
 
 #include "host/api/screen_api.h"
 #include "payroll/absence_components.h"
@@ -12,7 +17,32 @@
 namespace skolvarin::payroll {
 namespace {
 
+// Opens, for the time of one call, the tables the absences read that the
+// list register does not hold open (the absences and averages of the year,
+// the days off); closes only what it opened.
+class AbsenceTables {
+ public:
+  AbsenceTables(HostContext* ctx, int year) {
+    for (const char* file : {"W3NIEO  .DBF", "W3SRDN.DBF", "W3DNWO.DBF"}) {
+      const data::CatalogueEntry* e = data::find_table(file);
+      if (!e || data::handles(*e).open()) continue;
+      data::OpenRequest r;
+      r.year = year;
+      if (data::open_table(ctx, *e, r) == 0) opened_.push_back(e);
+    }
+  }
+  ~AbsenceTables() {
+    for (const data::CatalogueEntry* e : opened_) data::close_table(*e);
+  }
+  AbsenceTables(const AbsenceTables&) = delete;
+  AbsenceTables& operator=(const AbsenceTables&) = delete;
+
+ private:
+  std::vector<const data::CatalogueEntry*> opened_;
+};
+
 int components_of_absences(const ListEnv& env, const PayRecord& rec, int year, int month, std::string* message) {
+  AbsenceTables tables(env.ctx, year);
   AbsenceMonthInput in;
   std::string person;
   if (!absence_month_input(rec.KOD, year, month, rec.WY1, rec.WY2, rec.KTU, in, &person)) {
@@ -54,6 +84,7 @@ int components_of_absences(const ListEnv& env, const PayRecord& rec, int year, i
 }
 
 int absences_of_person(long kod, std::string* message) {
+  AbsenceTables tables(data::state().ctx, data::working_year(data::state().ctx));
   std::string list;
   for (int month = 1; month <= 12; ++month) {
     for (const AbsenceEntry& a : read_absences(kod, month)) {

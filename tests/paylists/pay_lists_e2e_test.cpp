@@ -246,3 +246,23 @@ TEST(PayListsEndToEnd, CopyingDecember2016ProposesJanuary2017) {
   EXPECT_EQ(d11->at("DOD"), "20170101");
   EXPECT_EQ(d11->at("DDO"), "20170131");
 }
+
+// A whole 31-day month of excused unpaid absence (N151), typed into the
+// absences register, comes into the March pay record through F5 of the
+// components window: its deduction P151 takes the whole base pay 3100.00
+// (not 31/30 of it), so nothing is paid.
+TEST(PayListsEndToEnd, F5TakesTheMonthsAbsenceAsItsDeduction) {
+  Firm f("paylists_absence", {{"Kowalski", "M", "3100.00", ""}});
+  ASSERT_TRUE(f.ok()) << f.dir.init_output();
+  f.dir.keys("pn<Esc><Esc><Esc><Esc><Esc>", "2017-03-15");  // the year's absences file
+  ASSERT_TRUE(f.append("W3NIEO17.DBF", "KOD=1 NAZ=Kowalski IMI=Jan KGS=N151 DOD=20170301 DDO=20170331 ILD=31 ILR=23 ILG=184"));
+  auto run = f.dir.keys("pld<Enter><F2><F3>dD11<F2><F5><dump><Esc><F2><Esc><Esc><Esc><Esc>", "2017-03-15");
+  ASSERT_EQ(run.screens.size(), 1u) << run.all();
+  EXPECT_TRUE(has_row(run.screens[0], "P151")) << dump(run.screens[0]);
+  const auto* deduction = find_where(f.dir.records("W3PESK17.DBF"), "KGS", "P151");
+  ASSERT_NE(deduction, nullptr) << run.all();
+  EXPECT_EQ(deduction->at("KWO"), "3100.00");
+  EXPECT_EQ(deduction->at("DOD"), "20170301");
+  EXPECT_EQ(deduction->at("DDO"), "20170331");
+  EXPECT_EQ(f.pay(1).at("WYP"), "0.00");
+}
