@@ -672,9 +672,11 @@ int book_item(int code) {
   p.source = code == 1 ? 5 : 6;
   p.list_number = list;
   p.existing = existing;
-  p.document = PrintfQStr("LP %d/%02d/%d", list, month, g_run->env.year);
-  p.description1 = code == 1 ? PrintfQStr("Wynagrodzenia brutto %s %d", month_name(month), g_run->env.year)
-                             : PrintfQStr("Składki ZUS pracodawcy %s %d", month_name(month), g_run->env.year);
+  p.document = list > 0 ? PrintfQStr("LP %d/%02d/%d", list, month, g_run->env.year)
+                        : PrintfQStr("LP %02d/%d", month, g_run->env.year);
+  // Two description lines of 20 characters: what, then the month.
+  p.description1 = code == 1 ? "Wynagrodzenia brutto" : "Składki ZUS pracod.";
+  p.description2 = PrintfQStr("%s %d", month_name(month), g_run->env.year);
   p.amounts[code == 1 ? 4 : 5] = R(total, 2);
   p.day_number = day_number(day);
   p.open_accounts = true;

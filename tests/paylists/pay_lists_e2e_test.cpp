@@ -266,3 +266,27 @@ TEST(PayListsEndToEnd, F5TakesTheMonthsAbsenceAsItsDeduction) {
   EXPECT_EQ(deduction->at("DDO"), "20170331");
   EXPECT_EQ(f.pay(1).at("WYP"), "0.00");
 }
+
+// " Księguj " " Brutto " and " ZUS " of a month's list (month filter on) put
+// the list's sums into the book: gross 2 × 2000.00 as wages, and the payer's
+// contributions and funds 2 × (195.20 + 130.00 + 36.00 + 49.00 + 2.00) as
+// other expenses; each pay record keeps the entry it was posted in.
+TEST(PayListsEndToEnd, PostingTheListBringsItsSumsIntoTheBook) {
+  Firm f("paylists_book", {{"Kowalski", "M", "2000.00", ""}, {"Nowak", "M", "2000.00", ""}});
+  ASSERT_TRUE(f.ok()) << f.dir.init_output();
+  std::string out;
+  ASSERT_EQ(f.command("place dopisz --rok 2017 --miesiac 3", &out), 0) << out;
+  auto run = f.dir.keys("plf<Down>3<F2>kb<F2>T<Esc>kz<F2>T<Esc><Esc><Esc><Esc><Esc>", "2017-03-15");
+  const auto book = f.dir.records("W3DANE17.DBF");
+  ASSERT_EQ(book.size(), 2u) << run.all();
+  const auto* gross = find_where(book, "ZRK", "5");
+  const auto* zus = find_where(book, "ZRK", "6");
+  ASSERT_NE(gross, nullptr);
+  ASSERT_NE(zus, nullptr);
+  EXPECT_EQ(gross->at("WYN"), "4000.00");
+  EXPECT_EQ(zus->at("INN"), "824.40");
+  EXPECT_EQ(gross->at("NUM"), "LP 03/2017");
+  EXPECT_EQ(gross->at("OP2"), "marzec 2017");
+  EXPECT_EQ(f.pay(1).at("BLP"), gross->at("LPO"));
+  EXPECT_EQ(f.pay(2).at("ZLP"), zus->at("LPO"));
+}
