@@ -87,6 +87,12 @@ PayFieldsEnabled pay_fields_enabled(char czg, char cfp, char cfg, char cpm) {
   return e;
 }
 
+std::string identifier_mark(EmployeeField field, std::string_view value) {
+  if (trim(value).empty() || (field != EmployeeField::Pesel && field != EmployeeField::Nip)) return {};
+  if (check_employee_field(field, value, IdentifierSwitches{true, true}).ok()) return {};
+  return field == EmployeeField::Pesel ? "Błędny PESEL - sprawdź numer" : "Błędny NIP - sprawdź numer";
+}
+
 FieldProblem check_employee_field(EmployeeField field, std::string_view value, const IdentifierSwitches& sw) {
   std::string_view v = trim(value);
   switch (field) {

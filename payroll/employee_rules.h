@@ -60,6 +60,9 @@ struct IdentifierSwitches {
 // Checks one field's value as typed (for WorkTime: "numerator/denominator",
 // for Pay: the amount as text).
 FieldProblem check_employee_field(EmployeeField field, std::string_view value, const IdentifierSwitches& sw);
+// The mark a PESEL or NIP field shows when its number fails the check (kept
+// because the check is switched off): "" for a good or blank number.
+std::string identifier_mark(EmployeeField field, std::string_view value);
 
 // A person to be added by the import (text as read, UTF-8).
 struct EmployeeInput {

@@ -548,6 +548,8 @@ int employees_main() {
     };
     ctl("PES")->valid = field_check(EmployeeField::Pesel);
     ctl("NIP")->valid = field_check(EmployeeField::Nip);
+    ctl("PES")->mark = [](const std::string& text) { return identifier_mark(EmployeeField::Pesel, text); };
+    ctl("NIP")->mark = [](const std::string& text) { return identifier_mark(EmployeeField::Nip, text); };
     ctl("KTU")->valid = field_check(EmployeeField::InsuranceTitle);
     ctl("KTU")->picture = "999999";
     for (const char* n : kYesNoFields) {

@@ -79,6 +79,11 @@ TEST(EmployeeRules, FieldChecksFollowTheirSwitches) {
   EXPECT_TRUE(check_employee_field(EmployeeField::WorkTime, "1/2", on).ok());
   EXPECT_FALSE(check_employee_field(EmployeeField::InsuranceTitle, "0110", on).ok());
   EXPECT_FALSE(check_employee_field(EmployeeField::Surname, "  ", on).ok());
+  // With the checks off a wrong number is kept, but marked.
+  EXPECT_EQ(identifier_mark(EmployeeField::Pesel, "44051401358"), "Błędny PESEL - sprawdź numer");
+  EXPECT_EQ(identifier_mark(EmployeeField::Pesel, "44051401359"), "");
+  EXPECT_EQ(identifier_mark(EmployeeField::Pesel, "           "), "");
+  EXPECT_EQ(identifier_mark(EmployeeField::Nip, "PL1234567890"), "Błędny NIP - sprawdź numer");
 }
 
 TEST(EmployeeRules, ImportRowIsCheckedAndConverted) {
