@@ -18,7 +18,7 @@ namespace {
 bool add_person(const DataDir& dir, const std::string& fields) {
   dir.keys("ppdNowak<Enter>Jan<F2><Esc><Esc><Esc>");
   if (dir.table("W3PRAC.DBF").empty()) return false;
-  std::string cmd = "/usr/bin/python3 " SKOLVARIN_SOURCE_DIR "/tests/declarations/set_record_field.py " +
+  std::string cmd = "/usr/bin/python3 " SKOLVARIN_SOURCE_DIR "/tests/support/set_fields.py " +
                     dir.table("W3PRAC.DBF").string() + " 1 " + fields;
   return fields.empty() || std::system(cmd.c_str()) == 0;
 }

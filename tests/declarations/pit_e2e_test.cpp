@@ -90,7 +90,7 @@ class PitFirm {
   // by its path).
   bool set(const std::string& stem, int record, const std::string& values) {
     const std::string path = stem.find('/') == std::string::npos ? firm_table(stem) : dir_ + "/d/" + stem;
-    return run_command("/usr/bin/python3 " + kTests + "declarations/pit_set_field.py " + path + " " +
+    return run_command("/usr/bin/python3 " + kTests + "support/set_fields.py " + path + " " +
                        std::to_string(record) + " " + values).status == 0;
   }
 

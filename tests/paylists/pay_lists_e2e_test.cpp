@@ -59,7 +59,7 @@ struct Firm {
     return rc;
   }
   bool set(const std::string& table, int recno, const std::string& values) const {
-    return std::system(("/usr/bin/python3 " + kScripts + "paylists/set_fields.py " + dir.table(table).string() + " " +
+    return std::system(("/usr/bin/python3 " + kScripts + "support/set_fields.py " + dir.table(table).string() + " " +
                         std::to_string(recno) + " " + values)
                            .c_str()) == 0;
   }

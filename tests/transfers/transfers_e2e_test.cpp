@@ -122,7 +122,7 @@ TEST(TransfersEndToEnd, TheFirmPaysFromTheAccountOfTheTypeChosen) {
   const std::string script = "/usr/bin/python3 " SKOLVARIN_SOURCE_DIR "/tests/";
   const fs::path firm = dir.root() / "data" / "firmy" / "DEMO";
   const std::string second = "61109010140000071219812874";
-  ASSERT_EQ(run_command(script + "transfers/set_field.py " + (firm / "W3PAWL.DBF").string() + " 1 NRR2 " + second).status, 0);
+  ASSERT_EQ(run_command(script + "support/set_fields.py " + (firm / "W3PAWL.DBF").string() + " 1 NRR2=" + second).status, 0);
   // An ordinary transfer moved to account type 2 takes that account; the
   // ZUS transfer takes the type of the ZUS settings (1, then 2).
   dir.keys(kOpen + "d<Enter><C-Y>18052017<Enter>100<Enter><Enter><Enter><Enter><Enter><C-Y>2<Enter><F2>" +
