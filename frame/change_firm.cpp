@@ -9,6 +9,7 @@
 #include "data/firm_data_table.h"
 #include "data/module_state.h"
 #include "data/openers.h"
+#include "frame/hot_keys.h"
 #include "host/api/browse_api.h"
 #include "host/api/db_api.h"
 #include "host/api/keys.h"
@@ -362,7 +363,13 @@ int start_firm(HostContext* ctx, bool asked) {
   bool current_allowed = false;
   for (const data::FirmRecord& f : firms)
     if (data::firm_directory(*ctx, f.directory) == ctx->firm_dir) current_allowed = true;
-  if (asked && firms.size() > 1) return change_firm(ctx) ? 1 : (current_allowed ? 0 : -1);
+  if (asked && firms.size() > 1) {
+    // Chosen from the list at start: then the year to work in, the year of
+    // today's date proposed.
+    if (!change_firm(ctx)) return current_allowed ? 0 : -1;
+    ask_working_year(ctx, ctx->today.year);
+    return 1;
+  }
   if (current_allowed) return 0;
   // The firm opened by default is not his: the first of his firms instead.
   const FirmPlace before = FirmPlace::of(*ctx);

@@ -48,15 +48,19 @@ int set_working_year(HostContext* ctx, int year) {
 
 int working_year_key(int) {
   HostContext* ctx = data::state().ctx;
-  if (!ctx) return 0;
+  if (ctx) ask_working_year(ctx, data::working_year(ctx));
+  return 0;
+}
+
+void ask_working_year(HostContext* ctx, int proposed) {
   // Registers keep their per-year tables open: the year changes only at menu level.
-  if (d4open_count(ctx) > 0) return 0;
+  if (!ctx || d4open_count(ctx) > 0) return;
   int window = DefineWprowadzWindow(1, 22, " Rok roboczy ");
-  if (window < 0) return 0;
+  if (window < 0) return;
   WidgetSet set;
   ResetWigetsDefinition(&set);
   Widget* year = DefineWigetEx(&set, 0, 1, "Rok roboczy: ", 4, WIDGET_NUMBER, "9999");
-  WigetSetString(year, std::to_string(data::working_year(ctx)).c_str());
+  WigetSetString(year, std::to_string(proposed).c_str());
   year->valid = [](EditControl* ctrl) {
     long y = std::atol(ctrl->buffer.c_str());
     if (working_year_ok(y)) return 0;
@@ -67,7 +71,6 @@ int working_year_key(int) {
   if (key == keys::F2) set_working_year(ctx, static_cast<int>(WigetAsLong(year)));
   FreeWigets(&set);
   w4close(window);
-  return 0;
 }
 
 }  // namespace skolvarin::frame

@@ -16,6 +16,9 @@ int register_notes_key(int key);
 int payroll_notes_key(int key);
 int change_firm_key(int key);
 int working_year_key(int key);
+// The window " Rok roboczy " with `proposed` in it: F2 makes the typed year
+// the working year, Esc keeps the one there is.  Nothing while a table is open.
+void ask_working_year(HostContext* ctx, int proposed);
 
 inline constexpr int kFirstWorkingYear = 1990, kLastWorkingYear = 2100;
 // Makes `year` the working year as the key does without asking; -1 for a

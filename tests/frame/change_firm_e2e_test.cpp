@@ -111,3 +111,16 @@ TEST(ChangeFirmEndToEnd, WithoutTheRightToEveryFirmOnlyFirmsOfTheAccessTableAreL
   EXPECT_FALSE(has_row(after.screens[0], "║ TRZECIA ")) << screen_text(after.screens[0]);
   EXPECT_EQ(after.screens[1][0], centred("DRUGA FIRMA", 11));
 }
+
+TEST(ChangeFirmEndToEnd, AtStartTheFirmIsChosenThenTheYearWithTodaysProposed) {
+  DataDir d("start_year");
+  d.add_firm("DRUGA", "DRUGA", "", "Druga Spółka", "", true);
+  d.set_working_year(2024);
+  // Without --firma the program starts on the firm list; the firm chosen,
+  // the year of today's date is proposed (the one kept was 2024).
+  KeyRun r = run_keys(d.root(), "<dump><Down><Enter><dump><F2><dump><Esc>", "2026-12-05");
+  ASSERT_EQ(r.screens.size(), 3u);
+  EXPECT_TRUE(has_row(r.screens[0], " Wybierz firmę ")) << screen_text(r.screens[0]);
+  EXPECT_TRUE(has_row(r.screens[1], "Rok roboczy: 2026")) << screen_text(r.screens[1]);
+  EXPECT_EQ(r.screens[2][0], centred("Druga Spółka", 12)) << r.screens[2][0];
+}
