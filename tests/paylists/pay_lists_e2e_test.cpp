@@ -256,8 +256,10 @@ TEST(PayListsEndToEnd, F5TakesTheMonthsAbsenceAsItsDeduction) {
   ASSERT_TRUE(f.ok()) << f.dir.init_output();
   f.dir.keys("pn<Esc><Esc><Esc><Esc><Esc>", "2017-03-15");  // the year's absences file
   ASSERT_TRUE(f.append("W3NIEO17.DBF", "KOD=1 NAZ=Kowalski IMI=Jan KGS=N151 DOD=20170301 DDO=20170331 ILD=31 ILR=23 ILG=184"));
-  auto run = f.dir.keys("pld<Enter><F2><F3>dD11<F2><F5><dump><Esc><F2><Esc><Esc><Esc><Esc>", "2017-03-15");
-  ASSERT_EQ(run.screens.size(), 1u) << run.all();
+  auto run = f.dir.keys("pld<Enter><F2><F3>dD11<F2><F5><dump><Esc><F2><F4><dump><Enter><Esc><Esc><Esc><Esc>",
+                        "2017-03-15");
+  ASSERT_EQ(run.screens.size(), 2u) << run.all();
+  EXPECT_TRUE(has_row(run.screens[1], "N151 01-03-2017 - 31-03-2017  dni 31")) << dump(run.screens[1]);
   EXPECT_TRUE(has_row(run.screens[0], "P151")) << dump(run.screens[0]);
   const auto* deduction = find_where(f.dir.records("W3PESK17.DBF"), "KGS", "P151");
   ASSERT_NE(deduction, nullptr) << run.all();
